@@ -1,0 +1,94 @@
+#include "engine/checked_arithmetic.h"
+
+#include <cctype>
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <string>
+#include <system_error>
+
+#include "engine/runtime_error.h"
+
+namespace engine {
+
+namespace {
+
+template <typename Int>
+Int roundToInteger(double value, const char* typeName) {
+    const double rounded = roundHalfEven(value);
+    // Comparing in double is exact here: both limits of a 16- or 32-bit type are representable.
+    if (!(rounded >= static_cast<double>(std::numeric_limits<Int>::min()) &&
+          rounded <= static_cast<double>(std::numeric_limits<Int>::max()))) {
+        throw RuntimeError(ErrorKind::Overflow,
+                           "value does not fit in a " + std::string(typeName) + " integer");
+    }
+    return static_cast<Int>(rounded);
+}
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+std::string quoted(std::string_view text) {
+    constexpr std::size_t kShown = 40;
+    std::string shown(text.substr(0, kShown));
+    if (text.size() > kShown) {
+        shown += "...";
+    }
+    return "\"" + shown + "\"";
+}
+
+}  // namespace
+
+std::int32_t checkedMultiply(std::int32_t a, std::int32_t b) {
+    std::int32_t product = 0;
+    if (__builtin_mul_overflow(a, b, &product)) {
+        throw RuntimeError(ErrorKind::Overflow, "32-bit multiplication overflows");
+    }
+    return product;
+}
+
+double roundHalfEven(double value) {
+    if (std::fabs(value - std::trunc(value)) == 0.5) {
+        return 2.0 * std::round(value / 2.0);
+    }
+    return std::round(value);
+}
+
+std::int32_t roundToInt32(double value) {
+    return roundToInteger<std::int32_t>(value, "32-bit");
+}
+
+std::int16_t roundToInt16(double value) {
+    return roundToInteger<std::int16_t>(value, "16-bit");
+}
+
+double parseDecimal(std::string_view text) {
+    std::string_view digits = text;
+    while (!digits.empty() && isBlank(digits.front())) {
+        digits.remove_prefix(1);
+    }
+    while (!digits.empty() && isBlank(digits.back())) {
+        digits.remove_suffix(1);
+    }
+    // from_chars takes a "-" but not a "+"; a sign followed by another sign stays invalid.
+    if (digits.size() > 1 && digits.front() == '+' && digits[1] != '-') {
+        digits.remove_prefix(1);
+    }
+    const bool looksNumeric =
+        !digits.empty() && (std::isdigit(static_cast<unsigned char>(digits.front())) ||
+                            digits.front() == '-' || digits.front() == '.');
+    double value = 0;
+    const auto [end, error] =
+        looksNumeric ? std::from_chars(digits.data(), digits.data() + digits.size(), value)
+                     : std::from_chars_result{digits.data(), std::errc::invalid_argument};
+    if (error == std::errc::result_out_of_range) {
+        throw RuntimeError(ErrorKind::Overflow, "number out of range: " + quoted(text));
+    }
+    if (error != std::errc{} || end != digits.data() + digits.size() || !std::isfinite(value)) {
+        throw RuntimeError(ErrorKind::NotANumber, "not a number: " + quoted(text));
+    }
+    return value;
+}
+
+}  // namespace engine

@@ -1,0 +1,75 @@
+#include "engine/number_text.h"
+
+#include <charconv>
+#include <cstdlib>
+
+namespace engine {
+
+namespace {
+
+constexpr int kSignificantDigits = 15;
+// From this power of ten up (and below its negative) the answer is written with an exponent.
+constexpr int kLargestPlainExponent = 14;
+constexpr int kSmallestPlainExponent = -15;
+
+}  // namespace
+
+std::string integerText(std::int64_t value) {
+    char buffer[24];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, result.ptr);
+}
+
+std::string answerText(double value, std::string_view decimalSeparator) {
+    if (value == 0) {
+        return "0";  // -0 too
+    }
+    // "d.dddddddddddddde+XX": the value correctly rounded to 15 significant digits.
+    char buffer[32];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                      std::chars_format::scientific, kSignificantDigits - 1);
+    const std::string_view scientific(buffer, static_cast<std::size_t>(result.ptr - buffer));
+
+    const bool negative = scientific.front() == '-';
+    const std::size_t exponentMark = scientific.find('e');
+    std::string digits;
+    for (const char c : scientific.substr(negative ? 1 : 0, exponentMark - (negative ? 1 : 0))) {
+        if (c != '.') {
+            digits += c;
+        }
+    }
+    while (digits.size() > 1 && digits.back() == '0') {
+        digits.pop_back();
+    }
+    const int exponent = std::atoi(scientific.data() + exponentMark + 1);
+
+    std::string text = negative ? "-" : "";
+    if (exponent > kLargestPlainExponent || exponent < kSmallestPlainExponent) {
+        text += digits.front();
+        if (digits.size() > 1) {
+            text += decimalSeparator;
+            text.append(digits, 1);
+        }
+        text += exponent < 0 ? "E-" : "E+";
+        const std::string magnitude = integerText(std::abs(exponent));
+        text += magnitude.size() < 2 ? "0" + magnitude : magnitude;
+    } else if (exponent < 0) {
+        text += '0';
+        text += decimalSeparator;
+        text.append(static_cast<std::size_t>(-exponent - 1), '0');
+        text += digits;
+    } else {
+        const auto wholeDigits = static_cast<std::size_t>(exponent) + 1;
+        if (digits.size() <= wholeDigits) {
+            text += digits;
+            text.append(wholeDigits - digits.size(), '0');
+        } else {
+            text.append(digits, 0, wholeDigits);
+            text += decimalSeparator;
+            text.append(digits, wholeDigits);
+        }
+    }
+    return text;
+}
+
+}  // namespace engine
