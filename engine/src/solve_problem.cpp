@@ -1,0 +1,88 @@
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "engine/checked_arithmetic.h"
+#include "engine/main_form.h"
+#include "engine/number_text.h"
+#include "engine/runtime_error.h"
+#include "transcript.h"
+
+namespace engine {
+
+namespace {
+
+// The relation A*B*F = C*D*E solved for one position: the answer is the product of the three
+// numerator positions over the product of the two denominator positions. Each group is in
+// ascending position, which is also the order the formula shows them in.
+struct Formula {
+    std::array<int, 3> numerator;
+    std::array<int, 2> denominator;
+};
+
+constexpr std::array<Formula, kQuantityCount> kFormulas = {{
+    {{3, 4, 5}, {2, 6}},  // A = C*D*E / (B*F)
+    {{3, 4, 5}, {1, 6}},  // B = C*D*E / (A*F)
+    {{1, 2, 6}, {4, 5}},  // C = A*B*F / (D*E)
+    {{1, 2, 6}, {3, 5}},  // D = A*B*F / (C*E)
+    {{1, 2, 6}, {3, 4}},  // E = A*B*F / (C*D)
+    {{3, 4, 5}, {1, 2}},  // F = C*D*E / (A*B)
+}};
+
+constexpr std::string_view kAnswerHeading = "Отговор: ";
+
+}  // namespace
+
+void MainForm::SolveProblem() {
+    const ListBox& numbers = *controls_.List1[0];
+    // Element i holds quantity i; 0 and 7 stay unused.
+    std::array<std::int32_t, 8> quantity{};
+    double answer = 0;
+    // Gathered here and appended in one go; on an error, what was gathered is still appended,
+    // so the transcript shows the solution as far as it got.
+    std::string solution;
+
+    try {
+        for (int position = 1; position <= kQuantityCount; ++position) {
+            quantity[position] = roundToInt32(parseDecimal(numbers.item(position - 1)));
+            if (position != unknownIndex_) {
+                solution += quantityLetter(position);
+                solution += " = ";
+                solution += integerText(quantity[position]);
+                solution += "; ";
+            }
+        }
+        solution += kLineBreak;
+        solution += kLineBreak;
+        solution += kAnswerHeading;
+        solution += kLineBreak;
+        solution += "X = ";
+
+        if (unknownIndex_ >= 1 && unknownIndex_ <= kQuantityCount) {
+            const Formula& formula = kFormulas[static_cast<std::size_t>(unknownIndex_ - 1)];
+            const auto& [n1, n2, n3] = formula.numerator;
+            const auto& [d1, d2] = formula.denominator;
+            const std::int32_t numerator =
+                checkedMultiply(checkedMultiply(quantity[n1], quantity[n2]), quantity[n3]);
+            const std::int32_t denominator = checkedMultiply(quantity[d1], quantity[d2]);
+            if (denominator == 0) {
+                throw RuntimeError(ErrorKind::DivisionByZero, "the answer's denominator is 0");
+            }
+            answer = static_cast<double>(numerator) / static_cast<double>(denominator);
+
+            solution += "(" + integerText(quantity[n1]) + " * " + integerText(quantity[n2]) +
+                        " * " + integerText(quantity[n3]) + ") / (" + integerText(quantity[d1]) +
+                        " * " + integerText(quantity[d2]) + ")";
+        }
+
+        solution += " = ";
+        solution += answerText(answer, decimalSeparator_);
+        solution += kLineBreak;
+    } catch (...) {
+        appendToTranscript(*controls_.Text1, solution);
+        throw;
+    }
+    appendToTranscript(*controls_.Text1, solution);
+}
+
+}  // namespace engine
