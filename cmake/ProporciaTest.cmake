@@ -1,0 +1,15 @@
+include(GoogleTest)
+
+# proporcia_add_test(<name> SOURCES <files...> LIBRARIES <targets...> [ENVIRONMENT <VAR=value...>])
+# Builds one test executable and registers each of its test cases with CTest.
+function(proporcia_add_test name)
+    cmake_parse_arguments(PARSE_ARGV 1 arg "" "" "SOURCES;LIBRARIES;ENVIRONMENT")
+    add_executable(${name} ${arg_SOURCES})
+    target_link_libraries(${name} PRIVATE ${arg_LIBRARIES})
+    proporcia_set_warnings(${name})
+    set(properties)
+    if(arg_ENVIRONMENT)
+        set(properties PROPERTIES ENVIRONMENT "${arg_ENVIRONMENT}")
+    endif()
+    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST ${properties})
+endfunction()

@@ -1,0 +1,43 @@
+#include "engine/in_memory/in_memory_controls.h"
+
+#include "engine/number_text.h"
+#include "engine/runtime_error.h"
+#include "engine/scenario_templates.h"
+
+namespace engine::in_memory {
+
+std::string ListBox::item(int index) const {
+    if (index < 0 || static_cast<std::size_t>(index) >= items_.size()) {
+        throw RuntimeError(ErrorKind::IndexOutOfRange,
+                           "list has no item " + integerText(index) + " (it holds " +
+                               integerText(static_cast<std::int64_t>(items_.size())) + ")");
+    }
+    return items_[static_cast<std::size_t>(index)];
+}
+
+Form::Form()
+    : Option1{OptionButton(options, 0), OptionButton(options, 1), OptionButton(options, 2),
+              OptionButton(options, 3), OptionButton(options, 4), OptionButton(options, 5)} {
+    std::array<engine::ListBox*, kListCount> lists{};
+    for (std::size_t i = 0; i < lists.size(); ++i) {
+        lists[i] = &List1[i];
+    }
+    fillDesignTimeLists(lists);
+}
+
+FormControls Form::controls() {
+    FormControls controls;
+    for (std::size_t i = 0; i < List1.size(); ++i) {
+        controls.List1[i] = &List1[i];
+    }
+    controls.Text1 = &Text1;
+    for (std::size_t i = 0; i < Option1.size(); ++i) {
+        controls.Option1[i] = &Option1[i];
+    }
+    for (std::size_t i = 0; i < Command1.size(); ++i) {
+        controls.Command1[i] = &Command1[i];
+    }
+    return controls;
+}
+
+}  // namespace engine::in_memory

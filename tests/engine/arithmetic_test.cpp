@@ -1,0 +1,182 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <optional>
+#include <ostream>
+#include <string>
+
+#include "engine/checked_arithmetic.h"
+#include "engine/draw_percent.h"
+#include "engine/number_text.h"
+#include "engine/runtime_error.h"
+
+namespace engine {
+namespace {
+
+struct OneValueSource final : RandomSource {
+    explicit OneValueSource(float value) : value(value) {}
+    void seedFromClock() override {}
+    float next() override { return value; }
+    float value;
+};
+
+struct DrawRow {
+    float r;
+    int expected;
+};
+
+void PrintTo(const DrawRow& row, std::ostream* out) {
+    *out << "r = " << row.r;
+}
+
+class DrawPercentTest : public ::testing::TestWithParam<DrawRow> {};
+
+TEST_P(DrawPercentTest, RoundsTheExactProductHalfToEven) {
+    OneValueSource source(GetParam().r);
+    EXPECT_EQ(DrawPercent(source), GetParam().expected) << "r = " << GetParam().r;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Draws, DrawPercentTest,
+    ::testing::Values(DrawRow{0.0f, 0}, DrawRow{0.0049f, 0}, DrawRow{0.0051f, 1},
+                      DrawRow{0.125f, 12},  // exactly 12.5: ties go to the even neighbour
+                      DrawRow{0.375f, 38}, DrawRow{0.625f, 62}, DrawRow{0.875f, 88},
+                      // 0.025f is a little above 0.025: the exact product is above 2.5, though
+                      // rounding it to single precision would give a tie and 2.
+                      DrawRow{0.025f, 3}, DrawRow{0.5f, 50}, DrawRow{0.99f, 99},
+                      DrawRow{0.995f, 100},
+                      DrawRow{std::nextafter(1.0f, 0.0f), 100}));  // the largest value below 1
+
+struct RoundRow {
+    double value;
+    std::optional<int> int16;  // empty: the conversion overflows
+    std::optional<long long> int32;
+};
+
+void PrintTo(const RoundRow& row, std::ostream* out) {
+    *out << row.value;
+}
+
+class RoundingTest : public ::testing::TestWithParam<RoundRow> {};
+
+TEST_P(RoundingTest, RoundsHalfToEvenAndChecksTheRange) {
+    const RoundRow& row = GetParam();
+    if (row.int16) {
+        EXPECT_EQ(roundToInt16(row.value), *row.int16);
+    } else {
+        EXPECT_THROW(roundToInt16(row.value), RuntimeError);
+    }
+    if (row.int32) {
+        EXPECT_EQ(roundToInt32(row.value), *row.int32);
+    } else {
+        EXPECT_THROW(roundToInt32(row.value), RuntimeError);
+    }
+}
+
+constexpr double kInfinity = std::numeric_limits<double>::infinity();
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, RoundingTest,
+    ::testing::Values(RoundRow{304.0, 304, 304}, RoundRow{2.5, 2, 2}, RoundRow{3.5, 4, 4},
+                      RoundRow{-2.5, -2, -2}, RoundRow{2.4999, 2, 2}, RoundRow{2.5001, 3, 3},
+                      RoundRow{32767.49, 32767, 32767}, RoundRow{32767.5, {}, 32768},
+                      RoundRow{-32768.5, -32768, -32768}, RoundRow{-32769.0, {}, -32769},
+                      RoundRow{2147483647.4, {}, 2147483647}, RoundRow{2147483647.5, {}, {}},
+                      RoundRow{-2147483648.5, {}, -2147483648LL}, RoundRow{kInfinity, {}, {}},
+                      RoundRow{std::nan(""), {}, {}}));
+
+TEST(CheckedMultiplyTest, ThrowsOverflowInsteadOfWrapping) {
+    EXPECT_EQ(checkedMultiply(19 * 304, 304), 1755904);
+    EXPECT_EQ(checkedMultiply(-46341, 46340), -2147441940);
+    for (const auto& [a, b] :
+         {std::pair{46341, 46341}, std::pair{-2147483647 - 1, -1}, std::pair{65536, 32768}}) {
+        try {
+            checkedMultiply(a, b);
+            ADD_FAILURE() << a << " * " << b << " did not throw";
+        } catch (const RuntimeError& error) {
+            EXPECT_EQ(error.kind(), ErrorKind::Overflow);
+        }
+    }
+}
+
+struct ParseRow {
+    const char* text;
+    std::optional<double> value;  // empty: not a number
+};
+
+void PrintTo(const ParseRow& row, std::ostream* out) {
+    *out << '"' << row.text << '"';
+}
+
+class ParseDecimalTest : public ::testing::TestWithParam<ParseRow> {};
+
+TEST_P(ParseDecimalTest, AcceptsOnlyDecimalNumbers) {
+    const ParseRow& row = GetParam();
+    if (row.value) {
+        EXPECT_EQ(parseDecimal(row.text), *row.value);
+        return;
+    }
+    try {
+        parseDecimal(row.text);
+        ADD_FAILURE() << '"' << row.text << "\" was taken for a number";
+    } catch (const RuntimeError& error) {
+        EXPECT_EQ(error.kind(), ErrorKind::NotANumber);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, ParseDecimalTest,
+    ::testing::Values(ParseRow{"304", 304}, ParseRow{" 7 ", 7}, ParseRow{"+5", 5},
+                      ParseRow{"-3", -3}, ParseRow{"2.5", 2.5}, ParseRow{"1e3", 1000},
+                      ParseRow{"", {}}, ParseRow{"  ", {}}, ParseRow{"abc", {}},
+                      ParseRow{"12a", {}}, ParseRow{"1,5", {}}, ParseRow{"inf", {}},
+                      ParseRow{"-nan", {}}, ParseRow{"+-1", {}}, ParseRow{"--1", {}},
+                      ParseRow{"0x10", {}}, ParseRow{"1 2", {}}));
+
+TEST(ParseDecimalTest, ReportsAHugeNumberAsOverflow) {
+    try {
+        parseDecimal("1e999");
+        ADD_FAILURE() << "1e999 was parsed";
+    } catch (const RuntimeError& error) {
+        EXPECT_EQ(error.kind(), ErrorKind::Overflow);
+    }
+}
+
+struct AnswerRow {
+    double value;
+    const char* separator;
+    const char* expected;
+};
+
+void PrintTo(const AnswerRow& row, std::ostream* out) {
+    *out << row.value << " with " << row.separator;
+}
+
+class AnswerTextTest : public ::testing::TestWithParam<AnswerRow> {};
+
+TEST_P(AnswerTextTest, ShowsTheShortestFormWithFifteenDigitsAtMost) {
+    const AnswerRow& row = GetParam();
+    EXPECT_EQ(answerText(row.value, row.separator), row.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, AnswerTextTest,
+    ::testing::Values(
+        AnswerRow{40, ".", "40"}, AnswerRow{2.5, ".", "2.5"}, AnswerRow{2.5, ",", "2,5"},
+        AnswerRow{0.0234375, ".", "0.0234375"}, AnswerRow{0.0234375, ",", "0,0234375"},
+        AnswerRow{1755904, ",", "1755904"}, AnswerRow{0, ".", "0"}, AnswerRow{-0.0, ".", "0"},
+        AnswerRow{-2.5, ".", "-2.5"}, AnswerRow{0.1 + 0.2, ".", "0.3"},
+        AnswerRow{1.0 / 3, ".", "0.333333333333333"}, AnswerRow{2.0 / 3, ".", "0.666666666666667"},
+        AnswerRow{100.0, ".", "100"}, AnswerRow{999999999999999.0, ".", "999999999999999"},
+        AnswerRow{1e15, ".", "1E+15"}, AnswerRow{1.5e20, ",", "1,5E+20"},
+        AnswerRow{1e-15, ".", "0.000000000000001"}, AnswerRow{2.5e-16, ".", "2.5E-16"}));
+
+TEST(IntegerTextTest, WritesPlainDigits) {
+    EXPECT_EQ(integerText(0), "0");
+    EXPECT_EQ(integerText(1755904), "1755904");
+    EXPECT_EQ(integerText(-32768), "-32768");
+}
+
+}  // namespace
+}  // namespace engine

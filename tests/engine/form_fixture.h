@@ -1,0 +1,73 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "engine/in_memory/in_memory_controls.h"
+#include "engine/in_memory/scripted_random_source.h"
+#include "engine/main_form.h"
+
+namespace engine::testing {
+
+// What a test wants a problem to be; turned into the eight draws that give it.
+struct ProblemDraws {
+    std::array<int, 3> firstSituation;  // A, B, C: 3 to 19
+    std::array<int, 3> exponents;       // D, E, F are A, B, C times 2^(k+1); k is 0 to 3
+    int unknown;                        // 1 to 6
+    int scenario;                       // 1 to 16
+};
+
+// The in-memory window, loaded, with draws the test scripts.
+class FormTest : public ::testing::Test {
+protected:
+    explicit FormTest(std::string decimalSeparator = ".")
+        : form_(window_.controls(), random_, std::move(decimalSeparator)) {
+        form_.load();
+    }
+
+    void queue(const ProblemDraws& draws) {
+        const auto& [a, b, c] = draws.firstSituation;
+        const auto& [kd, ke, kf] = draws.exponents;
+        random_.queuePercents(
+            {a - 3, b - 3, c - 3, kd, ke, kf, draws.unknown - 1, draws.scenario - 1});
+    }
+
+    // Clicks "Задача" with draws that make the given problem.
+    void pose(const ProblemDraws& draws) {
+        queue(draws);
+        form_.commandClick(kMakeProblemCommand);
+    }
+
+    void solve() { form_.commandClick(kSolveCommand); }
+
+    std::string transcript() const { return window_.Text1.text(); }
+
+    // The transcript split after each CR LF; a last line without CR LF is kept as it is.
+    std::vector<std::string> lines() const {
+        std::vector<std::string> result;
+        const std::string text = window_.Text1.text();
+        std::size_t start = 0;
+        while (start < text.size()) {
+            const std::size_t end = text.find("\r\n", start);
+            if (end == std::string::npos) {
+                result.push_back(text.substr(start));
+                break;
+            }
+            result.push_back(text.substr(start, end - start));
+            start = end + 2;
+        }
+        return result;
+    }
+
+    bool solveEnabled() const { return window_.Command1[kSolveCommand].isEnabled(); }
+
+    in_memory::Form window_;
+    in_memory::ScriptedRandomSource random_;
+    MainForm form_;
+};
+
+}  // namespace engine::testing

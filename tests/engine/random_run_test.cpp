@@ -1,0 +1,111 @@
+#include <gtest/gtest.h>
+
+#include <bitset>
+#include <cstdint>
+#include <set>
+#include <string>
+
+#include "engine/clock_random_source.h"
+#include "engine/in_memory/in_memory_controls.h"
+#include "engine/main_form.h"
+#include "engine/scenario_templates.h"
+
+namespace engine {
+namespace {
+
+// Exact check of a written answer: value text "W" or "W.F" equals numerator / denominator.
+bool equalsFraction(const std::string& text, std::int64_t numerator, std::int64_t denominator) {
+    std::int64_t digits = 0;
+    std::int64_t scale = 1;
+    bool fraction = false;
+    for (const char c : text) {
+        if (c == '.') {
+            fraction = true;
+            continue;
+        }
+        if (c < '0' || c > '9') {
+            return false;
+        }
+        digits = digits * 10 + (c - '0');
+        if (fraction) {
+            scale *= 10;
+        }
+    }
+    return digits * denominator == numerator * scale;
+}
+
+// Which scenario a sentence was built from: the one whose fragments 2, 5 and 6 it contains
+// (fragments 2 and 5 differ in every scenario).
+int scenarioOf(const std::string& transcript) {
+    const auto& scenarios = scenarioTemplates();
+    for (int s = 0; s < kScenarioCount; ++s) {
+        if (transcript.find(std::string(scenarios[s][4])) != std::string::npos &&
+            transcript.find(std::string(scenarios[s][5]) + "\r\n") != std::string::npos &&
+            transcript.find(std::string(scenarios[s][1])) != std::string::npos) {
+            return s + 1;
+        }
+    }
+    return 0;
+}
+
+TEST(ClockRandomSourceTest, SourcesSeededOneAfterTheOtherDiffer) {
+    ClockRandomSource first;
+    ClockRandomSource second;
+    first.seedFromClock();
+    second.seedFromClock();
+    bool differ = false;
+    for (int i = 0; i < 8; ++i) {
+        differ = differ || first.next() != second.next();
+    }
+    EXPECT_TRUE(differ);
+}
+
+TEST(ClockRandomSourceTest, HundredThousandProblemsStayInRangeAndSolveExactly) {
+    in_memory::Form window;
+    ClockRandomSource random;
+    MainForm form(window.controls(), random, ".");
+    form.load();
+
+    std::bitset<7> positions;
+    std::set<int> scenarios;
+    for (int run = 0; run < 100'000; ++run) {
+        form.commandClick(kMakeProblemCommand);
+        form.commandClick(kSolveCommand);
+
+        const auto& items = window.List1[0].items();
+        ASSERT_EQ(items.size(), 6u);
+        std::int64_t q[7] = {};
+        for (int i = 1; i <= 6; ++i) {
+            q[i] = std::stoll(items[i - 1]);
+        }
+        for (int i = 1; i <= 3; ++i) {
+            ASSERT_TRUE(q[i] >= 3 && q[i] <= 19) << items[i - 1];
+            const std::int64_t ratio = q[i + 3] / q[i];
+            ASSERT_EQ(q[i + 3] % q[i], 0);
+            ASSERT_TRUE(ratio == 2 || ratio == 4 || ratio == 8 || ratio == 16) << ratio;
+        }
+
+        const int unknown = form.UnknownIndex();
+        ASSERT_TRUE(unknown >= 1 && unknown <= 6);
+        ASSERT_EQ(window.options.selected(), unknown - 1);
+        positions.set(static_cast<std::size_t>(unknown));
+        scenarios.insert(scenarioOf(window.Text1.text()));
+
+        // The relation A*B*F = C*D*E solved for the unknown, as an exact fraction.
+        const bool unknownInAbf = unknown <= 2 || unknown == 6;
+        const std::int64_t abf = q[1] * q[2] * q[6];
+        const std::int64_t cde = q[3] * q[4] * q[5];
+        const std::int64_t numerator = unknownInAbf ? cde : abf;
+        const std::int64_t denominator = (unknownInAbf ? abf : cde) / q[unknown];
+        const std::string text = window.Text1.text();
+        const std::size_t valueStart = text.rfind(" = ") + 3;
+        const std::string value = text.substr(valueStart, text.size() - valueStart - 2);
+        ASSERT_TRUE(equalsFraction(value, numerator, denominator))
+            << value << " is not " << numerator << "/" << denominator;
+    }
+    EXPECT_EQ(positions.count(), 6u);
+    EXPECT_EQ(scenarios, (std::set<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16}));
+}
+
+}  // namespace
+}  // namespace engine
