@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything in build/ and runs every test.
+set -euo pipefail
+cd "$(dirname "$0")"
+
+scripts/install-packages.sh cmake make g++ libgtest-dev
+
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPROPORCIA_WARNINGS_AS_ERRORS=ON
+cmake --build build --parallel "$(nproc)"
+cd build
+ctest --output-on-failure --parallel "$(nproc)"
