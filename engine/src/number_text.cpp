@@ -1,6 +1,7 @@
 #include "engine/number_text.h"
 
 #include <charconv>
+#include <cmath>
 #include <cstdlib>
 
 namespace engine {
@@ -23,6 +24,9 @@ std::string integerText(std::int64_t value) {
 std::string answerText(double value, std::string_view decimalSeparator) {
     if (value == 0) {
         return "0";  // -0 too
+    }
+    if (!std::isfinite(value)) {
+        return value > 0 ? "inf" : value < 0 ? "-inf" : "nan";  // never an answer: a safe fallback
     }
     // "d.dddddddddddddde+XX": the value correctly rounded to 15 significant digits.
     char buffer[32];

@@ -33,14 +33,6 @@ TEST_F(FormTest, TypicalRunMakesAndSolvesOneProblem) {
     EXPECT_FALSE(solveEnabled());
 }
 
-TEST_F(FormTest, SecondProblemInARowKeepsSolveEnabled) {
-    pose({{7, 5, 12}, {1, 0, 2}, 2, 16});
-    pose({{5, 12, 7}, {1, 0, 3}, 4, 1});
-    EXPECT_TRUE(solveEnabled());
-    EXPECT_EQ(form_.UnknownIndex(), 4);
-    EXPECT_EQ(lines().size(), 3u);
-}
-
 class OtherIndexTest : public FormTest, public ::testing::WithParamInterface<int> {};
 
 TEST_P(OtherIndexTest, DoesNothing) {

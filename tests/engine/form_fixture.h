@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -46,19 +47,15 @@ protected:
 
     std::string transcript() const { return window_.Text1.text(); }
 
-    // The transcript split after each CR LF; a last line without CR LF is kept as it is.
+    // The transcript's lines, each without its CR LF.
     std::vector<std::string> lines() const {
         std::vector<std::string> result;
-        const std::string text = window_.Text1.text();
-        std::size_t start = 0;
-        while (start < text.size()) {
-            const std::size_t end = text.find("\r\n", start);
-            if (end == std::string::npos) {
-                result.push_back(text.substr(start));
-                break;
+        std::istringstream text(window_.Text1.text());
+        for (std::string line; std::getline(text, line);) {
+            if (!line.empty() && line.back() == '\r') {
+                line.pop_back();
             }
-            result.push_back(text.substr(start, end - start));
-            start = end + 2;
+            result.push_back(line);
         }
         return result;
     }

@@ -81,20 +81,12 @@ TEST_F(FormTest, DrawOfHundredGivesEighteenPositionFiveAndScenarioFive) {
               "окосят пасище от 36 декара.");
 }
 
-TEST_F(FormTest, NumbersListHoldsAllSixQuantitiesTheUnknownsIncluded) {
-    EXPECT_EQ(window_.List1[0].items(),
-              (std::vector<std::string>{"11", "12", "13", "14", "15", "16"}));
-
-    pose({{19, 19, 19}, {3, 3, 3}, 4, 1});
-    EXPECT_EQ(window_.List1[0].items(),
-              (std::vector<std::string>{"19", "19", "19", "304", "304", "304"}));
-}
-
 TEST_F(FormTest, NewProblemReplacesEverythingBefore) {
     window_.Text1.setText("бележки на ученика\r\n");
     pose({{7, 5, 12}, {1, 0, 2}, 2, 16});
     solve();
-    pose({{3, 4, 5}, {0, 1, 2}, 6, 3});
+    pose({{5, 12, 7}, {1, 0, 3}, 4, 1});
+    pose({{3, 4, 5}, {0, 1, 2}, 6, 3});  // twice in a row: only the second problem stays
 
     EXPECT_EQ(lines(), (std::vector<std::string>{
                            kHeading,
@@ -102,6 +94,7 @@ TEST_F(FormTest, NewProblemReplacesEverythingBefore) {
                            "ще обслужат X клиента.",
                            "X = ?"}));
     EXPECT_EQ(window_.options.selected(), 5);
+    EXPECT_TRUE(solveEnabled());
 }
 
 }  // namespace
