@@ -45,7 +45,10 @@ std::string answerText(double value, std::string_view decimalSeparator) {
     while (digits.size() > 1 && digits.back() == '0') {
         digits.pop_back();
     }
-    const int exponent = std::atoi(scientific.data() + exponentMark + 1);
+    int exponent = 0;  // to_chars writes "e+NN" or "e-NNN"; from_chars takes the sign as "-" only
+    const char* exponentStart = scientific.data() + exponentMark + 1;
+    std::from_chars(exponentStart + (*exponentStart == '+' ? 1 : 0),
+                    scientific.data() + scientific.size(), exponent);
 
     std::string text = negative ? "-" : "";
     if (exponent > kLargestPlainExponent || exponent < kSmallestPlainExponent) {
