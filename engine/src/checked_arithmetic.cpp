@@ -1,5 +1,6 @@
 #include "engine/checked_arithmetic.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -29,23 +30,32 @@ bool isBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
+// The start of text for an error message: at most 40 bytes, cut between UTF-8 characters, with
+// control characters (line breaks, NUL) shown as "?" so the message stays on one line.
 std::string quoted(std::string_view text) {
     constexpr std::size_t kShown = 40;
-    std::string shown(text.substr(0, kShown));
-    if (text.size() > kShown) {
-        shown += "...";
+    std::size_t length = std::min(text.size(), kShown);
+    while (length < text.size() && length > 0 && (text[length] & 0xC0) == 0x80) {
+        --length;  // a continuation byte: the cut would split a character
     }
-    return "\"" + shown + "\"";
+    std::string shown(text.substr(0, length));
+    for (char& c : shown) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
+            c = '?';
+        }
+    }
+    return "\"" + shown + (length < text.size() ? "...\"" : "\"");
 }
 
 }  // namespace
 
 std::int32_t checkedMultiply(std::int32_t a, std::int32_t b) {
-    std::int32_t product = 0;
-    if (__builtin_mul_overflow(a, b, &product)) {
+    const std::int64_t product = std::int64_t{a} * b;  // exact: two 32-bit factors fit in 64 bits
+    if (product < std::numeric_limits<std::int32_t>::min() ||
+        product > std::numeric_limits<std::int32_t>::max()) {
         throw RuntimeError(ErrorKind::Overflow, "32-bit multiplication overflows");
     }
-    return product;
+    return static_cast<std::int32_t>(product);
 }
 
 double roundHalfEven(double value) {
