@@ -44,7 +44,7 @@ TEST_P(OtherIndexTest, DoesNothing) {
     EXPECT_EQ(form_.UnknownIndex(), 2);
 }
 
-INSTANTIATE_TEST_SUITE_P(Indexes, OtherIndexTest, ::testing::Values(-1, 2, 3, 32767));
+INSTANTIATE_TEST_SUITE_P(Indexes, OtherIndexTest, ::testing::Values(-1, 2));
 
 struct SolveErrorRow {
     const char* name;
@@ -81,6 +81,10 @@ INSTANTIATE_TEST_SUITE_P(
                       {"5", "12", "седем", "20", "24", "112"},
                       ErrorKind::NotANumber,
                       "A = 5; B = 12; "},
+        SolveErrorRow{"UnknownsItemNotANumber",
+                      {"5", "12", "7", "?", "24", "112"},
+                      ErrorKind::NotANumber,
+                      "A = 5; B = 12; C = 7; "},
         SolveErrorRow{"MissingItem",
                       {"5", "12", "7", "20", "24"},
                       ErrorKind::IndexOutOfRange,
@@ -106,14 +110,6 @@ TEST_F(FormTest, FailedProblemLeavesSolveDisabled) {
     EXPECT_THROW(form_.commandClick(kMakeProblemCommand), RuntimeError);
     EXPECT_FALSE(solveEnabled());
     EXPECT_EQ(transcript(), "Примерен текст на условие:\r\n");
-}
-
-TEST_F(FormTest, CorruptedNumbersListIsRefilledByTheNextProblem) {
-    window_.List1[0].items() = {"11"};
-    queue({{7, 5, 12}, {1, 0, 2}, 2, 16});
-    // The list is refilled first, so a corrupted list cannot stop the next problem.
-    EXPECT_NO_THROW(form_.commandClick(kMakeProblemCommand));
-    EXPECT_TRUE(solveEnabled());
 }
 
 }  // namespace

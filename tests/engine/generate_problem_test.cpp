@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/scenario_templates.h"
 #include "form_fixture.h"
 
 namespace engine::testing {
@@ -68,6 +69,22 @@ INSTANTIATE_TEST_SUITE_P(
                     "Ако 19 тъкачки за X дена изтъкават 19 килима, то 304 тъкачки за 304 дена "
                     "ще изтъкат 304 килима."}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// The shape every scenario shares, so a slip in any of the sixteen shows without a second copy
+// of the table: fragments start with a blank, 1 and 4 name the same agents, 5 is the future of
+// 2, and 6 closes 3 with a full stop (scenario 9 with a blank after it).
+TEST(ScenarioTemplatesTest, EveryScenarioHasTheSentenceShape) {
+    for (int s = 1; s <= kScenarioCount; ++s) {
+        const ScenarioTemplate& fragments = scenarioTemplates()[s - 1];
+        for (const std::string_view fragment : fragments) {
+            EXPECT_EQ(fragment.front(), ' ') << "scenario " << s;
+        }
+        EXPECT_EQ(fragments[0], fragments[3]) << "scenario " << s;
+        EXPECT_NE(fragments[4].find(" ще "), std::string_view::npos) << "scenario " << s;
+        EXPECT_EQ(fragments[5], std::string(fragments[2]) + (s == 9 ? ". " : "."))
+            << "scenario " << s;
+    }
+}
 
 TEST_F(FormTest, DrawOfHundredGivesEighteenPositionFiveAndScenarioFive) {
     random_.queuePercents({100, 100, 100, 100, 100, 100, 100, 100});
