@@ -26,9 +26,7 @@ Int roundToInteger(double value, const char* typeName) {
     return static_cast<Int>(rounded);
 }
 
-bool isBlank(char c) {
-    return c == ' ' || c == '\t';
-}
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
 // The start of text for an error message: at most 40 bytes, cut between UTF-8 characters, with
 // control characters (line breaks, NUL) shown as "?" so the message stays on one line.
@@ -65,13 +63,9 @@ double roundHalfEven(double value) {
     return std::round(value);
 }
 
-std::int32_t roundToInt32(double value) {
-    return roundToInteger<std::int32_t>(value, "32-bit");
-}
+std::int32_t roundToInt32(double value) { return roundToInteger<std::int32_t>(value, "32-bit"); }
 
-std::int16_t roundToInt16(double value) {
-    return roundToInteger<std::int16_t>(value, "16-bit");
-}
+std::int16_t roundToInt16(double value) { return roundToInteger<std::int16_t>(value, "16-bit"); }
 
 double parseDecimal(std::string_view text) {
     std::string_view digits = text;

@@ -16,8 +16,6 @@ inline void appendToTranscript(TextBox& transcript, std::string_view tail) {
 }
 
 // The letter of quantity 1 to 6: "A" to "F".
-inline char quantityLetter(int position) {
-    return static_cast<char>('A' + position - 1);
-}
+inline char quantityLetter(int position) { return static_cast<char>('A' + position - 1); }
 
 }  // namespace engine
