@@ -26,9 +26,7 @@ struct DrawRow {
     int expected;
 };
 
-void PrintTo(const DrawRow& row, std::ostream* out) {
-    *out << "r = " << row.r;
-}
+void PrintTo(const DrawRow& row, std::ostream* out) { *out << "r = " << row.r; }
 
 class DrawPercentTest : public ::testing::TestWithParam<DrawRow> {};
 
@@ -53,9 +51,7 @@ struct RoundRow {
     std::optional<long long> int32;
 };
 
-void PrintTo(const RoundRow& row, std::ostream* out) {
-    *out << row.value;
-}
+void PrintTo(const RoundRow& row, std::ostream* out) { *out << row.value; }
 
 class RoundingTest : public ::testing::TestWithParam<RoundRow> {};
 
@@ -96,9 +92,7 @@ struct ParseRow {
     std::optional<double> value;  // empty: not a number
 };
 
-void PrintTo(const ParseRow& row, std::ostream* out) {
-    *out << '"' << row.text << '"';
-}
+void PrintTo(const ParseRow& row, std::ostream* out) { *out << '"' << row.text << '"'; }
 
 class ParseDecimalTest : public ::testing::TestWithParam<ParseRow> {};
 

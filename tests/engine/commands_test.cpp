@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <ostream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -48,21 +50,20 @@ INSTANTIATE_TEST_SUITE_P(Indexes, OtherIndexTest, ::testing::Values(-1, 2));
 
 struct SolveErrorRow {
     const char* name;
-    std::vector<std::string> numbers;
+    const char* numbers;  // the items of the numbers list, separated by blanks
     ErrorKind kind;
     const char* written;  // what the failed solve appended
 };
 
-void PrintTo(const SolveErrorRow& row, std::ostream* out) {
-    *out << row.name;
-}
+void PrintTo(const SolveErrorRow& row, std::ostream* out) { *out << row.name; }
 
 class SolveErrorTest : public FormTest, public ::testing::WithParamInterface<SolveErrorRow> {};
 
 TEST_P(SolveErrorTest, StopsWhereItFailedAndLeavesSolveEnabled) {
     pose({{5, 12, 7}, {1, 0, 3}, 4, 1});
     const std::string posed = transcript();
-    window_.List1[0].items() = GetParam().numbers;
+    std::istringstream numbers(GetParam().numbers);
+    window_.List1[0].items() = {std::istream_iterator<std::string>(numbers), {}};
 
     try {
         solve();
@@ -77,29 +78,17 @@ TEST_P(SolveErrorTest, StopsWhereItFailedAndLeavesSolveEnabled) {
 INSTANTIATE_TEST_SUITE_P(
     Faults, SolveErrorTest,
     ::testing::Values(
-        SolveErrorRow{"NotANumber",
-                      {"5", "12", "седем", "20", "24", "112"},
-                      ErrorKind::NotANumber,
+        SolveErrorRow{"NotANumber", "5 12 седем 20 24 112", ErrorKind::NotANumber,
                       "A = 5; B = 12; "},
-        SolveErrorRow{"UnknownsItemNotANumber",
-                      {"5", "12", "7", "?", "24", "112"},
-                      ErrorKind::NotANumber,
+        SolveErrorRow{"UnknownsItemNotANumber", "5 12 7 ? 24 112", ErrorKind::NotANumber,
                       "A = 5; B = 12; C = 7; "},
-        SolveErrorRow{"MissingItem",
-                      {"5", "12", "7", "20", "24"},
-                      ErrorKind::IndexOutOfRange,
+        SolveErrorRow{"MissingItem", "5 12 7 20 24", ErrorKind::IndexOutOfRange,
                       "A = 5; B = 12; C = 7; E = 24; "},
-        SolveErrorRow{"BeyondThirtyTwoBits",
-                      {"5", "3000000000", "7", "20", "24", "112"},
-                      ErrorKind::Overflow,
+        SolveErrorRow{"BeyondThirtyTwoBits", "5 3000000000 7 20 24 112", ErrorKind::Overflow,
                       "A = 5; "},
-        SolveErrorRow{"ProductOverflows",
-                      {"5000", "12000", "7", "20", "24", "112000"},
-                      ErrorKind::Overflow,
+        SolveErrorRow{"ProductOverflows", "5000 12000 7 20 24 112000", ErrorKind::Overflow,
                       "A = 5000; B = 12000; C = 7; E = 24; F = 112000; \r\n\r\nОтговор: \r\nX = "},
-        SolveErrorRow{"ZeroDenominator",
-                      {"5", "12", "0", "20", "24", "112"},
-                      ErrorKind::DivisionByZero,
+        SolveErrorRow{"ZeroDenominator", "5 12 0 20 24 112", ErrorKind::DivisionByZero,
                       "A = 5; B = 12; C = 0; E = 24; F = 112; \r\n\r\nОтговор: \r\nX = "}),
     [](const auto& info) { return std::string(info.param.name); });
 

@@ -18,9 +18,7 @@ struct SentenceRow {
     const char* sentence;
 };
 
-void PrintTo(const SentenceRow& row, std::ostream* out) {
-    *out << row.name;
-}
+void PrintTo(const SentenceRow& row, std::ostream* out) { *out << row.name; }
 
 class ProblemSentenceTest : public FormTest, public ::testing::WithParamInterface<SentenceRow> {};
 

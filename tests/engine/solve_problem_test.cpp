@@ -10,9 +10,7 @@ namespace engine::testing {
 namespace {
 
 // A, B, C = 5, 12, 7 and D, E, F = 20, 24, 112.
-ProblemDraws workedExample(int unknown) {
-    return {{5, 12, 7}, {1, 0, 3}, unknown, 4};
-}
+ProblemDraws workedExample(int unknown) { return {{5, 12, 7}, {1, 0, 3}, unknown, 4}; }
 
 struct PositionRow {
     int unknown;
@@ -20,9 +18,7 @@ struct PositionRow {
     const char* answer;  // the last line, without its CR LF
 };
 
-void PrintTo(const PositionRow& row, std::ostream* out) {
-    *out << "unknown " << row.unknown;
-}
+void PrintTo(const PositionRow& row, std::ostream* out) { *out << "unknown " << row.unknown; }
 
 class UnknownPositionTest : public FormTest, public ::testing::WithParamInterface<PositionRow> {};
 
