@@ -18,11 +18,7 @@ std::string ListBox::item(int index) const {
 Form::Form()
     : Option1{OptionButton(options, 0), OptionButton(options, 1), OptionButton(options, 2),
               OptionButton(options, 3), OptionButton(options, 4), OptionButton(options, 5)} {
-    std::array<engine::ListBox*, kListCount> lists{};
-    for (std::size_t i = 0; i < lists.size(); ++i) {
-        lists[i] = &List1[i];
-    }
-    fillDesignTimeLists(lists);
+    fillDesignTimeLists(controls().List1);
 }
 
 FormControls Form::controls() {
