@@ -1,7 +1,6 @@
 #include "engine/checked_arithmetic.h"
 
 #include <algorithm>
-#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -79,13 +78,9 @@ double parseDecimal(std::string_view text) {
     if (digits.size() > 1 && digits.front() == '+' && digits[1] != '-') {
         digits.remove_prefix(1);
     }
-    const bool looksNumeric =
-        !digits.empty() && (std::isdigit(static_cast<unsigned char>(digits.front())) ||
-                            digits.front() == '-' || digits.front() == '.');
     double value = 0;
-    const auto [end, error] =
-        looksNumeric ? std::from_chars(digits.data(), digits.data() + digits.size(), value)
-                     : std::from_chars_result{digits.data(), std::errc::invalid_argument};
+    // "inf" and "nan" parse too; the finiteness check below turns them away.
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
     if (error == std::errc::result_out_of_range) {
         throw RuntimeError(ErrorKind::Overflow, "number out of range: " + quoted(text));
     }

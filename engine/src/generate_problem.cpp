@@ -4,6 +4,7 @@
 #include "engine/draw_percent.h"
 #include "engine/main_form.h"
 #include "engine/number_text.h"
+#include "engine/scenario_templates.h"
 #include "transcript.h"
 
 namespace engine {
@@ -42,7 +43,7 @@ void MainForm::GenerateProblem() {
     unknownIndex_ = static_cast<std::int16_t>(DrawPercent(random_) % kQuantityCount + 1);
     controls_.Option1[static_cast<std::size_t>(unknownIndex_ - 1)]->select();
 
-    const int scenario = DrawPercent(random_) % 16 + 1;
+    const int scenario = DrawPercent(random_) % kScenarioCount + 1;
     const ListBox& fragments = *controls_.List1[static_cast<std::size_t>(scenario)];
 
     const bool unknownInFirstSituation = unknownIndex_ < kFirstOfSecondSituation;
