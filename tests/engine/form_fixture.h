@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <sstream>
 #include <string>
 #include <utility>
@@ -14,13 +13,7 @@
 
 namespace engine::testing {
 
-// What a test wants a problem to be; turned into the eight draws that give it.
-struct ProblemDraws {
-    std::array<int, 3> firstSituation;  // A, B, C: 3 to 19
-    std::array<int, 3> exponents;       // D, E, F are A, B, C times 2^(k+1); k is 0 to 3
-    int unknown;                        // 1 to 6
-    int scenario;                       // 1 to 16
-};
+using in_memory::ProblemDraws;
 
 // The in-memory window, loaded, with draws the test scripts.
 class FormTest : public ::testing::Test {
@@ -30,12 +23,7 @@ protected:
         form_.load();
     }
 
-    void queue(const ProblemDraws& draws) {
-        const auto& [a, b, c] = draws.firstSituation;
-        const auto& [kd, ke, kf] = draws.exponents;
-        random_.queuePercents(
-            {a - 3, b - 3, c - 3, kd, ke, kf, draws.unknown - 1, draws.scenario - 1});
-    }
+    void queue(const ProblemDraws& draws) { random_.queueProblem(draws); }
 
     // Clicks "Задача" with draws that make the given problem.
     void pose(const ProblemDraws& draws) {

@@ -17,6 +17,12 @@ void ScriptedRandomSource::queuePercents(std::initializer_list<int> percents) {
     }
 }
 
+void ScriptedRandomSource::queueProblem(const ProblemDraws& draws) {
+    const auto& [a, b, c] = draws.firstSituation;
+    const auto& [kd, ke, kf] = draws.exponents;
+    queuePercents({a - 3, b - 3, c - 3, kd, ke, kf, draws.unknown - 1, draws.scenario - 1});
+}
+
 float ScriptedRandomSource::next() {
     if (position_ == values_.size()) {
         throw std::logic_error("the scripted draws are used up");
