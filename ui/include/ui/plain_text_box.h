@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QMetaObject>
+#include <string>
+#include <string_view>
+
+#include "engine/text_box.h"
+
+class QPlainTextEdit;
+
+namespace ui {
+
+// The transcript widget as the engine's text box. The widget keeps lines as paragraphs; this
+// binding turns them into CR LF and back, so text() returns exactly what setText() was given,
+// and a line break the user typed (Enter or Shift+Enter) comes back as CR LF.
+//
+// setText() with a text that extends the current one inserts only the new tail at the end of the
+// document, so an append costs what is appended, however long the transcript has grown. Any other
+// text replaces the document.
+//
+// The widget must outlive the binding.
+class PlainTextBox final : public engine::TextBox {
+public:
+    explicit PlainTextBox(QPlainTextEdit& edit);
+    ~PlainTextBox() override;
+    PlainTextBox(const PlainTextBox&) = delete;
+    PlainTextBox& operator=(const PlainTextBox&) = delete;
+
+    std::string text() const override;
+    void setText(std::string_view text) override;
+
+private:
+    std::string readDocument() const;
+    void insertAtEnd(std::string_view tail, bool textEndsInCarriageReturn);
+
+    QPlainTextEdit& edit_;
+    QMetaObject::Connection userEdits_;
+    // The text as last set or read. Valid until the document changes other than through
+    // setText(); it spares reading the whole document back on every append.
+    mutable std::string known_;
+    mutable bool knownIsCurrent_ = false;
+    bool writing_ = false;
+};
+
+}  // namespace ui
