@@ -1,12 +1,22 @@
 include(GoogleTest)
 
-# proporcia_add_test(<name> SOURCES <files...> LIBRARIES <targets...> [ENVIRONMENT <VAR=value...>])
-# Builds one test executable and registers each of its test cases with CTest.
+# proporcia_add_test(<name> [QTEST] SOURCES <files...> LIBRARIES <targets...>
+#                    [ENVIRONMENT <VAR=value...>])
+# Builds one test executable and registers it with CTest: each GoogleTest case on its own, or a
+# QtTest executable (QTEST) as one test.
 function(proporcia_add_test name)
-    cmake_parse_arguments(PARSE_ARGV 1 arg "" "" "SOURCES;LIBRARIES;ENVIRONMENT")
+    cmake_parse_arguments(PARSE_ARGV 1 arg "QTEST" "" "SOURCES;LIBRARIES;ENVIRONMENT")
     add_executable(${name} ${arg_SOURCES})
     target_link_libraries(${name} PRIVATE ${arg_LIBRARIES})
     proporcia_set_warnings(${name})
+    if(arg_QTEST)
+        set_target_properties(${name} PROPERTIES AUTOMOC ON)
+        add_test(NAME ${name} COMMAND ${name})
+        if(arg_ENVIRONMENT)
+            set_tests_properties(${name} PROPERTIES ENVIRONMENT "${arg_ENVIRONMENT}")
+        endif()
+        return()
+    endif()
     set(properties)
     if(arg_ENVIRONMENT)
         set(properties PROPERTIES ENVIRONMENT "${arg_ENVIRONMENT}")
