@@ -259,15 +259,19 @@ private slots:
     }
 
     void makeAndSolveCycle() {
+        window_->show();
+        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
         pose(kExample);
         QCOMPARE(checkedOptions(), QStringList{QStringLiteral("Option1_1")});
         QCOMPARE(transcript(), kExamplePosed);
         QVERIFY(command(1)->isEnabled());
         QCOMPARE(control<QListWidget>("List1_0")->item(3)->text(), QStringLiteral("28"));
 
+        command(1)->setFocus();
         click(1);
         QCOMPARE(transcript(), kExamplePosed + kExampleSolution);
         QVERIFY(!command(1)->isEnabled());
+        QCOMPARE(QApplication::focusWidget(), command(0));
 
         click(1);  // disabled: nothing happens
         QCOMPARE(transcript(), kExamplePosed + kExampleSolution);

@@ -64,6 +64,8 @@ engine::FormControls MainForm::bindControls() {
 }
 
 void MainForm::onCommandClicked(int index) {
+    QPushButton* clicked = commands_[static_cast<std::size_t>(index)];
+    const bool clickedHadFocus = clicked->hasFocus();
     // A command that fails keeps what it wrote and the buttons as they were; the user is told
     // and carries on.
     try {
@@ -78,6 +80,11 @@ void MainForm::onCommandClicked(int index) {
         return;
     }
     showNewestLines();
+    // A button that disables itself would pass the focus on to a list of the strip, mostly
+    // hidden below the edge; "Задача" is what the user needs next.
+    if (clickedHadFocus && !clicked->isEnabled()) {
+        commands_[engine::kMakeProblemCommand]->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void MainForm::showNewestLines() {

@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# Clicks through "Задача" and "Сметки" with real X input events on a virtual display and checks
+# the transcript as the user can copy it out through the clipboard.
+# Usage: click_through_x11.sh <proporcia executable> [cycles]
+set -euo pipefail
+program=$1
+cycles=${2:-3}
+root=$(cd "$(dirname "$0")/../.." && pwd)
+
+if [ -z "${PROPORCIA_INSIDE_XVFB:-}" ]; then
+    PROPORCIA_INSIDE_XVFB=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
+fi
+
+# shellcheck source=../../scripts/lib/x11-session.sh
+source "$root/scripts/lib/x11-session.sh"
+
+fail() {
+    echo "FAIL: $*" >&2
+    printf '  | %s\n' "${lines[@]}" >&2
+    exit 1
+}
+
+read_transcript() { mapfile -t lines < <(proporcia_copy_transcript); }
+
+readonly heading='Примерен текст на условие:'
+export LC_ALL=C.UTF-8  # a decimal point in the answers
+proporcia_start "$program"
+trap proporcia_stop EXIT
+
+read_transcript
+[ ${#lines[@]} -eq 6 ] && [ "${lines[4]}" = "$heading" ] || fail "introductory text"
+
+for ((cycle = 1; cycle <= cycles; ++cycle)); do
+    proporcia_make_problem
+    read_transcript
+    [ ${#lines[@]} -eq 3 ] || fail "a problem is three lines"
+    [ "${lines[0]}" = "$heading" ] && [ "${lines[2]}" = 'X = ?' ] || fail "heading and question"
+    sentence=${lines[1]}
+    [ "$(grep -o '\bX\b' <<<"$sentence" | wc -l)" -eq 1 ] || fail "one X in the sentence"
+    [[ $sentence =~ \.\ ?$ ]] || fail "the sentence ends with a full stop"
+    known=$(grep -oE '[0-9]+' <<<"$sentence" | paste -sd' ')
+    posed=("${lines[@]}")
+
+    proporcia_solve
+    read_transcript
+    [ ${#lines[@]} -eq 7 ] || fail "the solution adds four lines"
+    [ "${lines[*]:0:3}" = "${posed[*]}" ] || fail "the problem stays as it was"
+    [[ ${lines[3]} =~ ^([A-F]\ =\ [0-9]+;\ ){5}$ ]] || fail "the value line"
+    [ "$(grep -oE '[0-9]+' <<<"${lines[3]}" | paste -sd' ')" = "$known" ] ||
+        fail "the values listed are the sentence's"
+    [ -z "${lines[4]}" ] && [ "${lines[5]}" = 'Отговор: ' ] || fail "the answer header"
+    formula='^X = \(([0-9]+) \* ([0-9]+) \* ([0-9]+)\) / \(([0-9]+) \* ([0-9]+)\) = ([0-9.]+)$'
+    [[ ${lines[6]} =~ $formula ]] || fail "the answer line"
+    awk -v a="${BASH_REMATCH[1]}" -v b="${BASH_REMATCH[2]}" -v c="${BASH_REMATCH[3]}" \
+        -v d="${BASH_REMATCH[4]}" -v e="${BASH_REMATCH[5]}" -v x="${BASH_REMATCH[6]}" \
+        'BEGIN { exit !(x * d * e == a * b * c) }' || fail "the answer's value"
+    solved=("${lines[@]}")
+
+    proporcia_solve  # disabled now: nothing happens
+    read_transcript
+    [ "${lines[*]}" = "${solved[*]}" ] || fail "a second \"Сметки\" changes nothing"
+    echo "cycle $cycle: ${lines[6]}"
+done
+echo "PASS: $cycles cycles at scale ${QT_SCALE_FACTOR:-1}"
