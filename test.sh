@@ -3,9 +3,11 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-scripts/install-packages.sh cmake make g++ libgtest-dev
+scripts/install-packages.sh cmake make g++ libgtest-dev qt6-base-dev fonts-liberation2 \
+    xvfb xauth xdotool xclip
 
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPROPORCIA_WARNINGS_AS_ERRORS=ON
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON \
+    -DPROPORCIA_WARNINGS_AS_ERRORS=ON
 cmake --build build --parallel "$(nproc)"
 cd build
 ctest --output-on-failure --parallel "$(nproc)"

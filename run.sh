@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the program in build/ and opens its window.
+set -euo pipefail
+cd "$(dirname "$0")"
+
+scripts/install-packages.sh cmake make g++ qt6-base-dev qt6-wayland fonts-liberation2
+
+if [ ! -f build/CMakeCache.txt ]; then
+    cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF
+fi
+cmake --build build --parallel "$(nproc)" --target proporcia
+
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+    cat >&2 <<'MESSAGE'
+The program is built (build/app/proporcia), but it needs a graphical session to show its
+window, and there is none here: DISPLAY and WAYLAND_DISPLAY are both unset.
+
+To try it without a screen, run it on a virtual X display:
+    sudo apt-get install xvfb
+    xvfb-run -a ./run.sh
+or take a picture of the window after "Задача" and "Сметки":
+    scripts/screenshot.sh window.png
+MESSAGE
+    exit 1
+fi
+
+exec build/app/proporcia

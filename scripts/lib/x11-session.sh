@@ -1,0 +1,52 @@
+# Drives the program on an X display with real input events: xdotool for the mouse and the
+# keyboard, xclip to read the clipboard. Source it; it needs DISPLAY to be set.
+#
+# Positions are in the window's logical pixels and follow QT_SCALE_FACTOR.
+
+readonly PROPORCIA_TITLE='Математика - пропорция'
+readonly MAKE_PROBLEM_BUTTON='424 52'
+readonly SOLVE_BUTTON='424 84'
+readonly TRANSCRIPT_MIDDLE='232 200'
+
+# Starts the program given as $1 and waits until its window is shown.
+proporcia_start() {
+    "$1" &
+    PROPORCIA_PID=$!
+    PROPORCIA_WINDOW=$(timeout 30 xdotool search --sync --onlyvisible --name "$PROPORCIA_TITLE" |
+        head -n 1)
+    if [ -z "$PROPORCIA_WINDOW" ]; then
+        echo "The window did not appear" >&2
+        return 1
+    fi
+    # The first paint happens just after mapping.
+    sleep 0.5
+}
+
+proporcia_stop() {
+    kill "$PROPORCIA_PID" 2>/dev/null || true
+    wait "$PROPORCIA_PID" 2>/dev/null || true
+}
+
+# Clicks at a logical position (x y) of the window.
+proporcia_click() {
+    local x y
+    read -r x y <<<"$(awk -v s="${QT_SCALE_FACTOR:-1}" -v x="$1" -v y="$2" \
+        'BEGIN { printf "%d %d", x * s, y * s }')"
+    xdotool mousemove --window "$PROPORCIA_WINDOW" "$x" "$y" click 1
+    sleep 0.3
+}
+
+proporcia_make_problem() { proporcia_click $MAKE_PROBLEM_BUTTON; }
+proporcia_solve() { proporcia_click $SOLVE_BUTTON; }
+
+# Prints the transcript as the user would copy it: select all, copy, read the clipboard.
+proporcia_copy_transcript() {
+    proporcia_click $TRANSCRIPT_MIDDLE
+    xdotool key --window "$PROPORCIA_WINDOW" ctrl+a ctrl+c
+    sleep 0.3
+    xclip -o -selection clipboard
+}
+
+proporcia_screenshot() {
+    import -window "$PROPORCIA_WINDOW" "$1"
+}
