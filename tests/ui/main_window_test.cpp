@@ -276,7 +276,8 @@ private slots:
         click(1);  // disabled: nothing happens
         QCOMPARE(transcript(), kExamplePosed + kExampleSolution);
 
-        pose({{3, 3, 3}, {0, 0, 0}, 1, 1});
+        draws_->queueProblem({{3, 3, 3}, {0, 0, 0}, 1, 1});
+        QTest::keyClick(command(0), Qt::Key_Return);  // the keyboard works as the mouse
         QCOMPARE(checkedOptions(), QStringList{QStringLiteral("Option1_0")});
         QVERIFY(transcript().starts_with("Примерен текст на условие:\r\nАко X крана"));
     }

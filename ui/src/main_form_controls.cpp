@@ -85,7 +85,7 @@ void MainForm::buildControls() {
         auto* command = new QPushButton(design::kCommandCaptions[i], this);
         command->setObjectName(indexedName("Command1", i));
         command->setGeometry(design::toPixels(places[i]));
-        command->setAutoDefault(false);
+        command->setAutoDefault(true);  // Enter clicks the focused button, as Space does
         command->setStyle(faceStyle);
         setColour(*command, QPalette::Button, faces[i]);
         commands_[i] = command;
