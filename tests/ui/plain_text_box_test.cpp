@@ -106,6 +106,32 @@ private slots:
         QCOMPARE(edit.toPlainText(), QStringLiteral("нов\n"));
     }
 
+    // Only the user's own edits since the program last wrote can be undone.
+    void undoTakesBackOnlyTheUsersEdits_data() {
+        QTest::addColumn<QString>("typedAfterAppend");
+        QTest::addColumn<std::string>("afterUndo");
+
+        QTest::newRow("nothing typed") << QString() << "a\r\nb\r\n"s;
+        QTest::newRow("typed after the append") << QStringLiteral("z") << "a\r\nb\r\n"s;
+    }
+
+    void undoTakesBackOnlyTheUsersEdits() {
+        QFETCH(QString, typedAfterAppend);
+        QFETCH(std::string, afterUndo);
+        QPlainTextEdit edit;
+        ui::PlainTextBox box(edit);
+        box.setText("a\r\n");
+        edit.moveCursor(QTextCursor::End);
+        typeText(&edit, QStringLiteral("b"));
+        box.setText(box.text() + "\r\n");
+        edit.moveCursor(QTextCursor::End);
+        typeText(&edit, typedAfterAppend);
+
+        QTest::keyClick(&edit, Qt::Key_Z, Qt::ControlModifier);
+
+        QCOMPARE(shown(edit), afterUndo);
+    }
+
     // Typing, Enter and Shift+Enter come back with CR LF, and the next append follows them.
     void userEditsAreReadBackAndExtended() {
         QPlainTextEdit edit;

@@ -39,25 +39,33 @@ PlainTextBox::PlainTextBox(QPlainTextEdit& edit) : edit_(edit) {
 PlainTextBox::~PlainTextBox() { QObject::disconnect(userEdits_); }
 
 std::string PlainTextBox::text() const {
-    if (!knownIsCurrent_) {
-        known_ = readDocument();
-        knownIsCurrent_ = true;
-    }
+    refreshKnownText();
     return known_;
 }
 
 void PlainTextBox::setText(std::string_view text) {
-    const std::string current = this->text();
+    refreshKnownText();
     {
         const WritingScope writing(writing_);
-        if (text.starts_with(current) && !current.empty()) {
-            insertAtEnd(text.substr(current.size()), current.back() == '\r');
+        if (!known_.empty() && text.starts_with(known_)) {
+            const std::string_view tail = text.substr(known_.size());
+            insertAtEnd(tail, known_.back() == '\r');
+            known_.append(tail);
         } else {
             edit_.setPlainText(fromUtf8(text));
+            known_.assign(text);
         }
+        // What the program wrote is not the user's to undo: Ctrl+Z after a command would
+        // otherwise take back part of a problem or its solution, out of step with the buttons.
+        edit_.document()->clearUndoRedoStacks();
     }
-    known_.assign(text);
-    knownIsCurrent_ = true;
+}
+
+void PlainTextBox::refreshKnownText() const {
+    if (!knownIsCurrent_) {
+        known_ = readDocument();
+        knownIsCurrent_ = true;
+    }
 }
 
 std::string PlainTextBox::readDocument() const {

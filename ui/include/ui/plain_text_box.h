@@ -16,7 +16,8 @@ namespace ui {
 //
 // setText() with a text that extends the current one inserts only the new tail at the end of the
 // document, so an append costs what is appended, however long the transcript has grown. Any other
-// text replaces the document.
+// text replaces the document. Either way the user cannot undo what was set, only their own edits
+// since. Texts are taken to be valid UTF-8, as the program writes them.
 //
 // The widget must outlive the binding.
 class PlainTextBox final : public engine::TextBox {
@@ -30,6 +31,7 @@ public:
     void setText(std::string_view text) override;
 
 private:
+    void refreshKnownText() const;
     std::string readDocument() const;
     void insertAtEnd(std::string_view tail, bool textEndsInCarriageReturn);
 
