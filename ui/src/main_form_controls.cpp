@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <vector>
 
 #include "button_face_style.h"
 #include "ui/application.h"
@@ -85,7 +86,7 @@ void MainForm::buildControls() {
         auto* command = new QPushButton(design::kCommandCaptions[i], this);
         command->setObjectName(indexedName("Command1", i));
         command->setGeometry(design::toPixels(places[i]));
-        command->setAutoDefault(true);  // Enter clicks the focused button, as Space does
+        command->setAutoDefault(false);
         command->setStyle(faceStyle);
         setColour(*command, QPalette::Button, faces[i]);
         commands_[i] = command;
@@ -113,13 +114,14 @@ void MainForm::buildControls() {
 }
 
 void MainForm::chainTabOrder() {
+    const auto secondRow = lists_.begin() + design::kFirstListOfSecondRow;
     std::vector<QWidget*> order;
     order.push_back(transcript_);
-    order.insert(order.end(), lists_.begin(), lists_.begin() + 11);
+    order.insert(order.end(), lists_.begin(), secondRow);
     order.push_back(commands_[engine::kMakeProblemCommand]);
     order.insert(order.end(), options_.begin(), options_.end());
     order.push_back(commands_[engine::kSolveCommand]);
-    order.insert(order.end(), lists_.begin() + 11, lists_.end());
+    order.insert(order.end(), secondRow, lists_.end());
     for (std::size_t i = 1; i < order.size(); ++i) {
         QWidget::setTabOrder(order[i - 1], order[i]);
     }

@@ -43,8 +43,11 @@ constexpr Twips optionButton(int n) { return Twips{240 + 720 * n, 360, 615, 285}
 inline constexpr std::array<int, engine::kListCount> kListLefts = {
     480,  1440, 1920, 2280, 2640, 3000, 3360, 3720, 3960,
     4320, 4680, 5040, 5520, 5880, 6240, 6600, 6960};
+// List1(0) to List1(10) form the strip's first row, List1(11) to List1(16) a lower second one.
+inline constexpr int kFirstListOfSecondRow = 11;
 constexpr Twips list(int index) {
-    return Twips{kListLefts[static_cast<std::size_t>(index)], index <= 10 ? 4440 : 4560, 855, 1485};
+    return Twips{kListLefts[static_cast<std::size_t>(index)],
+                 index < kFirstListOfSecondRow ? 4440 : 4560, 855, 1485};
 }
 
 inline const QColor kWindowBackground{0xC0, 0xC0, 0xFF};
