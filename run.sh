@@ -3,7 +3,8 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-scripts/install-packages.sh cmake make g++ qt6-base-dev qt6-wayland fonts-liberation2
+scripts/install-packages.sh cmake make g++ qt6-base-dev qt6-wayland qt6-translations-l10n \
+    fonts-liberation2
 
 if [ ! -f build/CMakeCache.txt ]; then
     cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF
@@ -15,10 +16,8 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
 The program is built (build/app/proporcia), but it needs a graphical session to show its
 window, and there is none here: DISPLAY and WAYLAND_DISPLAY are both unset.
 
-To try it without a screen, run it on a virtual X display:
-    sudo apt-get install xvfb
-    xvfb-run -a ./run.sh
-or take a picture of the window after "Задача" and "Сметки":
+To try it without a screen, this runs it under xvfb-run (a virtual X display, installed if
+missing), clicks "Задача" and "Сметки", and saves a picture of the window:
     scripts/screenshot.sh window.png
 MESSAGE
     exit 1

@@ -7,8 +7,8 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 output=$(realpath -m "${1:-$root/docs/screenshot.png}")
 
 if [ -z "${PROPORCIA_INSIDE_XVFB:-}" ]; then
-    "$root/scripts/install-packages.sh" cmake make g++ qt6-base-dev fonts-liberation2 \
-        xvfb xauth xdotool imagemagick
+    "$root/scripts/install-packages.sh" cmake make g++ qt6-base-dev qt6-translations-l10n \
+        fonts-liberation2 xvfb xauth xdotool imagemagick
     if [ ! -f "$root/build/CMakeCache.txt" ]; then
         cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF
     fi
@@ -19,8 +19,8 @@ fi
 
 # shellcheck source=lib/x11-session.sh
 source "$root/scripts/lib/x11-session.sh"
-proporcia_start "$root/build/app/proporcia"
 trap proporcia_stop EXIT
+proporcia_start "$root/build/app/proporcia"
 proporcia_make_problem
 proporcia_solve
 # Leave the pointer off the buttons, so neither shows as hovered.

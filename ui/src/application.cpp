@@ -1,9 +1,11 @@
 #include "ui/application.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
 #include <QPixmap>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QTranslator>
 
 #include "../icons/proporcia.xpm"
 
@@ -13,6 +15,15 @@ void prepareApplication() {
     QApplication::setApplicationName(QStringLiteral("proporcia"));
     QApplication::setApplicationVersion(QStringLiteral(PROPORCIA_VERSION));
     QApplication::setWindowIcon(applicationIcon());
+    // Qt's own texts, such as the transcript's context menu, in Bulgarian like the rest of the
+    // window, where the translations are installed.
+    auto* qtTexts = new QTranslator(qApp);
+    if (qtTexts->load(QStringLiteral("qtbase_bg"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(qtTexts);
+    } else {
+        delete qtTexts;
+    }
     if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) {
         QApplication::setStyle(fusion);
         QApplication::setPalette(fusion->standardPalette());
