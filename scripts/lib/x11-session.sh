@@ -7,15 +7,16 @@ readonly PROPORCIA_TITLE='Математика - пропорция'
 readonly MAKE_PROBLEM_BUTTON='424 52'
 readonly SOLVE_BUTTON='424 84'
 readonly TRANSCRIPT_MIDDLE='232 200'
+PROPORCIA_PID=
 
-# Starts the program given as $1 and waits until its window is shown.
+# Starts the program given as $1 on this X display, even inside a Wayland session, and waits
+# until its window is shown.
 proporcia_start() {
-    "$1" &
+    WAYLAND_DISPLAY='' QT_QPA_PLATFORM=xcb "$1" &
     PROPORCIA_PID=$!
-    PROPORCIA_WINDOW=$(timeout 30 xdotool search --sync --onlyvisible --name "$PROPORCIA_TITLE" |
-        head -n 1)
-    if [ -z "$PROPORCIA_WINDOW" ]; then
-        echo "The window did not appear" >&2
+    if ! PROPORCIA_WINDOW=$(timeout 30 xdotool search --sync --onlyvisible \
+        --name "$PROPORCIA_TITLE" | head -n 1) || [ -z "$PROPORCIA_WINDOW" ]; then
+        echo "The window did not appear within 30 s" >&2
         return 1
     fi
     # The first paint happens just after mapping.
@@ -23,6 +24,7 @@ proporcia_start() {
 }
 
 proporcia_stop() {
+    [ -n "$PROPORCIA_PID" ] || return 0
     kill "$PROPORCIA_PID" 2>/dev/null || true
     wait "$PROPORCIA_PID" 2>/dev/null || true
 }
@@ -39,12 +41,23 @@ proporcia_click() {
 proporcia_make_problem() { proporcia_click $MAKE_PROBLEM_BUTTON; }
 proporcia_solve() { proporcia_click $SOLVE_BUTTON; }
 
-# Prints the transcript as the user would copy it: select all, copy, read the clipboard.
+# Prints the transcript as the user would copy it: select all, copy, read the clipboard. Fails
+# when the copy does not reach the clipboard within 10 s.
 proporcia_copy_transcript() {
+    local sentinel="not copied yet $RANDOM" text
+    printf '%s' "$sentinel" | xclip -selection clipboard >/dev/null 2>&1
     proporcia_click $TRANSCRIPT_MIDDLE
     xdotool key --window "$PROPORCIA_WINDOW" ctrl+a ctrl+c
-    sleep 0.3
-    xclip -o -selection clipboard
+    for _ in $(seq 100); do
+        text=$(xclip -o -selection clipboard 2>/dev/null; echo .)
+        if [ "$text" != "$sentinel." ]; then
+            printf '%s' "${text%.}"
+            return 0
+        fi
+        sleep 0.1
+    done
+    echo "The transcript did not reach the clipboard" >&2
+    return 1
 }
 
 proporcia_screenshot() {

@@ -14,18 +14,23 @@ fi
 # shellcheck source=../../scripts/lib/x11-session.sh
 source "$root/scripts/lib/x11-session.sh"
 
+lines=()
 fail() {
     echo "FAIL: $*" >&2
     printf '  | %s\n' "${lines[@]}" >&2
     exit 1
 }
 
-read_transcript() { mapfile -t lines < <(proporcia_copy_transcript); }
+read_transcript() {
+    local text
+    text=$(proporcia_copy_transcript) || fail "copying the transcript"
+    mapfile -t lines <<<"$text"
+}
 
 readonly heading='Примерен текст на условие:'
 export LC_ALL=C.UTF-8  # a decimal point in the answers
-proporcia_start "$program"
 trap proporcia_stop EXIT
+proporcia_start "$program"
 
 read_transcript
 [ ${#lines[@]} -eq 6 ] && [ "${lines[4]}" = "$heading" ] || fail "introductory text"
