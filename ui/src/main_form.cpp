@@ -4,7 +4,6 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <exception>
 #include <utility>
 
@@ -13,7 +12,6 @@
 #include "engine/scenario_templates.h"
 #include "intro_text.h"
 #include "runtime_error_text.h"
-#include "ui/application.h"
 #include "ui/plain_text_box.h"
 #include "widget_controls.h"
 
