@@ -1,7 +1,6 @@
 #include "button_face_style.h"
 
 #include <QPainter>
-#include <QPainterPath>
 #include <QStyleFactory>
 #include <QStyleOption>
 

@@ -5,6 +5,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <exception>
+#include <optional>
 #include <utility>
 
 #include "engine/clock_random_source.h"
@@ -66,18 +67,19 @@ void MainForm::onCommandClicked(int index) {
     const bool clickedHadFocus = clicked->hasFocus();
     // A command that fails keeps what it wrote and the buttons as they were; the user is told
     // and carries on.
+    std::optional<QString> failure;
     try {
         engine_->commandClick(index);
     } catch (const engine::RuntimeError& error) {
-        showNewestLines();
-        showRuntimeError(runtimeErrorText(error.kind()));
-        return;
+        failure = runtimeErrorText(error.kind());
     } catch (const std::exception&) {
-        showNewestLines();
-        showRuntimeError(unexpectedErrorText());
-        return;
+        failure = unexpectedErrorText();
     }
     showNewestLines();
+    if (failure) {
+        showRuntimeError(*failure);
+        return;
+    }
     // A button that disables itself would pass the focus on to a list of the strip, mostly
     // hidden below the edge; "Задача" is what the user needs next.
     if (clickedHadFocus && !clicked->isEnabled()) {

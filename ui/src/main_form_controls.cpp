@@ -50,8 +50,7 @@ void MainForm::buildControls() {
     setWindowTitle(design::kTitle);
     setWindowIcon(applicationIcon());
     setFont(controlFont());
-    setFixedSize(design::kClientWidth / design::kTwipsPerPixel,
-                 design::kClientHeight / design::kTwipsPerPixel);
+    setFixedSize(design::toPixels(design::kClientArea).size());
     fillBackground(*this, design::kWindowBackground);
 
     label_ = new QLabel(design::kLabelCaption, this);
@@ -86,7 +85,6 @@ void MainForm::buildControls() {
         auto* command = new QPushButton(design::kCommandCaptions[i], this);
         command->setObjectName(indexedName("Command1", i));
         command->setGeometry(design::toPixels(places[i]));
-        command->setAutoDefault(false);
         command->setStyle(faceStyle);
         setColour(*command, QPalette::Button, faces[i]);
         commands_[i] = command;

@@ -9,10 +9,6 @@ namespace ui {
 
 namespace {
 
-QString fromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // Sets a flag for the lifetime of a scope, so the binding can tell its own edits from the user's.
 class WritingScope {
 public:
@@ -52,7 +48,7 @@ void PlainTextBox::setText(std::string_view text) {
             insertAtEnd(tail, known_.back() == '\r');
             known_.append(tail);
         } else {
-            edit_.setPlainText(fromUtf8(text));
+            edit_.setPlainText(QString::fromUtf8(text));
             known_.assign(text);
         }
         // What the program wrote is not the user's to undo: Ctrl+Z after a command would
@@ -95,7 +91,7 @@ void PlainTextBox::insertAtEnd(std::string_view tail, bool textEndsInCarriageRet
     }
     QTextCursor cursor(edit_.document());
     cursor.movePosition(QTextCursor::End);
-    cursor.insertText(fromUtf8(tail));
+    cursor.insertText(QString::fromUtf8(tail));
 }
 
 }  // namespace ui

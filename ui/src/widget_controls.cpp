@@ -6,9 +6,7 @@
 
 namespace ui {
 
-void ListWidgetBox::addItem(std::string_view text) {
-    list_.addItem(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
-}
+void ListWidgetBox::addItem(std::string_view text) { list_.addItem(QString::fromUtf8(text)); }
 
 std::string ListWidgetBox::item(int index) const {
     if (index < 0 || index >= list_.count()) {

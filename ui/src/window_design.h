@@ -26,8 +26,7 @@ constexpr QRect toPixels(Twips twips) {
                  twips.width / kTwipsPerPixel, twips.height / kTwipsPerPixel);
 }
 
-inline constexpr int kClientWidth = 6990;
-inline constexpr int kClientHeight = 4860;
+inline constexpr Twips kClientArea{0, 0, 6990, 4860};
 
 inline constexpr Twips kLabel{360, 0, 5895, 375};
 inline constexpr Twips kFrame{600, 480, 5175, 855};
