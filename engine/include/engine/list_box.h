@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -21,5 +22,9 @@ public:
     virtual void addItem(std::string_view text) = 0;
     virtual std::string item(int index) const = 0;
 };
+
+// For implementations of item(): throws the error the contract asks for when index lies outside
+// [0, count).
+void checkItemIndex(int index, std::size_t count);
 
 }  // namespace engine

@@ -1,17 +1,11 @@
 #include "engine/in_memory/in_memory_controls.h"
 
-#include "engine/number_text.h"
-#include "engine/runtime_error.h"
 #include "engine/scenario_templates.h"
 
 namespace engine::in_memory {
 
 std::string ListBox::item(int index) const {
-    if (index < 0 || static_cast<std::size_t>(index) >= items_.size()) {
-        throw RuntimeError(ErrorKind::IndexOutOfRange,
-                           "list has no item " + integerText(index) + " (it holds " +
-                               integerText(static_cast<std::int64_t>(items_.size())) + ")");
-    }
+    checkItemIndex(index, items_.size());
     return items_[static_cast<std::size_t>(index)];
 }
 
