@@ -3,13 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-scripts/install-packages.sh cmake make g++ qt6-base-dev qt6-wayland qt6-translations-l10n \
-    fonts-liberation2
-
-if [ ! -f build/CMakeCache.txt ]; then
-    cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF
-fi
-cmake --build build --parallel "$(nproc)" --target proporcia
+scripts/build-program.sh qt6-wayland  # a native window in a Wayland session
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     cat >&2 <<'MESSAGE'

@@ -6,19 +6,15 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 output=$(realpath -m "${1:-$root/docs/screenshot.png}")
 
-if [ -z "${PROPORCIA_INSIDE_XVFB:-}" ]; then
-    "$root/scripts/install-packages.sh" cmake make g++ qt6-base-dev qt6-translations-l10n \
-        fonts-liberation2 xvfb xauth xdotool imagemagick
-    if [ ! -f "$root/build/CMakeCache.txt" ]; then
-        cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF
-    fi
-    cmake --build "$root/build" --parallel "$(nproc)" --target proporcia
-    mkdir -p "$(dirname "$output")"
-    PROPORCIA_INSIDE_XVFB=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$output"
-fi
-
 # shellcheck source=lib/x11-session.sh
 source "$root/scripts/lib/x11-session.sh"
+
+if ! proporcia_on_virtual_display; then
+    "$root/scripts/build-program.sh" xvfb xauth xdotool imagemagick
+    mkdir -p "$(dirname "$output")"
+    proporcia_restart_on_virtual_display "$0" "$output"
+fi
+
 trap proporcia_stop EXIT
 proporcia_start "$root/build/app/proporcia"
 proporcia_make_problem

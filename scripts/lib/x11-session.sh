@@ -1,5 +1,6 @@
 # Drives the program on an X display with real input events: xdotool for the mouse and the
-# keyboard, xclip to read the clipboard. Source it; it needs DISPLAY to be set.
+# keyboard, xclip to read the clipboard. Source it; all but the first two functions need
+# DISPLAY to be set.
 #
 # Positions are in the window's logical pixels and follow QT_SCALE_FACTOR.
 
@@ -8,6 +9,16 @@ readonly MAKE_PROBLEM_BUTTON='424 52'
 readonly SOLVE_BUTTON='424 84'
 readonly TRANSCRIPT_MIDDLE='232 200'
 PROPORCIA_PID=
+
+# Whether this script already runs on the virtual display proporcia_restart_on_virtual_display
+# made.
+proporcia_on_virtual_display() { [ -n "${PROPORCIA_INSIDE_XVFB:-}" ]; }
+
+# Runs the given script (and its arguments) again on a new virtual X display, in place of this
+# process.
+proporcia_restart_on_virtual_display() {
+    PROPORCIA_INSIDE_XVFB=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" "$@"
+}
 
 # Starts the program given as $1 on this X display, even inside a Wayland session, and waits
 # until its window is shown.

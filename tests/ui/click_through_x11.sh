@@ -7,12 +7,9 @@ program=$1
 cycles=${2:-3}
 root=$(cd "$(dirname "$0")/../.." && pwd)
 
-if [ -z "${PROPORCIA_INSIDE_XVFB:-}" ]; then
-    PROPORCIA_INSIDE_XVFB=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
-fi
-
 # shellcheck source=../../scripts/lib/x11-session.sh
 source "$root/scripts/lib/x11-session.sh"
+proporcia_on_virtual_display || proporcia_restart_on_virtual_display "$0" "$@"
 
 lines=()
 fail() {
