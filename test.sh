@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything in build/ and runs every test.
+# Installs what is missing, builds everything in build/ and runs every test, then runs them all
+# again in a sanitizer build.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -11,3 +12,7 @@ cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON \
 cmake --build build --parallel "$(nproc)"
 cd build
 ctest --output-on-failure --parallel "$(nproc)"
+cd ..
+
+# The same suite again under AddressSanitizer, LeakSanitizer and UndefinedBehaviorSanitizer.
+scripts/sanitizer-tests.sh
