@@ -17,10 +17,12 @@
 
 #include "engine/in_memory/scripted_random_source.h"
 #include "engine/scenario_templates.h"
+#include "example_problem.h"
 #include "typing.h"
 #include "ui/application.h"
 #include "ui/main_form.h"
 #include "ui/plain_text_box.h"
+#include "window_driver.h"
 
 using engine::in_memory::ProblemDraws;
 using namespace std::string_literals;
@@ -30,47 +32,16 @@ Q_DECLARE_METATYPE(ProblemDraws)
 
 namespace {
 
-// The problem of the program's own example: A, B, C = 7, 5, 12, exponents 1, 0, 2, unknown B,
-// scenario 16 (doctors).
-const ProblemDraws kExample{{7, 5, 12}, {1, 0, 2}, 2, 16};
-const std::string kExamplePosed =
-    "Примерен текст на условие:\r\n"
-    "Ако 7 лекаря за X часа преглеждат 12 пациента, то 28 лекаря за 10 часа ще прегледат 96 "
-    "пациента.\r\n"
-    "X = ?\r\n";
-const std::string kExampleSolution =
-    "A = 7; C = 12; D = 28; E = 10; F = 96; \r\n"
-    "\r\n"
-    "Отговор: \r\n"
-    "X = (12 * 28 * 10) / (7 * 96) = 5\r\n";
-
 QRect twips(int left, int top, int width, int height) {
     return QRect(left / 15, top / 15, width / 15, height / 15);
 }
 
 }  // namespace
 
-class MainWindowTest : public QObject {
+class MainWindowTest : public QObject, protected WindowDriver {
     Q_OBJECT
 
 private:
-    void makeWindow() {
-        auto draws = std::make_unique<engine::in_memory::ScriptedRandomSource>();
-        draws_ = draws.get();
-        window_ = std::make_unique<ui::MainForm>(std::move(draws));
-    }
-
-    template <typename Widget>
-    Widget* control(const char* name) const {
-        return window_->findChild<Widget*>(QLatin1String(name));
-    }
-    QPlainTextEdit* transcriptEdit() const { return control<QPlainTextEdit>("Text1_0"); }
-    QPushButton* command(int index) const {
-        return index == 0 ? control<QPushButton>("Command1_0") : control<QPushButton>("Command1_1");
-    }
-
-    std::string transcript() const { return ui::PlainTextBox(*transcriptEdit()).text(); }
-
     QStringList checkedOptions() const {
         QStringList names;
         for (const QRadioButton* option : window_->findChildren<QRadioButton*>()) {
@@ -80,16 +51,6 @@ private:
         }
         return names;
     }
-
-    void click(int index) { QTest::mouseClick(command(index), Qt::LeftButton); }
-
-    void pose(const ProblemDraws& draws) {
-        draws_->queueProblem(draws);
-        click(0);
-    }
-
-    engine::in_memory::ScriptedRandomSource* draws_ = nullptr;
-    std::unique_ptr<ui::MainForm> window_;
 
 private slots:
     void initTestCase() { ui::prepareApplication(); }
