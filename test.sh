@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 scripts/install-packages.sh cmake make g++ libgtest-dev qt6-base-dev qt6-translations-l10n \
-    fonts-liberation2 xvfb xauth xdotool xclip
+    fonts-liberation2 xvfb xauth xdotool xclip valgrind
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON \
     -DPROPORCIA_WARNINGS_AS_ERRORS=ON

@@ -1,0 +1,84 @@
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QPushButton>
+#include <QTest>
+#include <memory>
+
+#include "ui/application.h"
+#include "ui/main_form.h"
+
+namespace {
+
+constexpr int kWarmUpCycles = 1000;
+constexpr int kSoakCycles = 10000;
+constexpr qint64 kAllowedGrowthKiB = 1024;
+
+// Resident memory of this process, or -1 where /proc is not there.
+qint64 residentKiB() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly)) {
+        return -1;
+    }
+    for (QByteArray line = status.readLine(); !line.isEmpty(); line = status.readLine()) {
+        if (line.startsWith("VmRSS:")) {
+            return line.mid(6).trimmed().split(' ').constFirst().toLongLong();
+        }
+    }
+    return -1;
+}
+
+}  // namespace
+
+// Teachers click "Задача" and "Сметки" for a whole lesson: the window must not grow with it.
+class WindowSoakTest : public QObject {
+    Q_OBJECT
+
+private:
+    void cycle(int count) {
+        for (int i = 0; i < count; ++i) {
+            make_->click();
+            solve_->click();
+            QApplication::processEvents();
+        }
+    }
+
+    std::unique_ptr<ui::MainForm> window_;
+    QPushButton* make_ = nullptr;
+    QPushButton* solve_ = nullptr;
+
+private slots:
+    void initTestCase() {
+#if defined(__SANITIZE_ADDRESS__)
+        QSKIP("AddressSanitizer holds freed memory back, so resident memory says nothing here");
+#endif
+        if (residentKiB() < 0) {
+            QSKIP("No /proc/self/status to read resident memory from");
+        }
+        ui::prepareApplication();
+        window_ = std::make_unique<ui::MainForm>();  // problems drawn from the clock
+        window_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+        make_ = window_->findChild<QPushButton*>(QStringLiteral("Command1_0"));
+        solve_ = window_->findChild<QPushButton*>(QStringLiteral("Command1_1"));
+        QVERIFY(make_ && solve_);
+    }
+
+    void residentMemoryStaysFlat() {
+        cycle(kWarmUpCycles);
+        const qint64 before = residentKiB();
+        QElapsedTimer timer;
+        timer.start();
+        cycle(kSoakCycles);
+        const qint64 elapsedMs = timer.elapsed();
+        const qint64 after = residentKiB();
+
+        qInfo("%d cycles in %lld ms; resident memory %lld KiB after warm-up, %lld KiB after",
+              kSoakCycles, elapsedMs, before, after);
+        QVERIFY2(after - before < kAllowedGrowthKiB,
+                 qPrintable(QStringLiteral("grew by %1 KiB").arg(after - before)));
+    }
+};
+
+QTEST_MAIN(WindowSoakTest)
+#include "window_soak_test.moc"
