@@ -1,9 +1,11 @@
 #include "ui/plain_text_box.h"
 
+#include <QByteArray>
 #include <QPlainTextEdit>
 #include <QString>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <cstring>
 
 namespace ui {
 
@@ -40,21 +42,32 @@ std::string PlainTextBox::text() const {
 }
 
 void PlainTextBox::setText(std::string_view text) {
-    refreshKnownText();
+    if (!cannotExtendDocument(text)) {
+        refreshKnownText();
+    }
     {
         const WritingScope writing(writing_);
-        if (!known_.empty() && text.starts_with(known_)) {
+        if (knownIsCurrent_ && !known_.empty() && text.starts_with(known_)) {
             const std::string_view tail = text.substr(known_.size());
             insertAtEnd(tail, known_.back() == '\r');
             known_.append(tail);
         } else {
             edit_.setPlainText(QString::fromUtf8(text));
             known_.assign(text);
+            knownIsCurrent_ = true;
         }
         // What the program wrote is not the user's to undo: Ctrl+Z after a command would
         // otherwise take back part of a problem or its solution, out of step with the buttons.
         edit_.document()->clearUndoRedoStacks();
     }
+}
+
+bool PlainTextBox::cannotExtendDocument(std::string_view text) const {
+    // Every UTF-16 unit of the document takes at least one byte of UTF-8 (a paragraph break
+    // takes two, CR LF), so a shorter text cannot start with the document's. Replacing a long
+    // transcript with a new problem then skips reading the old one back.
+    const auto documentUnits = static_cast<std::size_t>(edit_.document()->characterCount() - 1);
+    return text.size() < documentUnits;
 }
 
 void PlainTextBox::refreshKnownText() const {
@@ -66,18 +79,29 @@ void PlainTextBox::refreshKnownText() const {
 
 std::string PlainTextBox::readDocument() const {
     // The raw text keeps no-break spaces as they are and marks each break between paragraphs,
-    // and each Shift+Enter line break, with a separator character of its own.
-    const QString raw = edit_.document()->toRawText();
-    QString text;
-    text.reserve(raw.size() + raw.size() / 16);
-    for (const QChar character : raw) {
-        if (character == QChar::ParagraphSeparator || character == QChar::LineSeparator) {
-            text += QLatin1String("\r\n");
-        } else {
-            text += character;
+    // and each Shift+Enter line break, with a separator character of its own. Both separators
+    // are E2 80 A9 and E2 80 A8 in UTF-8, so one pass over the converted bytes turns them into
+    // CR LF: a transcript of many lines is read back in time linear in its size.
+    const QByteArray utf8 = edit_.document()->toRawText().toUtf8();
+    const char* from = utf8.constData();
+    const char* const end = from + utf8.size();
+    std::string text;
+    text.reserve(static_cast<std::size_t>(utf8.size()));
+    while (from != end) {
+        const auto* lead = static_cast<const char*>(std::memchr(from, '\xE2', end - from));
+        if (lead == nullptr) {
+            text.append(from, end);
+            break;
         }
+        const bool separator =
+            end - lead >= 3 && lead[1] == '\x80' && (lead[2] == '\xA8' || lead[2] == '\xA9');
+        text.append(from, separator ? lead : lead + 1);
+        if (separator) {
+            text.append("\r\n");
+        }
+        from = separator ? lead + 3 : lead + 1;
     }
-    return text.toStdString();
+    return text;
 }
 
 void PlainTextBox::insertAtEnd(std::string_view tail, bool textEndsInCarriageReturn) {
