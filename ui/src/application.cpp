@@ -15,6 +15,8 @@ void prepareApplication() {
     QApplication::setApplicationName(QStringLiteral("proporcia"));
     QApplication::setApplicationVersion(QStringLiteral(PROPORCIA_VERSION));
     QApplication::setWindowIcon(applicationIcon());
+    // Lets Wayland shells and X11 desktops match the window to its menu entry and icon.
+    QApplication::setDesktopFileName(QStringLiteral(PROPORCIA_APP_ID));
     // Qt's own texts, such as the transcript's context menu, in Bulgarian like the rest of the
     // window, where the translations are installed.
     auto* qtTexts = new QTranslator(qApp);
