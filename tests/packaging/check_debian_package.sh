@@ -1,0 +1,102 @@
+#!/usr/bin/env bash
+# Builds the Debian package with CPack in the build directory, unpacks it into a temporary root
+# and checks that each file is where the desktop looks for it, that the files agree with one
+# another and with the package, and that lintian finds no errors. (The validators of the menu
+# entry and the metainfo run as tests of their own.)
+# Usage: check_debian_package.sh <cpack> <build directory> <version> <application id>
+set -euo pipefail
+cpack=$1
+build=$2
+version=$3
+id=$4
+
+if ! command -v dpkg-deb >/dev/null 2>&1; then
+    echo "SKIP: dpkg-deb is not installed; the Debian package is only made on Debian systems"
+    exit 77
+fi
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failures=0
+fail() {
+    echo "FAIL: $*" >&2
+    failures=$((failures + 1))
+}
+
+package="$build/proporcia_${version}_$(dpkg --print-architecture).deb"
+rm -f "$package"
+if ! (cd "$build" && "$cpack" -G DEB) >"$work/cpack.log" 2>&1; then
+    cat "$work/cpack.log" >&2
+    echo "FAIL: cpack could not make the package" >&2
+    exit 1
+fi
+[ -f "$package" ] || { echo "FAIL: cpack made no $package" >&2; exit 1; }
+echo "Made $package"
+
+# The control fields.
+field() { dpkg-deb -f "$package" "$1"; }
+[ "$(field Package)" = proporcia ] || fail "package name $(field Package)"
+[ "$(field Version)" = "$version" ] || fail "package version $(field Version)"
+[ "$(field Section)" = education ] || fail "section $(field Section)"
+depends=$(field Depends)
+for needed in libqt6widgets6 fonts-liberation2; do
+    grep -qE "(^|, )$needed( |,|$)" <<<"$depends" || fail "Depends lacks $needed: $depends"
+done
+
+root="$work/root"
+dpkg -x "$package" "$root"
+share="$root/usr/share"
+entry="$share/applications/$id.desktop"
+metainfo="$share/metainfo/$id.metainfo.xml"
+
+# Where desktops, software centres, man and dpkg look.
+[ -x "$root/usr/bin/proporcia" ] || fail "no executable usr/bin/proporcia"
+for file in "$entry" "$metainfo" "$share/doc/proporcia/copyright" \
+    "$share/doc/proporcia/changelog.gz" "$share/man/man1/proporcia.1.gz" \
+    "$share/man/bg/man1/proporcia.1.gz"; do
+    [ -f "$file" ] || fail "no ${file#"$root/"}"
+done
+for size in 32 256; do
+    icon="$share/icons/hicolor/${size}x${size}/apps/$id.png"
+    if [ -f "$icon" ]; then
+        file -b "$icon" | grep -q "^PNG image data, $size x $size," ||
+            fail "${icon#"$root/"} is not a $size × $size PNG: $(file -b "$icon")"
+    else
+        fail "no ${icon#"$root/"}"
+    fi
+done
+unexpected=$(find "$root" -type f ! -path "$root/usr/bin/*" ! -path "$root/usr/share/*")
+[ -z "$unexpected" ] || fail "files outside usr/bin and usr/share: $unexpected"
+
+# The menu entry starts the installed program with the installed icon, under Education.
+key() { sed -n "s/^$1=//p" "$entry"; }
+if [ -f "$entry" ]; then
+    [ -x "$root/usr/bin/$(key Exec)" ] || fail "Exec=$(key Exec) is not in usr/bin"
+    [ "$(key Icon)" = "$id" ] || fail "Icon=$(key Icon), not $id"
+    [[ ";$(key Categories)" == *";Education;"* ]] || fail "Categories=$(key Categories)"
+fi
+# The software centre's entry names this menu entry and describes this version.
+if [ -f "$metainfo" ]; then
+    grep -qF "<id>$id</id>" "$metainfo" || fail "the metainfo's id is not $id"
+    grep -qF "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" ||
+        fail "the metainfo does not launch $id.desktop"
+    grep -qF '<content_rating type="oars-1.1"' "$metainfo" || fail "no OARS 1.1 content rating"
+    newest=$(grep -oP '<release version="\K[^"]+' "$metainfo" | head -n 1)
+    [ "$newest" = "$version" ] || fail "the metainfo's newest release is ${newest:-none}"
+fi
+logged=$(zcat "$share/doc/proporcia/changelog.gz" 2>/dev/null | sed -n '1s/^proporcia (\([^)]*\)).*/\1/p')
+[ "$logged" = "$version" ] || fail "the changelog's newest version is ${logged:-none}"
+
+if command -v lintian >/dev/null 2>&1; then
+    lintian --tag-display-limit 0 "$package" >"$work/lintian.log" 2>&1 || true
+    grep -v 'running with root privileges' "$work/lintian.log" || true
+    ! grep -q '^E: ' "$work/lintian.log" || fail "lintian reports errors"
+else
+    echo "lintian is not installed: the package's policy checks are left out"
+fi
+
+if [ $failures -ne 0 ]; then
+    echo "FAIL: $failures problems with $package" >&2
+    exit 1
+fi
+echo "PASS: $package installs every file where the desktop expects it"
