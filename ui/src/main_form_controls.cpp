@@ -107,6 +107,9 @@ void MainForm::buildControls() {
         list->setObjectName(indexedName("List1", i));
         list->setGeometry(design::toPixels(design::list(static_cast<int>(i))));
         list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        // Every item is one line in the window's font, so all are the same height and each row is
+        // drawn the list's width: measuring one item spares shaping all 102 texts when shown.
+        list->setUniformItemSizes(true);
         lists_[i] = list;
     }
 }
