@@ -29,10 +29,13 @@ if [ -z "${PROPORCIA_INSIDE_XVFB:-}" ]; then
         echo "Run ./test.sh first: it sets up build/ with the benchmarks" >&2
         exit 1
     fi
-    cmake --build "$root/build" --parallel 2 --target proporcia bare_window startup_watch \
-        >/dev/null
+    cmake --build "$root/build" --parallel 2 \
+        --target proporcia bare_window text_window startup_watch >/dev/null
+    # A session bus of its own, as on a desktop: without one, each start forks dbus-launch.
+    session=()
+    command -v dbus-run-session >/dev/null && session=(dbus-run-session --)
     # -noreset: without it the server resets whenever its last client leaves, between runs.
-    PROPORCIA_INSIDE_XVFB=1 exec xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" \
+    PROPORCIA_INSIDE_XVFB=1 exec "${session[@]}" xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" \
         "$0" -n "$pairs" -s "$settle" $([ $verbose = 1 ] && echo -v) "$program" "$floor"
 fi
 
@@ -60,7 +63,8 @@ statistics() {
             printf "%s %s %s", v[int((NR + 1) / 2)], v[int((NR + 3) / 4)], v[int((3 * NR + 3) / 4)] }'
 }
 
-echo "$pairs pairs on $(nproc) cores, $(uname -r); memory read $settle ms after the first drawing"
+echo "$(basename "$program") against $(basename "$floor"): $pairs pairs on $(nproc) cores," \
+    "memory read $settle ms after the first drawing${DBUS_SESSION_BUS_ADDRESS:+, with a session bus}"
 printf '%-18s %28s %28s  %s\n' "" "program: median (quartiles)" "floor: median (quartiles)" ratio
 column=2
 for figure in "exec to map, ms" "exec to paint, ms" "CPU, ms" "RSS, KiB"; do
