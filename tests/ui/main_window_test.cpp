@@ -163,6 +163,33 @@ private slots:
         }
     }
 
+    // The lists lay their rows out from one measured item. That draws what measuring every item
+    // would, as long as each item is exactly as tall as that row and no row is narrower than the
+    // list.
+    void listRowsFitEveryItem_data() {
+        QTest::addColumn<bool>("afterProblem");
+        QTest::newRow("design-time items") << false;
+        QTest::newRow("numbers of a problem") << true;
+    }
+
+    void listRowsFitEveryItem() {
+        QFETCH(bool, afterProblem);
+        window_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+        if (afterProblem) {
+            pose(kExample);
+        }
+        for (const QListWidget* list : window_->findChildren<QListWidget*>()) {
+            for (int row = 0; row < list->count(); ++row) {
+                const QRect drawn = list->visualItemRect(list->item(row));
+                const QString where =
+                    list->objectName() + QLatin1String(", row ") + QString::number(row);
+                QVERIFY2(drawn.height() == list->sizeHintForRow(row), qPrintable(where));
+                QVERIFY2(drawn.width() >= list->viewport()->width(), qPrintable(where));
+            }
+        }
+    }
+
     void tabOrderFollowsTheDesign() {
         QStringList expected{QStringLiteral("Text1_0")};
         for (int i = 0; i <= 10; ++i)
