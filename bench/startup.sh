@@ -20,8 +20,8 @@ while getopts vn:s: option; do
     esac
 done
 shift $((OPTIND - 1))
-program=$(realpath "${1:-$root/build/app/proporcia}")
-floor=$(realpath "${2:-$root/build/bench/startup/bare_window}")
+program=$(realpath -m "${1:-$root/build/app/proporcia}")
+floor=$(realpath -m "${2:-$root/build/bench/startup/bare_window}")
 watch=$root/build/bench/startup/startup_watch
 
 if [ -z "${PROPORCIA_INSIDE_XVFB:-}" ]; then
@@ -35,8 +35,10 @@ if [ -z "${PROPORCIA_INSIDE_XVFB:-}" ]; then
     session=()
     command -v dbus-run-session >/dev/null && session=(dbus-run-session --)
     # -noreset: without it the server resets whenever its last client leaves, between runs.
-    PROPORCIA_INSIDE_XVFB=1 exec "${session[@]}" xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" \
-        "$0" -n "$pairs" -s "$settle" $([ $verbose = 1 ] && echo -v) "$program" "$floor"
+    options=(-n "$pairs" -s "$settle")
+    [ $verbose = 0 ] || options+=(-v)
+    PROPORCIA_INSIDE_XVFB=1 exec "${session[@]}" \
+        xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" "$0" "${options[@]}" "$program" "$floor"
 fi
 
 export QT_QPA_PLATFORM=xcb WAYLAND_DISPLAY=''
@@ -52,7 +54,9 @@ for _ in $(seq "$pairs"); do
     for who in program floor; do
         figures=$("$watch" "$settle" "${!who}")
         echo "$who $(sed 's/[a-z_]*=//g' <<<"$figures")" >>"$results"
-        [ $verbose = 1 ] && echo "$who $figures"
+        if [ $verbose = 1 ]; then
+            echo "$who $figures"
+        fi
     done
 done
 
@@ -60,11 +64,13 @@ done
 statistics() {
     awk -v who="$1" -v n="$2" '$1 == who { print $n }' "$results" | sort -g |
         awk '{ v[NR] = $1 } END {
-            printf "%s %s %s", v[int((NR + 1) / 2)], v[int((NR + 3) / 4)], v[int((3 * NR + 3) / 4)] }'
+            printf "%s %s %s", v[int((NR + 1) / 2)], v[int((NR + 3) / 4)],
+                v[int((3 * NR + 3) / 4)] }'
 }
 
 echo "$(basename "$program") against $(basename "$floor"): $pairs pairs on $(nproc) cores," \
-    "memory read $settle ms after the first drawing${DBUS_SESSION_BUS_ADDRESS:+, with a session bus}"
+    "memory read $settle ms after the first drawing" \
+    "${DBUS_SESSION_BUS_ADDRESS:+(with a session bus)}"
 printf '%-18s %28s %28s  %s\n' "" "program: median (quartiles)" "floor: median (quartiles)" ratio
 column=2
 for figure in "exec to map, ms" "exec to paint, ms" "CPU, ms" "RSS, KiB"; do
