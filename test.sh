@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 scripts/install-packages.sh cmake make g++ libgtest-dev qt6-base-dev qt6-translations-l10n \
-    fonts-liberation2 xvfb xauth xdotool xclip valgrind libxcb-damage0-dev \
+    libbenchmark-dev fonts-liberation2 xvfb xauth xdotool xclip valgrind libxcb-damage0-dev \
     desktop-file-utils appstream dpkg-dev file lintian binutils-mingw-w64-x86-64
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON \
