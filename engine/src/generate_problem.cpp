@@ -5,7 +5,6 @@
 #include "engine/main_form.h"
 #include "engine/number_text.h"
 #include "engine/scenario_templates.h"
-#include "transcript.h"
 
 namespace engine {
 
@@ -15,6 +14,8 @@ constexpr std::string_view kHeading = "Примерен текст на усло
 constexpr std::string_view kQuestion = "X = ?";
 // Positions 1 to 3 (A, B, C) describe the first situation, 4 to 6 (D, E, F) the second.
 constexpr int kFirstOfSecondSituation = 4;
+// The longest problem, three-digit numbers in the longest scenario, takes under 300 bytes.
+constexpr std::size_t kRoomForAnyProblem = 384;
 
 }  // namespace
 
@@ -22,7 +23,13 @@ void MainForm::GenerateProblem() {
     TextBox& transcript = *controls_.Text1;
     ListBox& numbers = *controls_.List1[0];
 
-    transcript.setText(std::string(kHeading) + std::string(kLineBreak));
+    // The transcript as this run sets it. It is extended here rather than read back, since the
+    // text box returns exactly what was set.
+    std::string text;
+    text.reserve(kRoomForAnyProblem);
+    text += kHeading;
+    text += kLineBreak;
+    transcript.setText(text);
     numbers.clear();
 
     // A, B and C lie in 3..19.
@@ -47,18 +54,24 @@ void MainForm::GenerateProblem() {
     const ListBox& fragments = *controls_.List1[static_cast<std::size_t>(scenario)];
 
     const bool unknownInFirstSituation = unknownIndex_ < kFirstOfSecondSituation;
-    std::string problem = unknownInFirstSituation ? "Ако " : "";
+    if (unknownInFirstSituation) {
+        text += "Ако ";
+    }
     for (int position = 1; position <= kQuantityCount; ++position) {
         if (position == kFirstOfSecondSituation) {
-            problem += unknownInFirstSituation ? ", то " : ", ако ";
+            text += unknownInFirstSituation ? ", то " : ", ако ";
         }
-        problem += position == unknownIndex_ ? "X" : numbers.item(position - 1);
-        problem += fragments.item(position - 1);
+        if (position == unknownIndex_) {
+            text += 'X';
+        } else {
+            text += numbers.item(position - 1);
+        }
+        text += fragments.item(position - 1);
     }
-    problem += kLineBreak;
-    problem += kQuestion;
-    problem += kLineBreak;
-    appendToTranscript(transcript, problem);
+    text += kLineBreak;
+    text += kQuestion;
+    text += kLineBreak;
+    transcript.setText(text);
 }
 
 }  // namespace engine
