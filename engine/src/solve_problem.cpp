@@ -30,33 +30,37 @@ constexpr std::array<Formula, kQuantityCount> kFormulas = {{
 }};
 
 constexpr std::string_view kAnswerHeading = "Отговор: ";
+// A solution of the generator's numbers takes under 150 bytes.
+constexpr std::size_t kRoomForAnySolution = 192;
 
 }  // namespace
 
 void MainForm::SolveProblem() {
+    TextBox& transcript = *controls_.Text1;
     const ListBox& numbers = *controls_.List1[0];
     // Element i holds quantity i; 0 and 7 stay unused.
     std::array<std::int32_t, 8> quantity{};
     double answer = 0;
-    // Gathered here and appended in one go; on an error, what was gathered is still appended,
-    // so the transcript shows the solution as far as it got.
-    std::string solution;
+    // The solution is written straight after a copy of the transcript and set in one go; on an
+    // error, what was written is still set, so the transcript shows the solution as far as it got.
+    std::string text = transcript.text();
+    text.reserve(text.size() + kRoomForAnySolution);
 
     try {
         for (int position = 1; position <= kQuantityCount; ++position) {
             quantity[position] = roundToInt32(parseDecimal(numbers.item(position - 1)));
             if (position != unknownIndex_) {
-                solution += quantityLetter(position);
-                solution += " = ";
-                solution += integerText(quantity[position]);
-                solution += "; ";
+                text += quantityLetter(position);
+                text += " = ";
+                text += integerText(quantity[position]);
+                text += "; ";
             }
         }
-        solution += kLineBreak;
-        solution += kLineBreak;
-        solution += kAnswerHeading;
-        solution += kLineBreak;
-        solution += "X = ";
+        text += kLineBreak;
+        text += kLineBreak;
+        text += kAnswerHeading;
+        text += kLineBreak;
+        text += "X = ";
 
         if (unknownIndex_ >= 1 && unknownIndex_ <= kQuantityCount) {
             const Formula& formula = kFormulas[static_cast<std::size_t>(unknownIndex_ - 1)];
@@ -70,19 +74,27 @@ void MainForm::SolveProblem() {
             }
             answer = static_cast<double>(numerator) / static_cast<double>(denominator);
 
-            solution += "(" + integerText(quantity[n1]) + " * " + integerText(quantity[n2]) +
-                        " * " + integerText(quantity[n3]) + ") / (" + integerText(quantity[d1]) +
-                        " * " + integerText(quantity[d2]) + ")";
+            text += '(';
+            text += integerText(quantity[n1]);
+            text += " * ";
+            text += integerText(quantity[n2]);
+            text += " * ";
+            text += integerText(quantity[n3]);
+            text += ") / (";
+            text += integerText(quantity[d1]);
+            text += " * ";
+            text += integerText(quantity[d2]);
+            text += ')';
         }
 
-        solution += " = ";
-        solution += answerText(answer, decimalSeparator_);
-        solution += kLineBreak;
+        text += " = ";
+        text += answerText(answer, decimalSeparator_);
+        text += kLineBreak;
     } catch (...) {
-        appendToTranscript(*controls_.Text1, solution);
+        transcript.setText(text);
         throw;
     }
-    appendToTranscript(*controls_.Text1, solution);
+    transcript.setText(text);
 }
 
 }  // namespace engine
