@@ -17,3 +17,6 @@ cd ..
 
 # The same suite again under AddressSanitizer, LeakSanitizer and UndefinedBehaviorSanitizer.
 scripts/sanitizer-tests.sh
+
+# A minute of fuzzing the engine, built with clang in build-fuzz/.
+scripts/fuzz.sh 60

@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Builds the engine's fuzzer with clang 14 in build-fuzz/ and runs it for the given number of
+# seconds (60 by default) on a scratch copy of fuzz/corpus/, so nothing it learns lands in the
+# repository. Exits non-zero on any finding: a failed check, a crash, a sanitizer report, an
+# input that runs longer than 10 s, or memory beyond 2 GB. Findings are kept in
+# build-fuzz/findings/.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds=${1:-60}
+
+# libclang-rt-14-dev holds libFuzzer and the sanitizer runtimes for clang 14.
+scripts/install-packages.sh cmake make clang-14 libclang-rt-14-dev
+
+cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++-14 -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DPROPORCIA_FUZZ=ON -DPROPORCIA_WARNINGS_AS_ERRORS=ON
+cmake --build build-fuzz --parallel "$(nproc)"
+
+corpus=$(mktemp -d)
+trap 'rm -rf "$corpus"' EXIT
+cp fuzz/corpus/* "$corpus"/
+mkdir -p build-fuzz/findings
+build-fuzz/fuzz/engine_fuzzer -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+    -print_final_stats=1 -artifact_prefix=build-fuzz/findings/ "$corpus"
