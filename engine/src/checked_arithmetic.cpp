@@ -81,10 +81,12 @@ double parseDecimal(std::string_view text) {
     double value = 0;
     // "inf" and "nan" parse too; the finiteness check below turns them away.
     const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-    if (error == std::errc::result_out_of_range) {
+    // Out of range only counts when the whole text is the number: "1e999x" is not a number.
+    const bool whole = end == digits.data() + digits.size();
+    if (error == std::errc::result_out_of_range && whole) {
         throw RuntimeError(ErrorKind::Overflow, "number out of range: " + quoted(text));
     }
-    if (error != std::errc{} || end != digits.data() + digits.size() || !std::isfinite(value)) {
+    if (error != std::errc{} || !whole || !std::isfinite(value)) {
         throw RuntimeError(ErrorKind::NotANumber, "not a number: " + quoted(text));
     }
     return value;

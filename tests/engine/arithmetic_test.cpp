@@ -116,7 +116,19 @@ INSTANTIATE_TEST_SUITE_P(Texts, ParseDecimalTest,
                                            ParseRow{"", {}}, ParseRow{"abc", {}},
                                            ParseRow{"12a", {}}, ParseRow{"1,5", {}},
                                            ParseRow{"inf", {}}, ParseRow{"-nan", {}},
-                                           ParseRow{"+-1", {}}, ParseRow{"1 2", {}}));
+                                           ParseRow{"+-1", {}}, ParseRow{"1 2", {}},
+                                           ParseRow{"1e999x", {}}, ParseRow{"-1e999 ?", {}}));
+
+TEST(ParseDecimalTest, MagnitudeBeyondDoubleIsAnOverflow) {
+    for (const char* text : {"1e999", " -1e999 ", "1e-999"}) {
+        try {
+            parseDecimal(text);
+            ADD_FAILURE() << '"' << text << "\" was taken for a number";
+        } catch (const RuntimeError& error) {
+            EXPECT_EQ(error.kind(), ErrorKind::Overflow) << text;
+        }
+    }
+}
 
 struct AnswerRow {
     double value;
