@@ -8,18 +8,25 @@
 
 namespace {
 
+// What is measured runs on one thread. A relaxed load and store, unlike fetch_add, needs no
+// locked instruction, so counting adds little to the times measured beside it; a race with
+// another thread could only lose a count, never corrupt memory.
 std::atomic<std::uint64_t> allocations{0};
 std::atomic<std::int64_t> liveBlocks{0};
 std::atomic<std::int64_t> liveBytes{0};
+
+template <typename Int>
+void add(std::atomic<Int>& counter, Int amount) {
+    counter.store(counter.load(std::memory_order_relaxed) + amount, std::memory_order_relaxed);
+}
 
 // The usable size rather than the requested one: it is what free() gets back, and it needs no
 // size from the (possibly unsized) delete.
 void* counted(void* block) {
     if (block != nullptr) {
-        allocations.fetch_add(1, std::memory_order_relaxed);
-        liveBlocks.fetch_add(1, std::memory_order_relaxed);
-        liveBytes.fetch_add(static_cast<std::int64_t>(malloc_usable_size(block)),
-                            std::memory_order_relaxed);
+        add<std::uint64_t>(allocations, 1);
+        add<std::int64_t>(liveBlocks, 1);
+        add(liveBytes, static_cast<std::int64_t>(malloc_usable_size(block)));
     }
     return block;
 }
@@ -28,9 +35,8 @@ void release(void* block) noexcept {
     if (block == nullptr) {
         return;
     }
-    liveBlocks.fetch_sub(1, std::memory_order_relaxed);
-    liveBytes.fetch_sub(static_cast<std::int64_t>(malloc_usable_size(block)),
-                        std::memory_order_relaxed);
+    add<std::int64_t>(liveBlocks, -1);
+    add(liveBytes, -static_cast<std::int64_t>(malloc_usable_size(block)));
     std::free(block);
 }
 
