@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything in build/ and runs every test, then runs them all
-# again in a sanitizer build.
+# Installs what is missing, builds everything in build/ and runs every test, runs them all again
+# in a sanitizer build, then fuzzes the engine for a minute.
 set -euo pipefail
 cd "$(dirname "$0")"
 
