@@ -81,15 +81,19 @@ if [ -f "$metainfo" ]; then
     grep -qF "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" ||
         fail "the metainfo does not launch $id.desktop"
     grep -qF '<content_rating type="oars-1.1"' "$metainfo" || fail "no OARS 1.1 content rating"
-    newest=$(grep -oP '<release version="\K[^"]+' "$metainfo" | head -n 1)
+    newest=$(grep -oP '<release version="\K[^"]+' "$metainfo" | head -n 1) || true
     [ "$newest" = "$version" ] || fail "the metainfo's newest release is ${newest:-none}"
 fi
-logged=$(zcat "$share/doc/proporcia/changelog.gz" 2>/dev/null | sed -n '1s/^proporcia (\([^)]*\)).*/\1/p')
+logged=$(zcat "$share/doc/proporcia/changelog.gz" 2>/dev/null |
+    sed -n '1s/^proporcia (\([^)]*\)).*/\1/p') || true
 [ "$logged" = "$version" ] || fail "the changelog's newest version is ${logged:-none}"
 
 if command -v lintian >/dev/null 2>&1; then
-    lintian --tag-display-limit 0 "$package" >"$work/lintian.log" 2>&1 || true
+    # Any status but 0 fails: errors found, or lintian could not read the package at all.
+    status=0
+    lintian --tag-display-limit 0 "$package" >"$work/lintian.log" 2>&1 || status=$?
     grep -v 'running with root privileges' "$work/lintian.log" || true
+    [ $status -eq 0 ] || fail "lintian exited with status $status"
     ! grep -q '^E: ' "$work/lintian.log" || fail "lintian reports errors"
 else
     echo "lintian is not installed: the package's policy checks are left out"
