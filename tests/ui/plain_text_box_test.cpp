@@ -42,6 +42,11 @@ private slots:
                                  << "a\r\nb"s;
         QTest::newRow("lone LF") << "a\nb"s
                                  << "a\r\nb"s;
+        // These share their first UTF-8 bytes with the widget's line and paragraph separators.
+        QTest::newRow("typographic punctuation") << "„Задача“ — 5 €, … ‰ №"s
+                                                 << "„Задача“ — 5 €, … ‰ №"s;
+        QTest::newRow("Unicode line separator") << "a\u2028b\u2029"s
+                                                << "a\r\nb\r\n"s;
     }
 
     void returnsExactlyWhatWasSet() {
