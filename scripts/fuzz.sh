@@ -24,6 +24,14 @@ echo "Fuzzing the engine for $seconds s (log: $log)"
 if ! build-fuzz/fuzz/engine_fuzzer -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
     -print_final_stats=1 -artifact_prefix=build-fuzz/findings/ "$corpus" >"$log" 2>&1; then
     grep -v '^#[0-9]' "$log" | tail -n 80 >&2
+    # A CI machine is thrown away with its files: print each finding so it can be replayed
+    # (base64 -d >input; build-fuzz/fuzz/engine_fuzzer input).
+    for finding in build-fuzz/findings/*; do
+        [ -f "$finding" ] || continue
+        echo "$finding, base64:" >&2
+        base64 "$finding" >&2
+        echo >&2
+    done
     echo "The engine fuzzer found a fault; the input is in build-fuzz/findings/" >&2
     exit 1
 fi
