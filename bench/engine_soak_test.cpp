@@ -1,28 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <fstream>
+#include <cstdint>
 #include <iostream>
-#include <string>
 
 #include "allocation_counter.h"
 #include "engine_cycle.h"
+#include "resident_memory.h"
 
 namespace {
-
-// gcc says so with a macro, clang through __has_feature.
-#if defined(__SANITIZE_ADDRESS__)
-#define PROPORCIA_ADDRESS_SANITIZER 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define PROPORCIA_ADDRESS_SANITIZER 1
-#endif
-#endif
-#ifdef PROPORCIA_ADDRESS_SANITIZER
-constexpr bool kUnderAddressSanitizer = true;
-#else
-constexpr bool kUnderAddressSanitizer = false;
-#endif
 
 // Enough for the transcript and the lists to have grown to the largest size they ever need.
 constexpr int kWarmUpCycles = 10'000;
@@ -30,18 +16,7 @@ constexpr int kSoakCycles = 1'000'000;
 // Resident memory may move by a few pages as the allocator settles; a leak of even one byte per
 // cycle would show as a megabyte. Under AddressSanitizer its quarantine holds freed blocks back,
 // so resident memory grows anyway and only the live allocations are compared.
-constexpr long kResidentSlackKiB = 256;
-
-// This process's resident memory, from /proc/self/status; -1 where that is not available.
-long residentKiB() {
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);) {
-        if (line.rfind("VmRSS:", 0) == 0) {
-            return std::stol(line.substr(6));
-        }
-    }
-    return -1;
-}
+constexpr std::int64_t kResidentSlackKiB = 256;
 
 TEST(EngineSoakTest, MakeAndSolveCyclesKeepMemoryFlat) {
     bench::EngineCycle engine;
@@ -49,7 +24,7 @@ TEST(EngineSoakTest, MakeAndSolveCyclesKeepMemoryFlat) {
         engine.run();
     }
     const bench::AllocationCounts before = bench::allocationCounts();
-    const long residentBefore = residentKiB();
+    const auto residentBefore = bench::residentKiB();
     const auto start = std::chrono::steady_clock::now();
 
     for (int i = 0; i < kSoakCycles; ++i) {
@@ -58,18 +33,18 @@ TEST(EngineSoakTest, MakeAndSolveCyclesKeepMemoryFlat) {
 
     const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
     const bench::AllocationCounts after = bench::allocationCounts();
-    const long residentAfter = residentKiB();
+    const auto residentAfter = bench::residentKiB();
     std::cout << kSoakCycles << " cycles in " << elapsed.count() << " s; "
               << static_cast<double>(after.allocations - before.allocations) / kSoakCycles
               << " allocations per cycle; live blocks " << before.liveBlocks << " -> "
               << after.liveBlocks << ", live bytes " << before.liveBytes << " -> "
-              << after.liveBytes << ", resident " << residentBefore << " KiB -> " << residentAfter
-              << " KiB\n";
+              << after.liveBytes << ", resident " << residentBefore.value_or(-1) << " KiB -> "
+              << residentAfter.value_or(-1) << " KiB\n";
 
     EXPECT_EQ(after.liveBlocks, before.liveBlocks);
     EXPECT_EQ(after.liveBytes, before.liveBytes);
-    if (!kUnderAddressSanitizer && residentBefore >= 0) {
-        EXPECT_LE(residentAfter - residentBefore, kResidentSlackKiB);
+    if (!bench::kUnderAddressSanitizer && residentBefore && residentAfter) {
+        EXPECT_LE(*residentAfter - *residentBefore, kResidentSlackKiB);
     }
     EXPECT_FALSE(engine.window().Command1[engine::kSolveCommand].isEnabled())
         << "the last cycle ended solved";

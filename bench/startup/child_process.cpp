@@ -8,9 +8,10 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <stdexcept>
 #include <string>
+
+#include "resident_memory.h"
 
 extern char** environ;
 
@@ -45,14 +46,7 @@ bool ChildProcess::hasExited() {
 }
 
 std::optional<std::int64_t> ChildProcess::residentKiB() const {
-    std::ifstream status(procPath(pid_) + "/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.starts_with("VmRSS:")) {
-            return std::stoll(line.substr(line.find_first_of("0123456789")));
-        }
-    }
-    return std::nullopt;
+    return bench::residentKiB(procPath(pid_) + "/status");
 }
 
 std::optional<std::int64_t> ChildProcess::cpuNanoseconds() const {

@@ -1,10 +1,10 @@
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QPushButton>
 #include <QTest>
 #include <memory>
 
+#include "resident_memory.h"
 #include "ui/application.h"
 #include "ui/main_form.h"
 
@@ -13,20 +13,6 @@ namespace {
 constexpr int kWarmUpCycles = 1000;
 constexpr int kSoakCycles = 10000;
 constexpr qint64 kAllowedGrowthKiB = 1024;
-
-// Resident memory of this process, or -1 where /proc is not there.
-qint64 residentKiB() {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly)) {
-        return -1;
-    }
-    for (QByteArray line = status.readLine(); !line.isEmpty(); line = status.readLine()) {
-        if (line.startsWith("VmRSS:")) {
-            return line.mid(6).trimmed().split(' ').constFirst().toLongLong();
-        }
-    }
-    return -1;
-}
 
 }  // namespace
 
@@ -49,10 +35,10 @@ private:
 
 private slots:
     void initTestCase() {
-#if defined(__SANITIZE_ADDRESS__)
-        QSKIP("AddressSanitizer holds freed memory back, so resident memory says nothing here");
-#endif
-        if (residentKiB() < 0) {
+        if (bench::kUnderAddressSanitizer) {
+            QSKIP("AddressSanitizer holds freed memory back, so resident memory says nothing here");
+        }
+        if (!bench::residentKiB()) {
             QSKIP("No /proc/self/status to read resident memory from");
         }
         ui::prepareApplication();
@@ -66,12 +52,12 @@ private slots:
 
     void residentMemoryStaysFlat() {
         cycle(kWarmUpCycles);
-        const qint64 before = residentKiB();
+        const qint64 before = bench::residentKiB().value_or(0);
         QElapsedTimer timer;
         timer.start();
         cycle(kSoakCycles);
         const qint64 elapsedMs = timer.elapsed();
-        const qint64 after = residentKiB();
+        const qint64 after = bench::residentKiB().value_or(0);
 
         qInfo("%d cycles in %lld ms; resident memory %lld KiB after warm-up, %lld KiB after",
               kSoakCycles, elapsedMs, before, after);
