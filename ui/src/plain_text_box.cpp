@@ -42,7 +42,7 @@ std::string PlainTextBox::text() const {
 }
 
 void PlainTextBox::setText(std::string_view text) {
-    if (!cannotExtendDocument(text)) {
+    if (mayExtendDocument(text)) {
         refreshKnownText();
     }
     {
@@ -62,12 +62,12 @@ void PlainTextBox::setText(std::string_view text) {
     }
 }
 
-bool PlainTextBox::cannotExtendDocument(std::string_view text) const {
+bool PlainTextBox::mayExtendDocument(std::string_view text) const {
     // Every UTF-16 unit of the document takes at least one byte of UTF-8 (a paragraph break
     // takes two, CR LF), so a shorter text cannot start with the document's. Replacing a long
     // transcript with a new problem then skips reading the old one back.
     const auto documentUnits = static_cast<std::size_t>(edit_.document()->characterCount() - 1);
-    return text.size() < documentUnits;
+    return text.size() >= documentUnits;
 }
 
 void PlainTextBox::refreshKnownText() const {
@@ -93,13 +93,14 @@ std::string PlainTextBox::readDocument() const {
             text.append(from, end);
             break;
         }
-        const bool separator =
-            end - lead >= 3 && lead[1] == '\x80' && (lead[2] == '\xA8' || lead[2] == '\xA9');
-        text.append(from, separator ? lead : lead + 1);
-        if (separator) {
+        if (end - lead >= 3 && lead[1] == '\x80' && (lead[2] == '\xA8' || lead[2] == '\xA9')) {
+            text.append(from, lead);
             text.append("\r\n");
+            from = lead + 3;
+        } else {
+            text.append(from, lead + 1);
+            from = lead + 1;
         }
-        from = separator ? lead + 3 : lead + 1;
     }
     return text;
 }

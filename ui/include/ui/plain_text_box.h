@@ -31,7 +31,7 @@ public:
     void setText(std::string_view text) override;
 
 private:
-    bool cannotExtendDocument(std::string_view text) const;
+    bool mayExtendDocument(std::string_view text) const;
     void refreshKnownText() const;
     std::string readDocument() const;
     void insertAtEnd(std::string_view tail, bool textEndsInCarriageReturn);
