@@ -2,7 +2,7 @@
 
 #include "engine/form_controls.h"
 #include "engine/in_memory/in_memory_controls.h"
-#include "engine/main_form.h"
+#include "engine/main_form_logic.h"
 #include "pseudo_random_source.h"
 
 namespace bench {
@@ -27,7 +27,7 @@ public:
 private:
     engine::in_memory::Form window_;
     PseudoRandomSource random_;
-    engine::MainForm form_{window_.controls(), random_, ","};
+    engine::MainFormLogic form_{window_.controls(), random_, ","};
 };
 
 }  // namespace bench

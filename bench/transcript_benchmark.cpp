@@ -18,8 +18,8 @@
 #include <vector>
 
 #include "engine/in_memory/scripted_random_source.h"
-#include "ui/application.h"
-#include "ui/main_form.h"
+#include "qt_ui/application.h"
+#include "qt_ui/main_form.h"
 
 namespace {
 
@@ -61,7 +61,7 @@ double timedMs(const std::function<void()>& action) {
 Sample measure(const QString& text) {
     auto draws = std::make_unique<engine::in_memory::ScriptedRandomSource>();
     engine::in_memory::ScriptedRandomSource& script = *draws;
-    ui::MainForm window(std::move(draws));
+    qt_ui::MainForm window(std::move(draws));
     showExposed(window);
     auto* transcript = window.findChild<QPlainTextEdit*>(QStringLiteral("Text1_0"));
     auto* make = window.findChild<QPushButton*>(QStringLiteral("Command1_0"));
@@ -129,7 +129,7 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication application(argc, argv);
-    ui::prepareApplication();
+    qt_ui::prepareApplication();
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 9;
 
     for (const qsizetype bytes : {qsizetype{64} * 1024, qsizetype{1024} * 1024}) {

@@ -15,7 +15,7 @@
 
 #include "byte_reader.h"
 #include "engine/in_memory/in_memory_controls.h"
-#include "engine/main_form.h"
+#include "engine/main_form_logic.h"
 #include "engine/runtime_error.h"
 #include "expected_texts.h"
 #include "input_draws.h"
@@ -294,7 +294,7 @@ private:
     InputDraws draws_;
     std::string separator_;
     engine::in_memory::Form window_;
-    engine::MainForm form_;
+    engine::MainFormLogic form_;
     int step_ = 0;
 };
 

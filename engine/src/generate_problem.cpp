@@ -2,7 +2,7 @@
 
 #include "engine/checked_arithmetic.h"
 #include "engine/draw_percent.h"
-#include "engine/main_form.h"
+#include "engine/main_form_logic.h"
 #include "engine/number_text.h"
 #include "engine/scenario_templates.h"
 
@@ -19,7 +19,7 @@ constexpr std::size_t kRoomForAnyProblem = 384;
 
 }  // namespace
 
-void MainForm::GenerateProblem() {
+void MainFormLogic::GenerateProblem() {
     TextBox& transcript = *controls_.Text1;
     ListBox& numbers = *controls_.List1[0];
 

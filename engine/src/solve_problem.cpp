@@ -3,7 +3,7 @@
 #include <string>
 
 #include "engine/checked_arithmetic.h"
-#include "engine/main_form.h"
+#include "engine/main_form_logic.h"
 #include "engine/number_text.h"
 #include "engine/runtime_error.h"
 #include "transcript.h"
@@ -35,7 +35,7 @@ constexpr std::size_t kRoomForAnySolution = 192;
 
 }  // namespace
 
-void MainForm::SolveProblem() {
+void MainFormLogic::SolveProblem() {
     TextBox& transcript = *controls_.Text1;
     const ListBox& numbers = *controls_.List1[0];
     // Element i holds quantity i; 0 and 7 stay unused.

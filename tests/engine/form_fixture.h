@@ -9,7 +9,7 @@
 
 #include "engine/in_memory/in_memory_controls.h"
 #include "engine/in_memory/scripted_random_source.h"
-#include "engine/main_form.h"
+#include "engine/main_form_logic.h"
 
 namespace engine::testing {
 
@@ -52,7 +52,7 @@ protected:
 
     in_memory::Form window_;
     in_memory::ScriptedRandomSource random_;
-    MainForm form_;
+    MainFormLogic form_;
 };
 
 }  // namespace engine::testing

@@ -8,7 +8,7 @@
 
 #include "engine/clock_random_source.h"
 #include "engine/in_memory/in_memory_controls.h"
-#include "engine/main_form.h"
+#include "engine/main_form_logic.h"
 #include "engine/scenario_templates.h"
 
 namespace engine {
@@ -39,7 +39,7 @@ TEST(ClockRandomSourceTest, SourcesSeededOneAfterTheOtherDiffer) {
 TEST(ClockRandomSourceTest, HundredThousandProblemsStayInRangeAndSolveExactly) {
     in_memory::Form window;
     ClockRandomSource random;
-    MainForm form(window.controls(), random, ".");
+    MainFormLogic form(window.controls(), random, ".");
     form.load();
 
     std::bitset<7> positions;

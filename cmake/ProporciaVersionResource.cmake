@@ -1,0 +1,22 @@
+# proporcia_add_version_resource(<target>)
+# Configures the Windows resource of a program, its file icon and its version information, in
+# the target's build directory, and records its path in the target's PROPORCIA_VERSION_RESOURCE
+# property. A Windows build compiles it into the program; elsewhere it is only configured, so
+# that the tests can compile it with a cross resource compiler.
+set(PROPORCIA_VERSION_RESOURCE_TEMPLATE "${CMAKE_CURRENT_LIST_DIR}/windows/version.rc.in")
+
+function(proporcia_add_version_resource target)
+    # Windows shows "1.00" as the four numbers 1, 0, 0, 0.
+    math(EXPR PROPORCIA_VERSION_MINOR_NUMBER "${PROJECT_VERSION_MINOR}")
+    get_target_property(output_name ${target} OUTPUT_NAME)
+    if(NOT output_name)
+        set(output_name ${target})
+    endif()
+    set(PROPORCIA_ORIGINAL_FILENAME "${output_name}.exe")
+    set(resource "${CMAKE_CURRENT_BINARY_DIR}/${target}_version.rc")
+    configure_file("${PROPORCIA_VERSION_RESOURCE_TEMPLATE}" "${resource}" @ONLY)
+    set_target_properties(${target} PROPERTIES PROPORCIA_VERSION_RESOURCE "${resource}")
+    if(WIN32)
+        target_sources(${target} PRIVATE "${resource}")
+    endif()
+endfunction()

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+#include <memory>
+
+#include "engine/form_controls.h"
+#include "engine/main_form_logic.h"
+#include "engine/random_source.h"
+
+class QGroupBox;
+class QLabel;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace qt_ui {
+
+class PlainTextBox;
+
+// The program's only window. It builds its controls, binds them to the problem engine and
+// routes the two command buttons' clicks to it. The engine decides everything else, including
+// when the solve button is enabled.
+//
+// Each control's object name is its design name with the index after an underscore: "List1_0"
+// to "List1_16", "Text1_0", "Option1_0" to "Option1_5", "Command1_0", "Command1_1", plus
+// "Frame1" and "Label1".
+class MainForm : public QWidget {
+    Q_OBJECT
+
+public:
+    // Problems are drawn from the given source; by default one seeded from the clock. The
+    // decimal separator of answers comes from the default QLocale at construction.
+    explicit MainForm(std::unique_ptr<engine::RandomSource> random = nullptr,
+                      QWidget* parent = nullptr);
+    ~MainForm() override;
+
+private:
+    void buildControls();
+    void chainTabOrder();
+    void describeForScreenReaders();
+    engine::FormControls bindControls();
+    void onCommandClicked(int index);
+    void showRuntimeError(const QString& text);
+    void showNewestLines();
+
+    std::unique_ptr<engine::RandomSource> random_;
+    std::array<QListWidget*, engine::kListCount> lists_{};
+    QPlainTextEdit* transcript_ = nullptr;
+    std::array<QRadioButton*, engine::kOptionCount> options_{};
+    std::array<QPushButton*, engine::kCommandCount> commands_{};
+    QLabel* label_ = nullptr;
+    QGroupBox* frame_ = nullptr;
+    std::array<std::unique_ptr<engine::ListBox>, engine::kListCount> listBoxes_;
+    std::unique_ptr<PlainTextBox> transcriptBox_;
+    std::array<std::unique_ptr<engine::OptionButton>, engine::kOptionCount> optionButtons_;
+    std::array<std::unique_ptr<engine::CommandButton>, engine::kCommandCount> commandButtons_;
+    std::unique_ptr<engine::MainFormLogic> engine_;
+};
+
+}  // namespace qt_ui

@@ -1,0 +1,102 @@
+#include "qt_ui/main_form.h"
+
+#include <QLocale>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <exception>
+#include <optional>
+#include <utility>
+
+#include "engine/clock_random_source.h"
+#include "engine/runtime_error.h"
+#include "engine/scenario_templates.h"
+#include "intro_text.h"
+#include "qt_ui/plain_text_box.h"
+#include "runtime_error_text.h"
+#include "widget_controls.h"
+
+namespace qt_ui {
+
+MainForm::MainForm(std::unique_ptr<engine::RandomSource> random, QWidget* parent)
+    : QWidget(parent), random_(std::move(random)) {
+    if (!random_) {
+        random_ = std::make_unique<engine::ClockRandomSource>();
+    }
+    buildControls();
+    chainTabOrder();
+    describeForScreenReaders();
+
+    const engine::FormControls controls = bindControls();
+    engine_ = std::make_unique<engine::MainFormLogic>(controls, *random_,
+                                                      QLocale().decimalPoint().toStdString());
+    engine::fillDesignTimeLists(controls.List1);
+    transcriptBox_->setText(kIntroText);
+    engine_->load();
+
+    for (int index = 0; index < engine::kCommandCount; ++index) {
+        connect(commands_[static_cast<std::size_t>(index)], &QPushButton::clicked, this,
+                [this, index] { onCommandClicked(index); });
+    }
+    transcript_->setFocus();
+}
+
+MainForm::~MainForm() = default;
+
+engine::FormControls MainForm::bindControls() {
+    engine::FormControls controls;
+    for (std::size_t i = 0; i < lists_.size(); ++i) {
+        listBoxes_[i] = std::make_unique<ListWidgetBox>(*lists_[i]);
+        controls.List1[i] = listBoxes_[i].get();
+    }
+    transcriptBox_ = std::make_unique<PlainTextBox>(*transcript_);
+    controls.Text1 = transcriptBox_.get();
+    for (std::size_t i = 0; i < options_.size(); ++i) {
+        optionButtons_[i] = std::make_unique<RadioOptionButton>(*options_[i]);
+        controls.Option1[i] = optionButtons_[i].get();
+    }
+    for (std::size_t i = 0; i < commands_.size(); ++i) {
+        commandButtons_[i] = std::make_unique<PushCommandButton>(*commands_[i]);
+        controls.Command1[i] = commandButtons_[i].get();
+    }
+    return controls;
+}
+
+void MainForm::onCommandClicked(int index) {
+    QPushButton* clicked = commands_[static_cast<std::size_t>(index)];
+    const bool clickedHadFocus = clicked->hasFocus();
+    // A command that fails keeps what it wrote and the buttons as they were; the user is told
+    // and carries on.
+    std::optional<QString> failure;
+    try {
+        engine_->commandClick(index);
+    } catch (const engine::RuntimeError& error) {
+        failure = runtimeErrorText(error.kind());
+    } catch (const std::exception&) {
+        failure = unexpectedErrorText();
+    }
+    showNewestLines();
+    if (failure) {
+        showRuntimeError(*failure);
+        return;
+    }
+    // A button that disables itself would pass the focus on to a list of the strip, mostly
+    // hidden below the edge; "Задача" is what the user needs next.
+    if (clickedHadFocus && !clicked->isEnabled()) {
+        commands_[engine::kMakeProblemCommand]->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void MainForm::showNewestLines() {
+    transcript_->moveCursor(QTextCursor::End);
+    transcript_->ensureCursorVisible();
+}
+
+void MainForm::showRuntimeError(const QString& text) {
+    QMessageBox box(QMessageBox::Critical, runtimeErrorTitle(), text, QMessageBox::Ok, this);
+    box.setObjectName(QStringLiteral("RuntimeErrorBox"));
+    box.setInformativeText(runtimeErrorAdvice());
+    box.exec();
+}
+
+}  // namespace qt_ui
