@@ -5,18 +5,32 @@
 #include <QApplication>
 #include <QLabel>
 #include <QWidget>
+#include <string_view>
+
+#include "design/main_form_design.h"
+
+namespace {
+
+QString toQString(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
+    const design::WindowDesign& design = design::mainForm();
+    const design::Pixels size = design::toPixels(design.clientArea);
     QWidget window;
-    window.setWindowTitle(QStringLiteral("https://proporcia.example.org  Математика - пропорция"));
-    window.resize(466, 324);
-    QFont font(QStringLiteral("Times New Roman"), 12);
+    window.setWindowTitle(toQString(design.title));
+    window.resize(size.width, size.height);
+    QFont font(toQString(design.font.family), design.font.points);
     font.setStyleHint(QFont::Serif);
     window.setFont(font);
-    auto* line =
-        new QLabel(QStringLiteral("Математика - пропорция, сложно тройно правило "), &window);
-    line->setGeometry(24, 0, 393, 25);
+    const design::Control& label = design::control({"Label1"});
+    const design::Pixels place = design::toPixels(label.place);
+    auto* line = new QLabel(toQString(label.caption), &window);
+    line->setGeometry(place.left, place.top, place.width, place.height);
     line->sizeHint();  // the layout the program does before it is mapped
     window.show();
     return QApplication::exec();

@@ -8,12 +8,13 @@
 #include <optional>
 #include <utility>
 
+#include "design/main_form_design.h"
+#include "design/runtime_error_texts.h"
+#include "design_conversions.h"
 #include "engine/clock_random_source.h"
 #include "engine/runtime_error.h"
 #include "engine/scenario_templates.h"
-#include "intro_text.h"
 #include "qt_ui/plain_text_box.h"
-#include "runtime_error_text.h"
 #include "widget_controls.h"
 
 namespace qt_ui {
@@ -25,13 +26,12 @@ MainForm::MainForm(std::unique_ptr<engine::RandomSource> random, QWidget* parent
     }
     buildControls();
     chainTabOrder();
-    describeForScreenReaders();
 
     const engine::FormControls controls = bindControls();
     engine_ = std::make_unique<engine::MainFormLogic>(controls, *random_,
                                                       QLocale().decimalPoint().toStdString());
     engine::fillDesignTimeLists(controls.List1);
-    transcriptBox_->setText(kIntroText);
+    transcriptBox_->setText(design::mainForm().introText);
     engine_->load();
 
     for (int index = 0; index < engine::kCommandCount; ++index) {
@@ -71,9 +71,9 @@ void MainForm::onCommandClicked(int index) {
     try {
         engine_->commandClick(index);
     } catch (const engine::RuntimeError& error) {
-        failure = runtimeErrorText(error.kind());
+        failure = toQString(design::runtimeErrorText(error.kind()));
     } catch (const std::exception&) {
-        failure = unexpectedErrorText();
+        failure = toQString(design::unexpectedErrorText());
     }
     showNewestLines();
     if (failure) {
@@ -93,9 +93,10 @@ void MainForm::showNewestLines() {
 }
 
 void MainForm::showRuntimeError(const QString& text) {
-    QMessageBox box(QMessageBox::Critical, runtimeErrorTitle(), text, QMessageBox::Ok, this);
+    QMessageBox box(QMessageBox::Critical, toQString(design::runtimeErrorTitle()), text,
+                    QMessageBox::Ok, this);
     box.setObjectName(QStringLiteral("RuntimeErrorBox"));
-    box.setInformativeText(runtimeErrorAdvice());
+    box.setInformativeText(toQString(design::runtimeErrorAdvice()));
     box.exec();
 }
 

@@ -1,5 +1,5 @@
-// Builds the window's controls: their places, captions, colours, tab order and the names a
-// screen reader announces.
+// Builds the window's controls by walking its description: their kinds, places, captions,
+// colours, the names a screen reader announces, and the tab order.
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -11,9 +11,10 @@
 #include <vector>
 
 #include "button_face_style.h"
+#include "design/main_form_design.h"
+#include "design_conversions.h"
 #include "qt_ui/application.h"
 #include "qt_ui/main_form.h"
-#include "window_design.h"
 
 namespace qt_ui {
 
@@ -31,121 +32,101 @@ void fillBackground(QWidget& widget, const QColor& colour) {
     widget.setAutoFillBackground(true);
 }
 
-QString indexedName(const char* name, std::size_t index) {
-    return QLatin1String(name) + QLatin1Char('_') + QString::number(index);
-}
-
-QFont controlFont() {
-    QFont font(QString::fromLatin1(design::kFontFamily), design::kFontPointSize);
-    font.setStyleHint(QFont::Serif);
-    font.setWeight(QFont::Normal);
-    font.setItalic(false);
-    return font;
+template <typename Widget, std::size_t N>
+Widget*& slot(std::array<Widget*, N>& widgets, const design::ControlId& id) {
+    return widgets.at(static_cast<std::size_t>(id.index));
 }
 
 }  // namespace
 
 void MainForm::buildControls() {
-    setObjectName(QStringLiteral("MainForm"));
-    setWindowTitle(design::kTitle);
+    const design::WindowDesign& window = design::mainForm();
+    setObjectName(toQString(window.designName));
+    setWindowTitle(toQString(window.title));
     setWindowIcon(applicationIcon());
-    setFont(controlFont());
-    setFixedSize(design::toPixels(design::kClientArea).size());
-    fillBackground(*this, design::kWindowBackground);
+    setFont(toQFont(window.font));
+    setFixedSize(toQRect(window.clientArea).size());
+    fillBackground(*this, toQColor(window.background));
 
-    label_ = new QLabel(design::kLabelCaption, this);
-    label_->setObjectName(QStringLiteral("Label1"));
-    label_->setGeometry(design::toPixels(design::kLabel));
-    label_->setAlignment(Qt::AlignCenter);
-    fillBackground(*label_, design::kLabelBackground);
-
-    frame_ = new QGroupBox(design::kFrameCaption, this);
-    frame_->setObjectName(QStringLiteral("Frame1"));
-    frame_->setGeometry(design::toPixels(design::kFrame));
-    fillBackground(*frame_, design::kWindowBackground);
-    auto* optionGroup = new QButtonGroup(frame_);
-    optionGroup->setExclusive(true);
-    for (std::size_t n = 0; n < options_.size(); ++n) {
-        const QString letter(QChar(static_cast<char16_t>(u'A' + n)));
-        auto* option = new QRadioButton(letter, frame_);
-        option->setObjectName(indexedName("Option1", n));
-        option->setGeometry(design::toPixels(design::optionButton(static_cast<int>(n))));
-        fillBackground(*option, design::kOptionBackground);
-        optionGroup->addButton(option, static_cast<int>(n));
-        options_[n] = option;
+    buttonFaceStyle_ = new ButtonFaceStyle;
+    buttonFaceStyle_->setParent(this);
+    for (const design::Control& control : window.controls) {
+        QWidget* widget = makeControl(control);
+        widget->setObjectName(toQString(design::objectName(control.id)));
+        widget->setGeometry(toQRect(control.place));
+        widget->setAccessibleName(toQString(control.accessibleName));
+        widget->setAccessibleDescription(toQString(control.accessibleDescription));
+        if (control.background) {
+            if (control.kind == design::ControlKind::CommandButton) {
+                setColour(*widget, QPalette::Button, toQColor(*control.background));
+            } else {
+                fillBackground(*widget, toQColor(*control.background));
+            }
+        }
     }
+}
 
-    const std::array<QColor, engine::kCommandCount> faces = {design::kMakeProblemFace,
-                                                             design::kSolveFace};
-    const std::array<design::Twips, engine::kCommandCount> places = {design::kMakeProblemButton,
-                                                                     design::kSolveButton};
-    auto* faceStyle = new ButtonFaceStyle;
-    faceStyle->setParent(this);
-    for (std::size_t i = 0; i < commands_.size(); ++i) {
-        auto* command = new QPushButton(design::kCommandCaptions[i], this);
-        command->setObjectName(indexedName("Command1", i));
-        command->setGeometry(design::toPixels(places[i]));
-        command->setStyle(faceStyle);
-        setColour(*command, QPalette::Button, faces[i]);
-        commands_[i] = command;
+QWidget* MainForm::makeControl(const design::Control& control) {
+    const QString caption = toQString(control.caption);
+    QWidget* parent = control.insideFrame ? static_cast<QWidget*>(frame_) : this;
+    switch (control.kind) {
+        case design::ControlKind::Label:
+            label_ = new QLabel(caption, parent);
+            label_->setAlignment(control.alignment == design::Alignment::Centre
+                                     ? Qt::AlignCenter
+                                     : Qt::AlignLeft | Qt::AlignVCenter);
+            return label_;
+        case design::ControlKind::Frame:
+            frame_ = new QGroupBox(caption, parent);
+            optionGroup_ = new QButtonGroup(frame_);
+            optionGroup_->setExclusive(true);
+            return frame_;
+        case design::ControlKind::OptionButton: {
+            auto* option = new QRadioButton(caption, parent);
+            optionGroup_->addButton(option, control.id.index);
+            return slot(options_, control.id) = option;
+        }
+        case design::ControlKind::CommandButton: {
+            auto* command = new QPushButton(caption, parent);
+            command->setStyle(buttonFaceStyle_);
+            return slot(commands_, control.id) = command;
+        }
+        case design::ControlKind::TextBox:
+            transcript_ = new QPlainTextEdit(parent);
+            transcript_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+            transcript_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+            transcript_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            // Tab moves on to the next control, as in the other text boxes of a form, rather
+            // than typing a tab character.
+            transcript_->setTabChangesFocus(true);
+            return transcript_;
+        case design::ControlKind::ListBox: {
+            auto* list = new QListWidget(parent);
+            list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            // Every item is one line in the window's font, so all are the same height and each
+            // row is drawn the list's width: measuring one item spares shaping all 102 texts
+            // when shown.
+            list->setUniformItemSizes(true);
+            return slot(lists_, control.id) = list;
+        }
     }
+    throw std::logic_error("a control of an unknown kind");
+}
 
-    transcript_ = new QPlainTextEdit(this);
-    transcript_->setObjectName(QStringLiteral("Text1_0"));
-    transcript_->setGeometry(design::toPixels(design::kTranscript));
-    transcript_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    transcript_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    transcript_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    // Tab moves on to the next control, as in the other text boxes of a form, rather than
-    // typing a tab character.
-    transcript_->setTabChangesFocus(true);
-
-    // Created last, so the strip lies over the transcript's bottom edge, each list over the one
-    // before it.
-    for (std::size_t i = 0; i < lists_.size(); ++i) {
-        auto* list = new QListWidget(this);
-        list->setObjectName(indexedName("List1", i));
-        list->setGeometry(design::toPixels(design::list(static_cast<int>(i))));
-        list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        // Every item is one line in the window's font, so all are the same height and each row is
-        // drawn the list's width: measuring one item spares shaping all 102 texts when shown.
-        list->setUniformItemSizes(true);
-        lists_[i] = list;
-    }
+QWidget* MainForm::controlWidget(const design::ControlId& id) const {
+    return findChild<QWidget*>(toQString(design::objectName(id)));
 }
 
 void MainForm::chainTabOrder() {
-    const auto secondRow = lists_.begin() + design::kFirstListOfSecondRow;
     std::vector<QWidget*> order;
-    order.push_back(transcript_);
-    order.insert(order.end(), lists_.begin(), secondRow);
-    order.push_back(commands_[engine::kMakeProblemCommand]);
-    order.insert(order.end(), options_.begin(), options_.end());
-    order.push_back(commands_[engine::kSolveCommand]);
-    order.insert(order.end(), secondRow, lists_.end());
+    for (const design::ControlId& id : design::mainForm().tabOrder) {
+        if (design::takesFocus(design::control(id).kind)) {
+            order.push_back(controlWidget(id));
+        }
+    }
     for (std::size_t i = 1; i < order.size(); ++i) {
         QWidget::setTabOrder(order[i - 1], order[i]);
     }
-}
-
-void MainForm::describeForScreenReaders() {
-    transcript_->setAccessibleName(QStringLiteral("Условие и решение на задачата"));
-    lists_[0]->setAccessibleName(QStringLiteral("Числата на задачата"));
-    for (std::size_t i = 1; i < lists_.size(); ++i) {
-        lists_[i]->setAccessibleName(QStringLiteral("Сценарий ") + QString::number(i));
-    }
-    commands_[engine::kMakeProblemCommand]->setAccessibleName(design::kCommandCaptions[0]);
-    commands_[engine::kMakeProblemCommand]->setAccessibleDescription(
-        QStringLiteral("Съставя нова задача"));
-    commands_[engine::kSolveCommand]->setAccessibleName(design::kCommandCaptions[1]);
-    commands_[engine::kSolveCommand]->setAccessibleDescription(
-        QStringLiteral("Показва решението на задачата"));
-    frame_->setAccessibleName(QStringLiteral("Търсената величина"));
-    frame_->setAccessibleDescription(design::kFrameCaption);
-    for (QRadioButton* option : options_) {
-        option->setAccessibleName(QStringLiteral("Търсената величина е ") + option->text());
-    }
-    label_->setAccessibleName(design::kLabelCaption);
 }
 
 }  // namespace qt_ui

@@ -8,20 +8,27 @@
 #include "engine/main_form_logic.h"
 #include "engine/random_source.h"
 
+class QButtonGroup;
 class QGroupBox;
 class QLabel;
 class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
+class QStyle;
+
+namespace design {
+struct Control;
+struct ControlId;
+}  // namespace design
 
 namespace qt_ui {
 
 class PlainTextBox;
 
-// The program's only window. It builds its controls, binds them to the problem engine and
-// routes the two command buttons' clicks to it. The engine decides everything else, including
-// when the solve button is enabled.
+// The program's only window. It builds its controls from the window's description, binds them to
+// the problem engine and routes the two command buttons' clicks to it. The engine decides
+// everything else, including when the solve button is enabled.
 //
 // Each control's object name is its design name with the index after an underscore: "List1_0"
 // to "List1_16", "Text1_0", "Option1_0" to "Option1_5", "Command1_0", "Command1_1", plus
@@ -38,8 +45,9 @@ public:
 
 private:
     void buildControls();
+    QWidget* makeControl(const design::Control& control);
+    QWidget* controlWidget(const design::ControlId& id) const;
     void chainTabOrder();
-    void describeForScreenReaders();
     engine::FormControls bindControls();
     void onCommandClicked(int index);
     void showRuntimeError(const QString& text);
@@ -52,6 +60,8 @@ private:
     std::array<QPushButton*, engine::kCommandCount> commands_{};
     QLabel* label_ = nullptr;
     QGroupBox* frame_ = nullptr;
+    QButtonGroup* optionGroup_ = nullptr;
+    QStyle* buttonFaceStyle_ = nullptr;
     std::array<std::unique_ptr<engine::ListBox>, engine::kListCount> listBoxes_;
     std::unique_ptr<PlainTextBox> transcriptBox_;
     std::array<std::unique_ptr<engine::OptionButton>, engine::kOptionCount> optionButtons_;
