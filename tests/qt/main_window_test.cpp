@@ -201,10 +201,12 @@ private slots:
         for (int i = 11; i <= 16; ++i)
             expected << QStringLiteral("List1_%1").arg(i);
 
+        // Every control that can take the focus, in the order of the chain; the option group is
+        // entered at one button only (below).
         QStringList chain;
         QWidget* widget = transcriptEdit();
         do {
-            if (widget->focusPolicy() & Qt::TabFocus && !widget->objectName().isEmpty()) {
+            if (widget->focusPolicy() != Qt::NoFocus && !widget->objectName().isEmpty()) {
                 chain << widget->objectName();
             }
             widget = widget->nextInFocusChain();
@@ -212,11 +214,57 @@ private slots:
         QCOMPARE(chain, expected);
     }
 
+    // The option group is one stop of the Tab key, entered on the marked letter (or on "A" when
+    // none is marked) from either side; the arrow keys move within it. Before a problem is
+    // posed, "Сметки" is disabled and passed over.
+    void optionGroupIsOneTabStop_data() {
+        QTest::addColumn<bool>("posed");
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<bool>("backwards");
+        QTest::addColumn<QString>("entered");
+        QTest::addColumn<QString>("afterArrow");
+        QTest::addColumn<QString>("leftTo");
+
+        QTest::newRow("none marked, Tab")
+            << false << "Command1_0" << false << "Option1_0" << "Option1_1" << "List1_11";
+        QTest::newRow("none marked, Shift+Tab")
+            << false << "List1_11" << true << "Option1_0" << "Option1_1" << "Command1_0";
+        QTest::newRow("B marked, Tab")
+            << true << "Command1_0" << false << "Option1_1" << "Option1_2" << "Command1_1";
+        QTest::newRow("B marked, Shift+Tab")
+            << true << "Command1_1" << true << "Option1_1" << "Option1_2" << "Command1_0";
+    }
+
+    void optionGroupIsOneTabStop() {
+        QFETCH(bool, posed);
+        QFETCH(QString, from);
+        QFETCH(bool, backwards);
+        QFETCH(QString, entered);
+        QFETCH(QString, afterArrow);
+        QFETCH(QString, leftTo);
+        window_->show();
+        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+        if (posed) {
+            pose(kExample);  // unknown B
+        }
+        // Visit the group once and leave it, as a user might before the marked letter changes.
+        control<QRadioButton>("Option1_4")->setFocus(Qt::TabFocusReason);
+        control<QWidget>(qPrintable(from))->setFocus(Qt::TabFocusReason);
+        const auto key = backwards ? Qt::Key_Backtab : Qt::Key_Tab;
+
+        QTest::keyClick(QApplication::focusWidget(), key);
+        QCOMPARE(QApplication::focusWidget()->objectName(), entered);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+        QCOMPARE(QApplication::focusWidget()->objectName(), afterArrow);
+        QTest::keyClick(QApplication::focusWidget(), key);
+        QCOMPARE(QApplication::focusWidget()->objectName(), leftTo);
+    }
+
     void titleIconAndNamesForScreenReaders() {
         QVERIFY(window_->windowTitle().endsWith(QStringLiteral("  Математика - пропорция")));
         QVERIFY(window_->windowIcon().availableSizes().contains(QSize(32, 32)));
         for (const QWidget* widget : window_->findChildren<QWidget*>()) {
-            if (widget->focusPolicy() & Qt::TabFocus && !widget->objectName().isEmpty()) {
+            if (widget->focusPolicy() != Qt::NoFocus && !widget->objectName().isEmpty()) {
                 QVERIFY2(!widget->accessibleName().isEmpty(), qPrintable(widget->objectName()));
             }
         }

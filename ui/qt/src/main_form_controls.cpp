@@ -13,6 +13,7 @@
 #include "button_face_style.h"
 #include "design/main_form_design.h"
 #include "design_conversions.h"
+#include "option_group_focus.h"
 #include "qt_ui/application.h"
 #include "qt_ui/main_form.h"
 
@@ -64,6 +65,7 @@ void MainForm::buildControls() {
             }
         }
     }
+    new OptionGroupFocus(*optionGroup_);
 }
 
 QWidget* MainForm::makeControl(const design::Control& control) {
