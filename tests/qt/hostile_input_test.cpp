@@ -1,8 +1,10 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QElapsedTimer>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QTest>
+#include <QTextBlock>
 #include <string>
 
 #include "example_problem.h"
@@ -140,6 +142,46 @@ private slots:
         click(1);
 
         QCOMPARE(transcript(), expected);
+    }
+
+    // Whatever an editor offers first, the transcript takes its plain text only: no bold, no
+    // frame marks, nothing that the appended solution would inherit.
+    void pasteTakesPlainTextOnly_data() {
+        QTest::addColumn<QStringList>("formats");  // format, data, format, data, ...
+        QTest::addColumn<std::string>("pasted");
+
+        QTest::newRow("Markdown first")
+            << QStringList{QStringLiteral("text/markdown"), QStringLiteral("**жирно**\n\n> цитат"),
+                           QStringLiteral("text/plain"), QStringLiteral("**жирно**\n\n> цитат")}
+            << "**жирно**\r\n\r\n> цитат"s;
+        QTest::newRow("HTML first")
+            << QStringList{QStringLiteral("text/html"), QStringLiteral("<b>жирно</b>"),
+                           QStringLiteral("text/plain"), QStringLiteral("жирно")}
+            << "жирно"s;
+        QTest::newRow("no plain text")
+            << QStringList{QStringLiteral("text/markdown"), QStringLiteral("**жирно**")} << ""s;
+    }
+
+    void pasteTakesPlainTextOnly() {
+        QFETCH(QStringList, formats);
+        QFETCH(std::string, pasted);
+        pose(kExample);
+        auto* offered = new QMimeData;
+        for (qsizetype i = 0; i + 1 < formats.size(); i += 2) {
+            offered->setData(formats[i], formats[i + 1].toUtf8());
+        }
+        QApplication::clipboard()->setMimeData(offered);
+        transcriptEdit()->moveCursor(QTextCursor::End);
+        transcriptEdit()->paste();
+        click(1);
+
+        QCOMPARE(transcript(), kExamplePosed + pasted + kExampleSolution);
+        for (QTextBlock block = transcriptEdit()->document()->begin(); block.isValid();
+             block = block.next()) {
+            for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) {
+                QCOMPARE(fragment.fragment().charFormat().fontWeight(), int(QFont::Normal));
+            }
+        }
     }
 };
 

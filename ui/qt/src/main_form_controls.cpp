@@ -5,7 +5,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <vector>
@@ -16,6 +15,7 @@
 #include "option_group_focus.h"
 #include "qt_ui/application.h"
 #include "qt_ui/main_form.h"
+#include "transcript_edit.h"
 
 namespace qt_ui {
 
@@ -94,7 +94,7 @@ QWidget* MainForm::makeControl(const design::Control& control) {
             return slot(commands_, control.id) = command;
         }
         case design::ControlKind::TextBox:
-            transcript_ = new QPlainTextEdit(parent);
+            transcript_ = new TranscriptEdit(parent);
             transcript_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
             transcript_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
             transcript_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
