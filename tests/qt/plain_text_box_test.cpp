@@ -79,6 +79,9 @@ private slots:
         QTest::newRow("CR then LF") << "a\r"s
                                     << "\nb"s
                                     << "a\r\nb"s;
+        QTest::newRow("byte-order mark first") << "X = ?\r\n"s
+                                               << "\uFEFFA = 5"s
+                                               << "X = ?\r\n\uFEFFA = 5"s;
     }
 
     void appendInsertsOnlyTheTail() {

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QPlainTextEdit>
 #include <QString>
+#include <QStringDecoder>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <cstring>
@@ -22,6 +23,13 @@ public:
 private:
     bool& flag_;
 };
+
+// The text as UTF-16. Unlike QString::fromUtf8, keeps a byte-order mark at the start: an appended
+// tail is converted on its own, and its first character is as much the text's as any other.
+QString fromUtf8(std::string_view utf8) {
+    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+    return decoder(QByteArrayView(utf8.data(), static_cast<qsizetype>(utf8.size())));
+}
 
 }  // namespace
 
@@ -52,7 +60,7 @@ void PlainTextBox::setText(std::string_view text) {
             insertAtEnd(tail, known_.back() == '\r');
             known_.append(tail);
         } else {
-            edit_.setPlainText(QString::fromUtf8(text));
+            edit_.setPlainText(fromUtf8(text));
             known_.assign(text);
             knownIsCurrent_ = true;
         }
@@ -116,7 +124,7 @@ void PlainTextBox::insertAtEnd(std::string_view tail, bool textEndsInCarriageRet
     }
     QTextCursor cursor(edit_.document());
     cursor.movePosition(QTextCursor::End);
-    cursor.insertText(QString::fromUtf8(tail));
+    cursor.insertText(fromUtf8(tail));
 }
 
 }  // namespace qt_ui
