@@ -225,6 +225,7 @@ private slots:
         QTest::addColumn<QString>("afterArrow");
         QTest::addColumn<QString>("leftTo");
 
+        // clang-format off
         QTest::newRow("none marked, Tab")
             << false << "Command1_0" << false << "Option1_0" << "Option1_1" << "List1_11";
         QTest::newRow("none marked, Shift+Tab")
@@ -233,6 +234,7 @@ private slots:
             << true << "Command1_0" << false << "Option1_1" << "Option1_2" << "Command1_1";
         QTest::newRow("B marked, Shift+Tab")
             << true << "Command1_1" << true << "Option1_1" << "Option1_2" << "Command1_0";
+        // clang-format on
     }
 
     void optionGroupIsOneTabStop() {
