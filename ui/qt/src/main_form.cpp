@@ -15,7 +15,7 @@
 #include "engine/runtime_error.h"
 #include "engine/scenario_templates.h"
 #include "qt_ui/plain_text_box.h"
-#include "widget_controls.h"
+#include "qt_ui/widget_controls.h"
 
 namespace qt_ui {
 

@@ -1,4 +1,4 @@
-#include "widget_controls.h"
+#include "qt_ui/widget_controls.h"
 
 #include <QString>
 
