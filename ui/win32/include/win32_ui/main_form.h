@@ -1,0 +1,97 @@
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <string_view>
+
+#include "design/main_form_design.h"
+#include "engine/form_controls.h"
+#include "engine/main_form_logic.h"
+#include "engine/random_source.h"
+
+namespace win32_ui {
+
+class AccessibleNames;
+class NativeListBox;
+class OptionGroup;
+class TranscriptBox;
+
+// The program's only window, with the platform's own controls. It builds them from the window's
+// description, binds them to the problem engine and routes the two command buttons' clicks to
+// it. The engine decides everything else, including when the solve button is enabled.
+//
+// The window is made hidden, after the engine's load step; show it with ShowWindow. Its
+// controls' identifiers come from controlIdentifier(). Destroying the window (closing it) posts
+// WM_QUIT. Needs COM on the calling thread for the accessible names.
+class MainForm {
+public:
+    // Tells the user a command failed; by default in a message box (showRuntimeErrorBox).
+    using ErrorReport = std::function<void(HWND owner, std::string_view text)>;
+
+    // Problems are drawn from the given source; by default one seeded from the clock. The
+    // decimal separator of answers is the user's locale's at construction.
+    explicit MainForm(std::unique_ptr<engine::RandomSource> random = nullptr,
+                      ErrorReport reportError = nullptr);
+    ~MainForm();
+    MainForm(const MainForm&) = delete;
+    MainForm& operator=(const MainForm&) = delete;
+
+    HWND window() const { return window_; }
+    HWND control(const design::ControlId& id) const;
+
+    // The dialog manager's keyboard navigation (Tab, the arrow keys in the option group, Space
+    // on a button). True when it took the message, which then must not be dispatched.
+    bool handleNavigation(MSG& message);
+
+private:
+    static LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam,
+                                            LPARAM lParam);
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+    void createWindow();
+    void createControls();
+    HWND createControl(const design::Control& control);
+    void nameControlsForScreenReaders();
+    void applyLayout(int dotsPerInch);
+    void clipToDesignedStacking(std::size_t controlIndex, const class WindowLayout& layout);
+    engine::FormControls bindControls();
+
+    void onCommand(WORD notification, HWND control);
+    void onCommandClicked(int index);
+    void moveFocus(WPARAM wParam, LPARAM lParam);
+    void showNewestLines();
+    LRESULT colourControl(HDC dc, HWND control);
+    bool paintCommandButton(const DRAWITEMSTRUCT& item);
+
+    std::unique_ptr<engine::RandomSource> random_;
+    ErrorReport reportError_;
+    HWND window_ = nullptr;
+    HFONT font_ = nullptr;
+    HBRUSH windowBackground_ = nullptr;
+    // Parallel to the description's controls, and a brush for each one with a background.
+    std::array<HWND, design::kControlCount> controls_{};
+    std::array<HBRUSH, design::kControlCount> backgrounds_{};
+    HWND transcript_ = nullptr;
+    std::array<HWND, engine::kListCount> lists_{};
+    std::array<HWND, engine::kOptionCount> options_{};
+    std::array<HWND, engine::kCommandCount> commands_{};
+    // Where the focus goes back to when the window is activated again.
+    HWND focusOnActivation_ = nullptr;
+
+    std::unique_ptr<AccessibleNames> accessibleNames_;
+    std::array<std::unique_ptr<engine::ListBox>, engine::kListCount> listBoxes_;
+    std::unique_ptr<TranscriptBox> transcriptBox_;
+    std::unique_ptr<OptionGroup> optionGroup_;
+    std::array<std::unique_ptr<engine::OptionButton>, engine::kOptionCount> optionButtons_;
+    std::array<std::unique_ptr<engine::CommandButton>, engine::kCommandCount> commandButtons_;
+    std::unique_ptr<engine::MainFormLogic> engine_;
+};
+
+// The identifier (GetDlgCtrlID) of a control of the main window. None of them is IDOK or
+// IDCANCEL, which the dialog manager sends for Enter and Escape.
+int controlIdentifier(const design::ControlId& id);
+
+}  // namespace win32_ui

@@ -1,0 +1,61 @@
+#include "button_face.h"
+
+#include <string>
+
+namespace win32_ui {
+
+namespace {
+
+std::wstring caption(HWND button) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(button)), L'\0');
+    const int copied = GetWindowTextW(button, text.data(), static_cast<int>(text.size()) + 1);
+    text.resize(static_cast<std::size_t>(copied));
+    return text;
+}
+
+void drawCaption(HDC dc, const std::wstring& text, RECT area, COLORREF colour) {
+    SetTextColor(dc, colour);
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &area,
+              DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+}
+
+}  // namespace
+
+void paintButtonFace(const DRAWITEMSTRUCT& item, COLORREF face) {
+    HDC dc = item.hDC;
+    RECT area = item.rcItem;
+    const bool pressed = (item.itemState & ODS_SELECTED) != 0;
+
+    HBRUSH brush = CreateSolidBrush(face);
+    FillRect(dc, &area, brush);
+    DeleteObject(brush);
+    DrawEdge(dc, &area, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
+
+    const HGDIOBJ previousFont =
+        SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(item.hwndItem, WM_GETFONT, 0, 0)));
+    const int previousMode = SetBkMode(dc, TRANSPARENT);
+    const std::wstring text = caption(item.hwndItem);
+    RECT captionArea = area;
+    if (pressed) {
+        OffsetRect(&captionArea, 1, 1);
+    }
+    if ((item.itemState & ODS_DISABLED) != 0) {
+        RECT highlight = captionArea;
+        OffsetRect(&highlight, 1, 1);
+        drawCaption(dc, text, highlight, GetSysColor(COLOR_3DHILIGHT));
+        drawCaption(dc, text, captionArea, GetSysColor(COLOR_GRAYTEXT));
+    } else {
+        drawCaption(dc, text, captionArea, GetSysColor(COLOR_BTNTEXT));
+    }
+    SetBkMode(dc, previousMode);
+    SelectObject(dc, previousFont);
+
+    if ((item.itemState & ODS_FOCUS) != 0 && (item.itemState & ODS_NOFOCUSRECT) == 0) {
+        RECT focus = area;
+        const int inset = 2 * GetSystemMetrics(SM_CXEDGE);
+        InflateRect(&focus, -inset, -inset);
+        DrawFocusRect(dc, &focus);
+    }
+}
+
+}  // namespace win32_ui

@@ -1,0 +1,219 @@
+#include "win32_ui/main_form.h"
+
+#include <exception>
+#include <optional>
+#include <string>
+#include <utility>
+
+#include "accessible_names.h"
+#include "design/runtime_error_texts.h"
+#include "engine/clock_random_source.h"
+#include "engine/runtime_error.h"
+#include "engine/scenario_templates.h"
+#include "win32_ui/native_controls.h"
+#include "win32_ui/runtime_error_box.h"
+#include "win32_ui/transcript_box.h"
+#include "win32_ui/user_locale.h"
+
+namespace win32_ui {
+
+MainForm::MainForm(std::unique_ptr<engine::RandomSource> random, ErrorReport reportError)
+    : random_(std::move(random)), reportError_(std::move(reportError)) {
+    if (!random_) {
+        random_ = std::make_unique<engine::ClockRandomSource>();
+    }
+    if (!reportError_) {
+        reportError_ = showRuntimeErrorBox;
+    }
+    createWindow();
+    createControls();
+    applyLayout(static_cast<int>(GetDpiForWindow(window_)));
+    accessibleNames_ = std::make_unique<AccessibleNames>();
+    nameControlsForScreenReaders();
+
+    const engine::FormControls controls = bindControls();
+    engine_ = std::make_unique<engine::MainFormLogic>(controls, *random_, userDecimalSeparator());
+    engine::fillDesignTimeLists(controls.List1);
+    transcriptBox_->setText(design::mainForm().introText);
+    engine_->load();
+    focusOnActivation_ = transcript_;
+}
+
+MainForm::~MainForm() {
+    // The annotations go before the controls they name.
+    accessibleNames_.reset();
+    if (window_ != nullptr) {
+        DestroyWindow(window_);
+    }
+    if (font_ != nullptr) {
+        DeleteObject(font_);
+    }
+    for (HBRUSH brush : backgrounds_) {
+        if (brush != nullptr) {
+            DeleteObject(brush);
+        }
+    }
+    if (windowBackground_ != nullptr) {
+        DeleteObject(windowBackground_);
+    }
+}
+
+engine::FormControls MainForm::bindControls() {
+    engine::FormControls controls;
+    for (std::size_t i = 0; i < lists_.size(); ++i) {
+        listBoxes_[i] = std::make_unique<NativeListBox>(lists_[i]);
+        controls.List1[i] = listBoxes_[i].get();
+    }
+    transcriptBox_ = std::make_unique<TranscriptBox>(transcript_);
+    controls.Text1 = transcriptBox_.get();
+    optionGroup_ = std::make_unique<OptionGroup>(options_);
+    for (std::size_t i = 0; i < options_.size(); ++i) {
+        optionButtons_[i] =
+            std::make_unique<NativeOptionButton>(*optionGroup_, static_cast<int>(i));
+        controls.Option1[i] = optionButtons_[i].get();
+    }
+    for (std::size_t i = 0; i < commands_.size(); ++i) {
+        commandButtons_[i] = std::make_unique<NativeCommandButton>(commands_[i]);
+        controls.Command1[i] = commandButtons_[i].get();
+    }
+    return controls;
+}
+
+bool MainForm::handleNavigation(MSG& message) {
+    return window_ != nullptr && IsDialogMessageW(window_, &message) != FALSE;
+}
+
+LRESULT CALLBACK MainForm::windowProcedure(HWND window, UINT message, WPARAM wParam,
+                                           LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* form =
+            static_cast<MainForm*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        form->window_ = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
+    }
+    auto* form = reinterpret_cast<MainForm*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (form == nullptr) {
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        form->window_ = nullptr;
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    return form->handleMessage(message, wParam, lParam);
+}
+
+LRESULT MainForm::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_COMMAND:
+            onCommand(HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+            return 0;
+        case WM_NEXTDLGCTL:
+            moveFocus(wParam, lParam);
+            return 0;
+        case WM_ACTIVATE:
+            if (LOWORD(wParam) == WA_INACTIVE) {
+                HWND focus = GetFocus();
+                if (focus != nullptr && IsChild(window_, focus)) {
+                    focusOnActivation_ = focus;
+                }
+            } else if (focusOnActivation_ != nullptr) {
+                SetFocus(focusOnActivation_);
+            }
+            return 0;
+        case WM_SETFOCUS:
+            if (focusOnActivation_ != nullptr) {
+                SetFocus(focusOnActivation_);
+            }
+            return 0;
+        case WM_CTLCOLORSTATIC:
+            return colourControl(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+        case WM_DRAWITEM:
+            if (paintCommandButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) {
+                return TRUE;
+            }
+            break;
+        case WM_ERASEBKGND: {
+            RECT client;
+            GetClientRect(window_, &client);
+            FillRect(reinterpret_cast<HDC>(wParam), &client, windowBackground_);
+            return 1;
+        }
+        case WM_DPICHANGED: {
+            applyLayout(HIWORD(wParam));
+            const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+            SetWindowPos(window_, nullptr, suggested.left, suggested.top,
+                         suggested.right - suggested.left, suggested.bottom - suggested.top,
+                         SWP_NOZORDER | SWP_NOACTIVATE);
+            return 0;
+        }
+        case WM_DESTROY:
+            PostQuitMessage(0);
+            return 0;
+        default:
+            break;
+    }
+    return DefWindowProcW(window_, message, wParam, lParam);
+}
+
+void MainForm::onCommand(WORD notification, HWND control) {
+    if (notification != BN_CLICKED || control == nullptr) {
+        return;  // also Enter and Escape, which the dialog manager sends as IDOK and IDCANCEL
+    }
+    for (std::size_t i = 0; i < commands_.size(); ++i) {
+        if (control == commands_[i]) {
+            onCommandClicked(static_cast<int>(i));
+            return;
+        }
+    }
+    for (HWND option : options_) {
+        if (control == option) {
+            optionGroup_->keepTabStopOnMarked();
+            return;
+        }
+    }
+}
+
+void MainForm::onCommandClicked(int index) {
+    HWND clicked = commands_[static_cast<std::size_t>(index)];
+    const bool clickedHadFocus = GetFocus() == clicked;
+    // A command that fails keeps what it wrote and the buttons as they were; the user is told
+    // and carries on.
+    std::optional<std::string_view> failure;
+    try {
+        engine_->commandClick(index);
+    } catch (const engine::RuntimeError& error) {
+        failure = design::runtimeErrorText(error.kind());
+    } catch (const std::exception&) {
+        failure = design::unexpectedErrorText();
+    }
+    showNewestLines();
+    if (failure) {
+        reportError_(window_, *failure);
+        return;
+    }
+    // A button that disables itself loses the focus to nothing; "Задача" is what the user
+    // needs next.
+    if (clickedHadFocus && IsWindowEnabled(clicked) == FALSE) {
+        moveFocus(reinterpret_cast<WPARAM>(commands_[engine::kMakeProblemCommand]), TRUE);
+    }
+}
+
+void MainForm::moveFocus(WPARAM wParam, LPARAM lParam) {
+    // As a dialog box does: lParam says whether wParam is the control to focus, or otherwise
+    // whether to go back (non-zero) or on to the next stop of the Tab key.
+    HWND target = LOWORD(lParam) != 0
+                      ? reinterpret_cast<HWND>(wParam)
+                      : GetNextDlgTabItem(window_, GetFocus(), wParam != 0 ? TRUE : FALSE);
+    if (target != nullptr) {
+        SetFocus(target);
+    }
+}
+
+void MainForm::showNewestLines() {
+    const auto end = static_cast<WPARAM>(GetWindowTextLengthW(transcript_));
+    SendMessageW(transcript_, EM_SETSEL, end, static_cast<LPARAM>(end));
+    SendMessageW(transcript_, EM_SCROLLCARET, 0, 0);
+}
+
+}  // namespace win32_ui

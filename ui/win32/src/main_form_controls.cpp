@@ -1,0 +1,243 @@
+// Builds the window's controls by walking its description: their kinds, places, captions,
+// colours, font, the names a screen reader announces, and the tab order.
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <stdexcept>
+#include <string>
+
+#include "accessible_names.h"
+#include "button_face.h"
+#include "transcript_keys.h"
+#include "win32_ui/main_form.h"
+#include "win32_ui/text_conversion.h"
+#include "win32_ui/window_layout.h"
+
+namespace win32_ui {
+
+namespace {
+
+constexpr DWORD kWindowStyle =
+    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+constexpr DWORD kWindowExStyle = 0;
+constexpr int kFirstControlIdentifier = 100;
+
+COLORREF toColorref(const design::Rgb& colour) {
+    return RGB(colour.red, colour.green, colour.blue);
+}
+
+std::size_t indexOf(const design::ControlId& id) {
+    const auto& controls = design::mainForm().controls;
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        if (controls[i].id == id) {
+            return i;
+        }
+    }
+    throw std::out_of_range("the main window has no control " + design::objectName(id));
+}
+
+const wchar_t* windowClassName() {
+    static const std::wstring name = toUtf16(design::mainForm().designName);
+    return name.c_str();
+}
+
+// The class and the style of each kind of control. Every control after the first of the option
+// group starts a group of the dialog manager's own, so the arrow keys move only among the
+// option buttons.
+struct NativeKind {
+    const wchar_t* className;
+    DWORD style;
+    DWORD exStyle;
+};
+
+NativeKind nativeKind(const design::Control& control) {
+    const bool centred = control.alignment == design::Alignment::Centre;
+    switch (control.kind) {
+        case design::ControlKind::Label:
+            return {L"STATIC",
+                    static_cast<DWORD>(WS_GROUP | SS_NOPREFIX | SS_CENTERIMAGE |
+                                       (centred ? SS_CENTER : SS_LEFT)),
+                    0};
+        case design::ControlKind::Frame:
+            return {L"BUTTON", WS_GROUP | BS_GROUPBOX, 0};
+        case design::ControlKind::OptionButton:
+            return {L"BUTTON",
+                    static_cast<DWORD>((control.id.index == 0 ? WS_GROUP : 0) | BS_AUTORADIOBUTTON),
+                    0};
+        case design::ControlKind::CommandButton:
+            return {L"BUTTON", WS_GROUP | WS_TABSTOP | BS_OWNERDRAW, 0};
+        case design::ControlKind::TextBox:
+            return {L"EDIT",
+                    WS_GROUP | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL |
+                        ES_WANTRETURN | ES_NOHIDESEL,
+                    WS_EX_CLIENTEDGE};
+        case design::ControlKind::ListBox:
+            return {L"LISTBOX", WS_GROUP | WS_TABSTOP | WS_VSCROLL | LBS_NOINTEGRALHEIGHT,
+                    WS_EX_CLIENTEDGE};
+    }
+    throw std::logic_error("a control of an unknown kind");
+}
+
+}  // namespace
+
+int controlIdentifier(const design::ControlId& id) {
+    return kFirstControlIdentifier + static_cast<int>(indexOf(id));
+}
+
+HWND MainForm::control(const design::ControlId& id) const { return controls_.at(indexOf(id)); }
+
+void MainForm::createWindow() {
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    WNDCLASSEXW windowClass{};
+    if (GetClassInfoExW(instance, windowClassName(), &windowClass) == FALSE) {
+        windowClass = WNDCLASSEXW{};
+        windowClass.cbSize = sizeof windowClass;
+        windowClass.lpfnWndProc = windowProcedure;
+        windowClass.hInstance = instance;
+        windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        windowClass.lpszClassName = windowClassName();
+        // The program's icon, resource 1 of the executable (none in the tests).
+        windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
+        if (RegisterClassExW(&windowClass) == 0) {
+            throw std::runtime_error("the main window's class could not be registered");
+        }
+    }
+    const design::WindowDesign& design = design::mainForm();
+    windowBackground_ = CreateSolidBrush(toColorref(design.background));
+    CreateWindowExW(kWindowExStyle, windowClassName(), toUtf16(design.title).c_str(), kWindowStyle,
+                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
+                    instance, this);
+    if (window_ == nullptr) {
+        throw std::runtime_error("the main window could not be made");
+    }
+}
+
+void MainForm::createControls() {
+    const design::WindowDesign& design = design::mainForm();
+    // Windows visits the controls with the Tab key in the order they are made.
+    for (const design::ControlId& id : design.tabOrder) {
+        const std::size_t index = indexOf(id);
+        const design::Control& control = design.controls[index];
+        controls_[index] = createControl(control);
+        if (control.background) {
+            backgrounds_[index] = CreateSolidBrush(toColorref(*control.background));
+        }
+    }
+}
+
+HWND MainForm::createControl(const design::Control& control) {
+    const NativeKind kind = nativeKind(control);
+    HWND created = CreateWindowExW(
+        kind.exStyle, kind.className, toUtf16(control.caption).c_str(),
+        WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | kind.style, 0, 0, 0, 0, window_,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlIdentifier(control.id))),
+        GetModuleHandleW(nullptr), nullptr);
+    if (created == nullptr) {
+        throw std::runtime_error("the control " + design::objectName(control.id) +
+                                 " could not be made");
+    }
+    const auto slot = static_cast<std::size_t>(control.id.index);
+    switch (control.kind) {
+        case design::ControlKind::OptionButton:
+            options_.at(slot) = created;
+            break;
+        case design::ControlKind::CommandButton:
+            commands_.at(slot) = created;
+            break;
+        case design::ControlKind::TextBox:
+            transcript_ = created;
+            adaptTranscriptKeys(created);
+            break;
+        case design::ControlKind::ListBox:
+            lists_.at(slot) = created;
+            break;
+        case design::ControlKind::Label:
+        case design::ControlKind::Frame:
+            break;
+    }
+    return created;
+}
+
+void MainForm::nameControlsForScreenReaders() {
+    const auto& controls = design::mainForm().controls;
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        accessibleNames_->annotate(controls_[i], controls[i].accessibleName,
+                                   controls[i].accessibleDescription);
+    }
+}
+
+void MainForm::applyLayout(int dotsPerInch) {
+    const design::WindowDesign& design = design::mainForm();
+    const WindowLayout layout = WindowLayout::atDpi(dotsPerInch);
+
+    HFONT previousFont = font_;
+    font_ = CreateFontW(-layout.fontHeight(design.font), 0, 0, 0,
+                        design.font.bold ? FW_BOLD : FW_NORMAL, design.font.italic ? TRUE : FALSE,
+                        FALSE, FALSE, static_cast<BYTE>(design.font.characterSet),
+                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                        VARIABLE_PITCH | FF_ROMAN, toUtf16(design.font.family).c_str());
+    for (std::size_t i = 0; i < controls_.size(); ++i) {
+        SendMessageW(controls_[i], WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+        const design::Pixels place = layout.place(design.controls[i]);
+        SetWindowPos(controls_[i], nullptr, place.left, place.top, place.width, place.height,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        clipToDesignedStacking(i, layout);
+    }
+    if (previousFont != nullptr) {
+        DeleteObject(previousFont);
+    }
+
+    const design::Pixels client = layout.clientArea();
+    RECT frame{0, 0, client.width, client.height};
+    AdjustWindowRectExForDpi(&frame, kWindowStyle, FALSE, kWindowExStyle,
+                             static_cast<UINT>(dotsPerInch));
+    SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(window_, nullptr, TRUE);
+}
+
+void MainForm::clipToDesignedStacking(std::size_t controlIndex, const WindowLayout& layout) {
+    const std::vector<design::Pixels> covered = layout.coveredParts(controlIndex);
+    if (covered.empty()) {
+        SetWindowRgn(controls_[controlIndex], nullptr, FALSE);
+        return;
+    }
+    const design::Pixels place = layout.place(design::mainForm().controls[controlIndex]);
+    HRGN visible = CreateRectRgn(0, 0, place.width, place.height);
+    for (const design::Pixels& part : covered) {
+        HRGN cover =
+            CreateRectRgn(part.left - place.left, part.top - place.top,
+                          part.left - place.left + part.width, part.top - place.top + part.height);
+        CombineRgn(visible, visible, cover, RGN_DIFF);
+        DeleteObject(cover);
+    }
+    // The window owns the region from here on.
+    SetWindowRgn(controls_[controlIndex], visible, FALSE);
+}
+
+LRESULT MainForm::colourControl(HDC dc, HWND control) {
+    const int index = GetDlgCtrlID(control) - kFirstControlIdentifier;
+    if (index < 0 || index >= static_cast<int>(controls_.size()) ||
+        backgrounds_[static_cast<std::size_t>(index)] == nullptr) {
+        return DefWindowProcW(window_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                              reinterpret_cast<LPARAM>(control));
+    }
+    const auto slot = static_cast<std::size_t>(index);
+    SetBkColor(dc, toColorref(*design::mainForm().controls[slot].background));
+    return reinterpret_cast<LRESULT>(backgrounds_[slot]);
+}
+
+bool MainForm::paintCommandButton(const DRAWITEMSTRUCT& item) {
+    const int index = static_cast<int>(item.CtlID) - kFirstControlIdentifier;
+    if (item.CtlType != ODT_BUTTON || index < 0 || index >= static_cast<int>(controls_.size())) {
+        return false;
+    }
+    const design::Control& control = design::mainForm().controls[static_cast<std::size_t>(index)];
+    const COLORREF face =
+        control.background ? toColorref(*control.background) : GetSysColor(COLOR_BTNFACE);
+    paintButtonFace(item, face);
+    return true;
+}
+
+}  // namespace win32_ui
