@@ -27,5 +27,8 @@ function(proporcia_add_version_resource target)
     set_target_properties(${target} PROPERTIES PROPORCIA_VERSION_RESOURCE "${resource}")
     if(WIN32)
         target_sources(${target} PRIVATE "${resource}")
+        # The resource compiler reports no dependencies: rebuild when the icon or manifest changes.
+        set_source_files_properties("${resource}" PROPERTIES
+            OBJECT_DEPENDS "${PROPORCIA_ICON_DIR}/proporcia.ico;${arg_MANIFEST}")
     endif()
 endfunction()

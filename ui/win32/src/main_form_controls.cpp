@@ -9,6 +9,7 @@
 
 #include "accessible_names.h"
 #include "button_face.h"
+#include "frame_background.h"
 #include "transcript_keys.h"
 #include "win32_ui/main_form.h"
 #include "win32_ui/text_conversion.h"
@@ -122,6 +123,9 @@ void MainForm::createControls() {
         controls_[index] = createControl(control);
         if (control.background) {
             backgrounds_[index] = CreateSolidBrush(toColorref(*control.background));
+            if (control.kind == design::ControlKind::Frame) {
+                fillFrameBackground(controls_[index], backgrounds_[index]);
+            }
         }
     }
 }

@@ -1,0 +1,70 @@
+#!/usr/bin/env bash
+# Installs the program silently with its setup program under Wine, checks the installed files,
+# the Start-menu shortcut and the Apps & features entry, starts the installed program, then
+# uninstalls it silently and checks that nothing is left behind.
+# Usage: check_setup.sh <wine prefix> <setup.exe> <program.exe as built> <version> <app id>
+#        <product name>
+set -euo pipefail
+export PROPORCIA_WINE_PREFIX=$1
+setup=$2
+built_program=$3
+version=$4
+app_id=$5
+product=$6
+# shellcheck source=wine-session.sh
+source "$(dirname "$0")/wine-session.sh"
+
+wine_ensure_prefix
+proporcia_on_virtual_display || proporcia_restart_on_virtual_display "$0" "$@"
+trap wine_stop EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+readonly folder="$WINEPREFIX/drive_c/Program Files/Proporcia"
+readonly shortcut="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/$product.lnk"
+readonly key="HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$app_id"
+
+# The value of one text entry of the uninstall key, or nothing. Exported, since reg query
+# prints in the console's code page, which has no Cyrillic here.
+entry() {
+    local exported
+    exported=$(mktemp --suffix=.reg)
+    wine reg export "$key" "$(winepath -w "$exported")" /y >/dev/null 2>&1 || true
+    iconv -f UTF-16 -t UTF-8 "$exported" 2>/dev/null | tr -d '\r' |
+        sed -n "s/^\"$1\"=\"\(.*\)\"$/\1/p" | sed 's/\\\(.\)/\1/g'
+    rm -f "$exported"
+}
+
+# A silent run ends without a window and says nothing; what it left is all there is to check.
+wine "$setup" /S || fail "the setup program failed (exit $?)"
+cmp -s "$folder/proporcia.exe" "$built_program" || fail "Program Files\\Proporcia\\proporcia.exe"
+[ -f "$folder/uninstall.exe" ] || fail "no uninstaller"
+[ -f "$shortcut" ] || fail "no Start-menu shortcut \"$product\""
+# A shell link keeps the path both as 8-bit and as UTF-16 text.
+link_texts=$(strings "$shortcut" && strings -el "$shortcut")
+grep -qiF 'C:\Program Files\Proporcia\proporcia.exe' <<<"$link_texts" ||
+    fail "the shortcut does not start the program"
+[ "$(entry DisplayVersion)" = "$version" ] || fail "Apps & features: DisplayVersion is not $version"
+[ "$(entry DisplayName)" = "$product" ] || fail "Apps & features: DisplayName is not \"$product\""
+[ "$(entry QuietUninstallString)" = '"C:\Program Files\Proporcia\uninstall.exe" /S' ] ||
+    fail "Apps & features: no silent uninstall"
+echo "Installed: $(entry DisplayName) $(entry DisplayVersion) in $(entry InstallLocation)"
+
+# The installed program starts and shows its window.
+wine "C:\\Program Files\\Proporcia\\proporcia.exe" &
+program=$!
+timeout 30 xdotool search --sync --all --pid "$program" --name "$product" >/dev/null ||
+    fail "the installed program shows no window"
+kill "$program"
+wine_stop
+
+# The uninstaller copies itself away and returns at once; the copy finishes the work.
+wine "$folder/uninstall.exe" /S || fail "the uninstaller failed (exit $?)"
+timeout 60 wineserver -w || fail "the uninstaller did not finish within 60 s"
+[ ! -e "$folder" ] || fail "Program Files\\Proporcia is left behind: $(ls -A "$folder")"
+[ ! -e "$shortcut" ] || fail "the shortcut is left behind"
+[ -z "$(entry DisplayName)" ] || fail "the Apps & features entry is left behind"
+echo "PASS: installed, started and uninstalled silently, with nothing left behind"
