@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <functional>
 #include <string>
@@ -234,6 +235,17 @@ TEST_F(WindowTest, ViewFollowsTheNewestLines) {
     ASSERT_TRUE(GetScrollInfo(edit, SB_VERT, &scroll));
     EXPECT_GT(scroll.nMax, static_cast<int>(scroll.nPage));
     EXPECT_EQ(scroll.nPos + static_cast<int>(scroll.nPage), scroll.nMax + 1);
+}
+
+// The answer's decimal separator is the user's locale's: "," in Bulgarian. Run once as the
+// locale is set, and again under Wine with LC_ALL=bg_BG.UTF-8 (see CMakeLists.txt).
+TEST_F(WindowTest, AnswerUsesTheUsersDecimalSeparator) {
+    const char* expected = std::getenv("PROPORCIA_EXPECTED_DECIMAL_SEPARATOR");
+    pose({{5, 12, 7}, {1, 0, 3}, 1, 1});
+    click(1);
+    EXPECT_TRUE(transcript().ends_with("X = (7 * 20 * 24) / (12 * 112) = 2" +
+                                       std::string(expected != nullptr ? expected : ".") + "5\r\n"))
+        << transcript();
 }
 
 // A command that fails tells the user in Bulgarian, keeps what it wrote and the buttons as they
