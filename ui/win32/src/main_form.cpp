@@ -139,12 +139,16 @@ LRESULT MainForm::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             FillRect(reinterpret_cast<HDC>(wParam), &client, windowBackground_);
             return 1;
         }
+        case WM_GETDPISCALEDSIZE:
+            // The size for the new DPI is exact, not the old one scaled.
+            *reinterpret_cast<SIZE*>(lParam) = windowSizeAt(static_cast<int>(wParam));
+            return TRUE;
         case WM_DPICHANGED: {
+            // Sized by the layout; placed where Windows suggests.
             applyLayout(HIWORD(wParam));
             const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
-            SetWindowPos(window_, nullptr, suggested.left, suggested.top,
-                         suggested.right - suggested.left, suggested.bottom - suggested.top,
-                         SWP_NOZORDER | SWP_NOACTIVATE);
+            SetWindowPos(window_, nullptr, suggested.left, suggested.top, 0, 0,
+                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
             return 0;
         }
         case WM_DESTROY:

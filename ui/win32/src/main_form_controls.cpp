@@ -192,13 +192,18 @@ void MainForm::applyLayout(int dotsPerInch) {
         DeleteObject(previousFont);
     }
 
-    const design::Pixels client = layout.clientArea();
+    const SIZE size = windowSizeAt(dotsPerInch);
+    SetWindowPos(window_, nullptr, 0, 0, size.cx, size.cy,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(window_, nullptr, TRUE);
+}
+
+SIZE MainForm::windowSizeAt(int dotsPerInch) const {
+    const design::Pixels client = WindowLayout::atDpi(dotsPerInch).clientArea();
     RECT frame{0, 0, client.width, client.height};
     AdjustWindowRectExForDpi(&frame, kWindowStyle, FALSE, kWindowExStyle,
                              static_cast<UINT>(dotsPerInch));
-    SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    InvalidateRect(window_, nullptr, TRUE);
+    return SIZE{frame.right - frame.left, frame.bottom - frame.top};
 }
 
 void MainForm::clipToDesignedStacking(std::size_t controlIndex, const WindowLayout& layout) {

@@ -56,6 +56,7 @@ private:
     HWND createControl(const design::Control& control);
     void nameControlsForScreenReaders();
     void applyLayout(int dotsPerInch);
+    SIZE windowSizeAt(int dotsPerInch) const;
     void clipToDesignedStacking(std::size_t controlIndex, const class WindowLayout& layout);
     engine::FormControls bindControls();
 
