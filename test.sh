@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything in build/ and runs every test, runs them all again
-# in a sanitizer build, then fuzzes the engine for a minute.
+# in a sanitizer build, cross-builds the Windows program in build-windows/ and runs its tests
+# under Wine, then fuzzes the engine for a minute.
 #
 #   ./test.sh           the full run, as CI does it
 #   ./test.sh --quick   the plain build and its tests only, for daily work: no sanitizer build,
-#                       no valgrind, no fuzzing, no packaging
+#                       no valgrind, no Windows build, no fuzzing, no packaging
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -21,7 +22,7 @@ esac
 scripts/install-packages.sh cmake make g++ libgtest-dev qt6-base-dev qt6-translations-l10n \
     libbenchmark-dev fonts-liberation2 xvfb xauth xdotool xclip valgrind libxcb-damage0-dev \
     desktop-file-utils appstream dpkg-dev file lintian binutils-mingw-w64-x86-64 \
-    clang-14 libclang-rt-14-dev
+    clang-14 libclang-rt-14-dev $(scripts/build-windows.sh --packages)
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON \
     -DPROPORCIA_WARNINGS_AS_ERRORS=ON
@@ -37,6 +38,10 @@ cd ..
 
 # The same suite again under AddressSanitizer, LeakSanitizer and UndefinedBehaviorSanitizer.
 scripts/sanitizer-tests.sh
+
+# The Windows program, its setup program and its tests, which run one at a time under Wine.
+scripts/build-windows.sh
+(cd build-windows && ctest --output-on-failure)
 
 # A minute of fuzzing the engine, built with clang in build-fuzz/.
 scripts/fuzz.sh 60

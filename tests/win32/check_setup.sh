@@ -56,7 +56,7 @@ echo "Installed: $(entry DisplayName) $(entry DisplayVersion) in $(entry Install
 # The installed program starts and shows its window.
 wine "C:\\Program Files\\Proporcia\\proporcia.exe" &
 program=$!
-timeout 30 xdotool search --sync --all --pid "$program" --name "$product" >/dev/null ||
+timeout 30 xdotool search --sync --all --pid "$program" --onlyvisible >/dev/null ||
     fail "the installed program shows no window"
 kill "$program"
 wine_stop

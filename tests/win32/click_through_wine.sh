@@ -4,7 +4,7 @@
 # clipboard; then checks the window's colours and compares it, loosely, with a picture of the
 # Linux window.
 # Usage: click_through_wine.sh <wine prefix> <proporcia.exe> <locale> <dots per inch>
-#                              <picture of the Linux window> [cycles]
+#                              <picture of the Linux window> <product name> [cycles]
 # The locale is a Linux one, such as C.UTF-8 or bg_BG.UTF-8 (which need not be installed): Wine
 # takes the user's locale, and with it the decimal separator, from LC_ALL.
 set -euo pipefail
@@ -13,7 +13,8 @@ program=$2
 locale=$3
 dpi=$4
 linux_picture=$5
-cycles=${6:-3}
+product=$6
+cycles=${7:-3}
 # shellcheck source=wine-session.sh
 source "$(dirname "$0")/wine-session.sh"
 
@@ -106,7 +107,7 @@ pid=$!
 window=$(timeout 30 xdotool search --sync --all --pid "$pid" --onlyvisible | head -n 1) ||
     fail "the window did not appear within 30 s"
 title=$(xdotool getwindowname "$window")
-[[ $title == *"  $PROPORCIA_TITLE" ]] || fail "the title is \"$title\""
+[[ $title == *"  $product" ]] || fail "the title is \"$title\""
 wait_for_colour 398 44 "$make_face"
 
 read_transcript
