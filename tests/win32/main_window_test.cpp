@@ -121,20 +121,6 @@ TEST_F(WindowTest, UndoTakesBackOnlyWhatTheUserTyped) {
     EXPECT_EQ(transcript(), kExamplePosed + "мисля, че 5" + kExampleSolution);
 }
 
-// Removing the last line break puts the solution on the question's line, as typed.
-TEST_F(WindowTest, SolutionFollowsWhatTheUserLeft) {
-    pose(kExample);
-    HWND edit = transcriptEdit();
-    SetFocus(edit);
-    const auto end = static_cast<WPARAM>(GetWindowTextLengthW(edit));
-    SendMessageW(edit, EM_SETSEL, end, static_cast<LPARAM>(end));
-    win32_test::pressKey(*window_, VK_BACK);
-    win32_test::type(*window_, L" 5?");
-    click(1);
-    EXPECT_EQ(transcript(),
-              kExamplePosed.substr(0, kExamplePosed.size() - 2) + " 5?" + kExampleSolution);
-}
-
 TEST_F(WindowTest, TabVisitsTheControlsInTheDesignedOrder) {
     std::vector<std::string> expected;
     for (const design::ControlId& id : design::mainForm().tabOrder) {

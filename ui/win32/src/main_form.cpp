@@ -30,6 +30,8 @@ MainForm::MainForm(std::unique_ptr<engine::RandomSource> random, ErrorReport rep
     applyLayout(static_cast<int>(GetDpiForWindow(window_)));
     accessibleNames_ = std::make_unique<AccessibleNames>();
     nameControlsForScreenReaders();
+    // Focus rectangles show once the keyboard is used, as in a dialog box.
+    SendMessageW(window_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_INITIALIZE, 0), 0);
 
     const engine::FormControls controls = bindControls();
     engine_ = std::make_unique<engine::MainFormLogic>(controls, *random_, userDecimalSeparator());
@@ -40,8 +42,6 @@ MainForm::MainForm(std::unique_ptr<engine::RandomSource> random, ErrorReport rep
 }
 
 MainForm::~MainForm() {
-    // The annotations go before the controls they name.
-    accessibleNames_.reset();
     if (window_ != nullptr) {
         DestroyWindow(window_);
     }
@@ -152,6 +152,8 @@ LRESULT MainForm::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         case WM_DESTROY:
+            // The annotations go with the controls they name.
+            accessibleNames_.reset();
             PostQuitMessage(0);
             return 0;
         default:
