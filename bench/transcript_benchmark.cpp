@@ -1,7 +1,9 @@
 // What "Сметки" and "Задача" cost when the transcript holds a lot of the user's own text,
 // side by side with what Qt needs to show that text at all: "Сметки" appends only its few lines,
 // so it must cost a fraction of one setPlainText of the whole text; "Задача" replaces
-// everything, so it may cost what clearing the old text and setting the new one costs.
+// everything, so it may cost what clearing the old text and setting the new one costs. A zoom
+// step (Ctrl+Plus) lays the whole text out again in a larger font and must cost no more than one
+// setPlainText of it.
 //
 // Runs offscreen unless QT_QPA_PLATFORM says otherwise. Usage: transcript_benchmark [runs]
 
@@ -28,6 +30,7 @@ const engine::in_memory::ProblemDraws kProblem{{7, 5, 12}, {1, 0, 2}, 2, 16};
 struct Sample {
     double solveMs;
     double setPlainTextMs;
+    double zoomMs;
     double makeMs;
     double clearAndSetMs;
 };
@@ -85,6 +88,21 @@ Sample measure(const QString& text) {
     const QString whole = transcript->toPlainText();
     sample.setPlainTextMs = timedMs([&] { plain.setPlainText(whole); });
 
+    window.activateWindow();  // the window's keys act only while it is active
+    if (!QTest::qWaitForWindowActive(&window)) {
+        std::fprintf(stderr, "The window did not become active\n");
+        std::exit(EXIT_FAILURE);
+    }
+    const QSize designed = window.size();
+    sample.zoomMs =
+        timedMs([&] { QTest::keyClick(transcript, Qt::Key_Plus, Qt::ControlModifier); });
+    if (window.size() == designed) {
+        std::fprintf(stderr, "Ctrl+Plus did not zoom the window\n");
+        std::exit(EXIT_FAILURE);
+    }
+    QTest::keyClick(transcript, Qt::Key_0, Qt::ControlModifier);
+    QApplication::processEvents();
+
     // A last word from the user, so the window cannot rely on what it wrote itself.
     transcript->moveCursor(QTextCursor::End);
     transcript->insertPlainText(QStringLiteral("Готово."));
@@ -105,10 +123,12 @@ double median(std::vector<double> values) {
 }
 
 void report(qsizetype bytes, const std::vector<Sample>& samples) {
-    std::vector<double> solve, set, make, clearSet, solveRatio, makeRatio;
+    std::vector<double> solve, set, zoom, make, clearSet, solveRatio, zoomRatio, makeRatio;
     for (const Sample& sample : samples) {
         solve.push_back(sample.solveMs);
         set.push_back(sample.setPlainTextMs);
+        zoom.push_back(sample.zoomMs);
+        zoomRatio.push_back(sample.zoomMs / sample.setPlainTextMs);
         make.push_back(sample.makeMs);
         clearSet.push_back(sample.clearAndSetMs);
         solveRatio.push_back(sample.solveMs / sample.setPlainTextMs);
@@ -118,6 +138,8 @@ void report(qsizetype bytes, const std::vector<Sample>& samples) {
                 static_cast<long long>(bytes / 1024), samples.size());
     std::printf("  Сметки %8.2f ms   setPlainText of the same text %8.2f ms   ratio %.3f\n",
                 median(solve), median(set), median(solveRatio));
+    std::printf("  zoom   %8.2f ms   setPlainText of the same text %8.2f ms   ratio %.3f\n",
+                median(zoom), median(set), median(zoomRatio));
     std::printf("  Задача %8.2f ms   clear + setPlainText of the problem %5.2f ms   ratio %.3f\n",
                 median(make), median(clearSet), median(makeRatio));
 }
