@@ -64,11 +64,13 @@ private:
         QVERIFY(QTest::qWaitForWindowActive(window_.get()));
     }
 
+    // One key after another, each once the window has taken in the one before, as a person
+    // types them.
     void press(const QList<QKeySequence>& keys) {
         for (const QKeySequence& key : keys) {
             QTest::keySequence(QApplication::focusWidget(), key);
+            QApplication::processEvents();
         }
-        QApplication::processEvents();
     }
 
     QWidget* designArea() const { return control<QWidget>("Label1")->parentWidget(); }
@@ -218,6 +220,31 @@ private slots:
         const double scale = std::min(window.width() / 466.0, window.height() / 324.0);
         QVERIFY(withinAPixel(control<QWidget>("Command1_0")->geometry(),
                              exactly(design::control({"Command1", 0}).place, scale)));
+    }
+
+    // A window near the screen's corner grows about its centre and moves only as far as it must
+    // to stay on the screen, frame and all; from full screen it comes back there.
+    void zoomedWindowStaysOnTheScreen_data() {
+        QTest::addColumn<QList<QKeySequence>>("keys");
+        QTest::addColumn<QSize>("window");
+
+        QTest::newRow("in three times") << times(3, kZoomIn) << QSize(932, 648);
+        QTest::newRow("full screen, out")
+            << (times(1, kFullScreen) << kZoomOut) << QSize(1398, 972);
+    }
+
+    void zoomedWindowStaysOnTheScreen() {
+        QFETCH(QList<QKeySequence>, keys);
+        QFETCH(QSize, window);
+        window_->move(1700, 900);
+        showActive();
+
+        press(keys);
+
+        QCOMPARE(window_->size(), window);
+        const QRect screen = window_->screen()->availableGeometry();
+        QVERIFY2(screen.contains(window_->frameGeometry()),
+                 qPrintable(QStringLiteral("at %1, %2").arg(window_->x()).arg(window_->y())));
     }
 
     // The transcript's text with the pupil's own lines, the caret and selection, the scrolled

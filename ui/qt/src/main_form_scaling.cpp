@@ -3,11 +3,14 @@
 
 #include <QCoreApplication>
 #include <QKeySequence>
+#include <QMargins>
 #include <QRadioButton>
 #include <QResizeEvent>
 #include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
+#include <QWindow>
+#include <algorithm>
 #include <initializer_list>
 #include <optional>
 
@@ -46,8 +49,7 @@ void MainForm::bindWindowKeys() {
          [this] { zoom(design::ZoomKey::In); });
     bind({QKeySequence(Qt::CTRL | Qt::Key_Minus)}, [this] { zoom(design::ZoomKey::Out); });
     bind({QKeySequence(Qt::CTRL | Qt::Key_0)}, [this] { zoom(design::ZoomKey::Reset); });
-    bind({QKeySequence(Qt::Key_F11)},
-         [this] { setWindowState(windowState() ^ Qt::WindowFullScreen); });
+    bind({QKeySequence(Qt::Key_F11)}, [this] { toggleFullScreen(); });
     leaveFullScreen_ = bind({QKeySequence(Qt::Key_Escape)},
                             [this] { setWindowState(windowState() & ~Qt::WindowFullScreen); });
     leaveFullScreen_->setEnabled(isFullScreen());
@@ -65,6 +67,13 @@ void MainForm::scaleStyleDrawnParts() {
     for (QWidget* part : styleScaledParts_) {
         part->setStyle(scaledStyle_);
     }
+}
+
+void MainForm::toggleFullScreen() {
+    if (!isFullScreen()) {
+        frameBeforeFullScreen_ = normalFrame();
+    }
+    setWindowState(windowState() ^ Qt::WindowFullScreen);
 }
 
 void MainForm::fitDesignToWindow() {
@@ -96,17 +105,35 @@ void MainForm::zoom(design::ZoomKey key) {
     if (!scale) {
         return;
     }
-    // A step is a size of the window, so it leaves full screen and maximised.
+    // A step is a size of the window, so it leaves full screen and maximised, and the window
+    // comes back where it was before them. It grows or shrinks about its centre, and moves only
+    // as far as it must to stay on the screen, its frame included.
+    const bool fillingScreen = windowState() & (Qt::WindowFullScreen | Qt::WindowMaximized);
+    QRect client(QPoint(), toQSize(design::scaledSize(design::mainForm().clientArea, *scale)));
+    client.moveCenter((fillingScreen ? normalGeometry() : geometry()).center());
+    QRect frame = client.marginsAdded(normalFrame());
+    const QRect screenArea = screen()->availableGeometry();
+    frame.moveRight(std::min(frame.right(), screenArea.right()));
+    frame.moveBottom(std::min(frame.bottom(), screenArea.bottom()));
+    frame.moveLeft(std::max(frame.left(), screenArea.left()));
+    frame.moveTop(std::max(frame.top(), screenArea.top()));
     setWindowState(windowState() & ~(Qt::WindowFullScreen | Qt::WindowMaximized));
-    resize(toQSize(design::scaledSize(design::mainForm().clientArea, *scale)));
+    resize(client.size());
+    // A window's position is its frame's, which every window manager places as asked.
+    move(frame.topLeft());
 }
 
 double MainForm::largestWindowedScale() const {
-    // The frame as it is now: none in full screen, where this errs by the title bar, which the
-    // window manager then takes off again.
-    const QSize frame = frameGeometry().size() - size();
-    const QSize available = screen()->availableGeometry().size() - frame;
+    const QSize available = screen()->availableGeometry().marginsRemoved(normalFrame()).size();
     return design::fittingScale(design::mainForm().clientArea, toPixelSize(available));
+}
+
+QMargins MainForm::normalFrame() const {
+    // A full screen window has no frame; a step brings back the one it had.
+    if (isFullScreen()) {
+        return frameBeforeFullScreen_;
+    }
+    return windowHandle() != nullptr ? windowHandle()->frameMargins() : QMargins();
 }
 
 }  // namespace qt_ui

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMargins>
 #include <QWidget>
 #include <array>
 #include <memory>
@@ -65,10 +66,12 @@ private:
     void showRuntimeError(const QString& text);
     void showNewestLines();
     void bindWindowKeys();
+    void toggleFullScreen();
     void scaleStyleDrawnParts();
     void fitDesignToWindow();
     void zoom(design::ZoomKey key);
     double largestWindowedScale() const;
+    QMargins normalFrame() const;
 
     std::unique_ptr<engine::RandomSource> random_;
     std::array<QListWidget*, engine::kListCount> lists_{};
@@ -89,6 +92,7 @@ private:
     std::vector<QWidget*> styleScaledParts_;
     double scale_ = 0.0;
     QShortcut* leaveFullScreen_ = nullptr;
+    QMargins frameBeforeFullScreen_;
     std::array<std::unique_ptr<engine::ListBox>, engine::kListCount> listBoxes_;
     std::unique_ptr<PlainTextBox> transcriptBox_;
     std::array<std::unique_ptr<engine::OptionButton>, engine::kOptionCount> optionButtons_;
