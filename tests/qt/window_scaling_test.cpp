@@ -145,7 +145,6 @@ private slots:
         QTest::addColumn<QList<QKeySequence>>("keys");
         QTest::addColumn<QSize>("window");
 
-        QTest::newRow("in") << times(1, kZoomIn) << QSize(583, 405);
         QTest::newRow("in, without Shift")
             << times(1, QKeySequence(Qt::CTRL | Qt::Key_Equal)) << QSize(583, 405);
         QTest::newRow("in, on the keypad")
@@ -154,7 +153,6 @@ private slots:
         QTest::newRow("in three times") << times(3, kZoomIn) << QSize(932, 648);
         QTest::newRow("in beyond the largest step") << times(7, kZoomIn) << QSize(1398, 972);
         QTest::newRow("out at the design") << times(1, kZoomOut) << kDesigned;
-        QTest::newRow("in twice, out") << (times(2, kZoomIn) << kZoomOut) << QSize(583, 405);
         QTest::newRow("in twice, out on the keypad")
             << (times(2, kZoomIn) << QKeySequence(Qt::ControlModifier | Qt::KeypadModifier |
                                                   Qt::Key_Minus))
