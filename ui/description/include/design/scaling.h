@@ -17,7 +17,9 @@
 //    runs off the design's bottom edge, not the window's.
 //  - On a zoom key (Ctrl+Plus, Ctrl+Minus, Ctrl+0) it asks zoomedScale() for the next scale; when
 //    there is one, it leaves full screen or maximised and sizes its client area to scaledSize()
-//    at that scale, which shows the design at exactly that scale.
+//    at that scale, which shows the design at exactly that scale. The window keeps its centre
+//    (from full screen or maximised, the one it had before) and moves only as far as it must to
+//    stay on the screen.
 //  - F11 switches full screen on and off; Esc also leaves it.
 //  - Its window can be made no smaller than the design at scale 1.
 //
