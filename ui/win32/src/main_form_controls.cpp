@@ -43,9 +43,9 @@ const wchar_t* windowClassName() {
     return name.c_str();
 }
 
-// The class and the style of each kind of control. Every control after the first of the option
-// group starts a group of the dialog manager's own, so the arrow keys move only among the
-// option buttons.
+// The class and the style of each kind of control. Every control but the second to last option
+// buttons starts a group of the dialog manager's, so the arrow keys move only among the option
+// buttons; their stop of the Tab key is kept by OptionGroup.
 struct NativeKind {
     const wchar_t* className;
     DWORD style;
