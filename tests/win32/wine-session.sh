@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Runs Windows programs under Wine for the tests: in one prefix per test run, made under the
 # build folder, on a virtual X display of its own. Source it; set PROPORCIA_WINE_PREFIX first.
 #
