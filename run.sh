@@ -7,7 +7,7 @@ scripts/build-program.sh qt6-wayland  # a native window in a Wayland session
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     cat >&2 <<'MESSAGE'
-The program is built (build/app/proporcia), but it needs a graphical session to show its
+The program is built (build/app/qt/proporcia), but it needs a graphical session to show its
 window, and there is none here: DISPLAY and WAYLAND_DISPLAY are both unset.
 
 To try it without a screen, this runs it under xvfb-run (a virtual X display, installed if
@@ -17,4 +17,4 @@ MESSAGE
     exit 1
 fi
 
-exec build/app/proporcia
+exec build/app/qt/proporcia

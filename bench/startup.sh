@@ -5,7 +5,7 @@
 # with -v, then per figure the median, the quartiles and the ratio of the medians.
 #
 # Usage: bench/startup.sh [-v] [-n PAIRS] [-s SETTLE_MS] [PROGRAM [FLOOR]]
-#   defaults: 21 pairs, memory read 500 ms after the first drawing, build/app/proporcia against
+#   defaults: 21 pairs, memory read 500 ms after the first drawing, build/app/qt/proporcia against
 #   build/bench/startup/bare_window. Needs the build/ of ./test.sh.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -20,7 +20,7 @@ while getopts vn:s: option; do
     esac
 done
 shift $((OPTIND - 1))
-program=$(realpath -m "${1:-$root/build/app/proporcia}")
+program=$(realpath -m "${1:-$root/build/app/qt/proporcia}")
 floor=$(realpath -m "${2:-$root/build/bench/startup/bare_window}")
 watch=$root/build/bench/startup/startup_watch
 

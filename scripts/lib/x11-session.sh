@@ -4,7 +4,6 @@
 #
 # Positions are in the window's logical pixels and follow QT_SCALE_FACTOR.
 
-readonly PROPORCIA_TITLE='Математика - пропорция'
 readonly MAKE_PROBLEM_BUTTON='424 52'
 readonly SOLVE_BUTTON='424 84'
 readonly TRANSCRIPT_MIDDLE='232 200'
@@ -20,14 +19,17 @@ proporcia_restart_on_virtual_display() {
     PROPORCIA_INSIDE_XVFB=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" "$@"
 }
 
-# Starts the program given as $1 on this X display, even inside a Wayland session, and waits
-# until its window is shown.
+# Starts the program (the command given as arguments, which must exec the program itself) on
+# this X display, even inside a Wayland session, and waits until its window is shown. The window
+# is found by the program's process id, not by its Cyrillic title, whose legacy WM_NAME a program
+# in a non-UTF-8 locale writes garbled. Stops the program again if no window shows.
 proporcia_start() {
-    WAYLAND_DISPLAY='' QT_QPA_PLATFORM=xcb "$1" &
+    WAYLAND_DISPLAY='' QT_QPA_PLATFORM=xcb "$@" &
     PROPORCIA_PID=$!
-    if ! PROPORCIA_WINDOW=$(timeout 30 xdotool search --sync --onlyvisible \
-        --name "$PROPORCIA_TITLE" | head -n 1) || [ -z "$PROPORCIA_WINDOW" ]; then
+    if ! PROPORCIA_WINDOW=$(timeout 30 xdotool search --sync --onlyvisible --pid "$PROPORCIA_PID" |
+        head -n 1) || [ -z "$PROPORCIA_WINDOW" ]; then
         echo "The window did not appear within 30 s" >&2
+        proporcia_stop
         return 1
     fi
     # The first paint happens just after mapping.
@@ -38,6 +40,7 @@ proporcia_stop() {
     [ -n "$PROPORCIA_PID" ] || return 0
     kill "$PROPORCIA_PID" 2>/dev/null || true
     wait "$PROPORCIA_PID" 2>/dev/null || true
+    PROPORCIA_PID=
 }
 
 # Clicks at a logical position (x y) of the window.

@@ -42,6 +42,11 @@ depends=$(field Depends)
 for needed in libqt6widgets6 fonts-liberation2; do
     grep -qE "(^|, )$needed( |,|$)" <<<"$depends" || fail "Depends lacks $needed: $depends"
 done
+# Without the Wayland platform, a session with no X server cannot show the window at all.
+recommends=$(field Recommends)
+for wanted in qt6-wayland qt6-translations-l10n; do
+    grep -qE "(^|, )$wanted( |,|$)" <<<"$recommends" || fail "Recommends lacks $wanted: $recommends"
+done
 
 root="$work/root"
 dpkg -x "$package" "$root"

@@ -25,7 +25,6 @@ read_transcript() {
 }
 
 readonly heading='Примерен текст на условие:'
-export LC_ALL=C.UTF-8  # a decimal point in the answers
 trap proporcia_stop EXIT
 proporcia_start "$program"
 
