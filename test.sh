@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything in build/ and runs every test, runs them all again
-# in a sanitizer build, then fuzzes the engine for a minute.
+# Installs what is missing, builds everything in build/ and runs every test, builds the page for
+# web browsers in build-web/ and runs its tests, runs the native tests again in a sanitizer build,
+# then fuzzes the engine for a minute.
 #
 #   ./test.sh           the full run, as CI does it
-#   ./test.sh --quick   the plain build and its tests only, for daily work: no sanitizer build,
-#                       no valgrind, no fuzzing, no packaging
+#   ./test.sh --quick   the plain build and its tests only, for daily work: no web page, no
+#                       sanitizer build, no valgrind, no fuzzing, no packaging
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -34,6 +35,11 @@ if $quick; then
 fi
 ctest --output-on-failure --parallel "$(nproc)"
 cd ..
+
+# The program in a browser: the engine and the page built with Emscripten, the tests run in Node
+# and in headless Chromium.
+scripts/build-web.sh --tests
+ctest --test-dir build-web --output-on-failure --parallel "$(nproc)"
 
 # The same suite again under AddressSanitizer, LeakSanitizer and UndefinedBehaviorSanitizer.
 scripts/sanitizer-tests.sh

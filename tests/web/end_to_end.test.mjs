@@ -11,7 +11,7 @@ import { spawnSync } from 'node:child_process';
 import { existsSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { after, before, describe, it } from 'node:test';
-import { fileURLToPath } from 'node:url';
+import { fileURLToPath, pathToFileURL } from 'node:url';
 import { launchChromium, serveFolder } from './lib/browser.mjs';
 import { compareLoosely, readPng } from './lib/image_comparison.mjs';
 import {
@@ -244,6 +244,23 @@ for (const [language, separator, wallClockMs] of [
     });
   });
 }
+
+describe('the page opened from its folder, as from a USB stick', () => {
+  it('poses and solves a problem', async () => {
+    const browser = await launchChromium({ language: 'bg' });
+    try {
+      const page = await browser.newPage();
+      await page.goto(pathToFileURL(join(pageDir, 'index.html')).href, { waitUntil: 'load' });
+      await page.waitForSelector('aria/Задача[role="button"]', { timeout: 10000 });
+      const posed = await makeProblem(page);
+      await (await controls(page).solve()).click();
+      assert.deepEqual(await transcriptLines(page),
+        [...posed.lines, ...solutionLines(posed.numbers, posed.unknown, ',')]);
+    } finally {
+      await browser.close();
+    }
+  });
+});
 
 describe('the page beside the desktop window', { skip: !desktopProgram && 'no desktop program' }, () => {
   it('looks like it at start, loosely', async () => {
