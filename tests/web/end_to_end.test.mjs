@@ -89,6 +89,14 @@ const markedLetter = async (page) => {
 };
 const focusedId = (page) => page.evaluate(() => document.activeElement.closest('[id]')?.id);
 
+async function undo(page, times) {
+  for (let i = 0; i < times; ++i) {
+    await page.keyboard.down('Control');
+    await page.keyboard.press('KeyZ');
+    await page.keyboard.up('Control');
+  }
+}
+
 async function makeProblem(page) {
   await (await controls(page).makeProblem()).click();
   const lines = await transcriptLines(page);
@@ -172,6 +180,10 @@ for (const [language, separator, wallClockMs] of [
       await page.keyboard.down('Control');
       await page.keyboard.press('End');
       await page.keyboard.up('Control');
+      // Typed letters that no key of the layout makes may each be an undo step of their own.
+      await page.keyboard.type('мисля');
+      await undo(page, 5);
+      assert.deepEqual(await transcriptLines(page), posed.lines, 'undo takes back typing');
       await page.keyboard.type('мисля, че');
       await page.keyboard.press('Enter');
       await page.keyboard.type('5');
@@ -181,14 +193,15 @@ for (const [language, separator, wallClockMs] of [
       assert.deepEqual(await transcriptLines(page), withTyping);
 
       await (await controls(page).transcript()).focus();
-      for (let i = 0; i < 4; ++i) {
-        await page.keyboard.down('Control');
-        await page.keyboard.press('KeyZ');
-        await page.keyboard.up('Control');
-      }
+      await undo(page, 4);
       const afterUndo = await transcriptLines(page);
       assert.deepEqual(afterUndo.slice(0, 3), posed.lines);
       assert.deepEqual(afterUndo.slice(-4).slice(1), solution.slice(1));
+
+      const next = await makeProblem(page);
+      await (await controls(page).transcript()).focus();
+      await undo(page, 2);
+      assert.deepEqual(await transcriptLines(page), next.lines, 'a new problem is not undone');
       await page.close();
     });
 

@@ -33,8 +33,6 @@ public:
     MainForm(const MainForm&) = delete;
     MainForm& operator=(const MainForm&) = delete;
 
-    const PageWindow& page() const { return page_; }
-
 private:
     engine::FormControls bindControls();
     void onCommandClicked(int index);
