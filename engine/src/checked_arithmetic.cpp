@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <limits>
 #include <string>
@@ -46,6 +47,28 @@ std::string quoted(std::string_view text) {
     return "\"" + shown + (length < text.size() ? "...\"" : "\"");
 }
 
+// Reads text that is nothing but an optional "-" and up to 15 digits, the numbers list's usual
+// items, whose value a double holds exactly. Quicker than reading them as any decimal number,
+// which is slow where the C library reads through software quadruple precision (musl, in
+// WebAssembly).
+bool readPlainInteger(std::string_view text, double& value) {
+    constexpr std::size_t kMostDigits = 15;
+    const bool negative = !text.empty() && text.front() == '-';
+    const std::string_view digits = text.substr(negative ? 1 : 0);
+    if (digits.empty() || digits.size() > kMostDigits) {
+        return false;
+    }
+    std::int64_t whole = 0;
+    for (const char c : digits) {
+        if (c < '0' || c > '9') {
+            return false;
+        }
+        whole = whole * 10 + (c - '0');
+    }
+    value = negative ? -static_cast<double>(whole) : static_cast<double>(whole);
+    return true;
+}
+
 struct ParsedNumber {
     double value = 0;
     const char* end = nullptr;  // just past what was read as the number
@@ -56,6 +79,10 @@ struct ParsedNumber {
 // digits with an optional fraction and exponent, or "inf" and "nan"; no blanks, "+" or hex.
 ParsedNumber readNumber(std::string_view text) {
     ParsedNumber number;
+    if (readPlainInteger(text, number.value)) {
+        number.end = text.data() + text.size();
+        return number;
+    }
 #if defined(__cpp_lib_to_chars) && __cpp_lib_to_chars >= 201611L
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number.value);
     number.end = end;
