@@ -20,9 +20,9 @@ case "${1:-}" in
 esac
 
 scripts/install-packages.sh cmake make g++ libgtest-dev qt6-base-dev qt6-translations-l10n \
-    libbenchmark-dev fonts-liberation2 xvfb xauth xdotool xclip valgrind libxcb-damage0-dev \
-    desktop-file-utils appstream dpkg-dev file lintian binutils-mingw-w64-x86-64 \
-    clang-14 libclang-rt-14-dev
+    libbenchmark-dev fonts-liberation2 xvfb xauth xdotool xclip imagemagick valgrind \
+    libxcb-damage0-dev desktop-file-utils appstream dpkg-dev file lintian \
+    binutils-mingw-w64-x86-64 clang-14 libclang-rt-14-dev
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON \
     -DPROPORCIA_WARNINGS_AS_ERRORS=ON

@@ -1,9 +1,13 @@
 // What "Сметки" and "Задача" cost when the transcript holds a lot of the user's own text,
 // side by side with what Qt needs to show that text at all: "Сметки" appends only its few lines,
 // so it must cost a fraction of one setPlainText of the whole text; "Задача" replaces
-// everything, so it may cost what clearing the old text and setting the new one costs.
+// everything, so it may cost what clearing the old text and setting the new one costs. A zoom
+// step (Ctrl+Plus) lays the whole text out again in a larger font and must cost no more than one
+// setPlainText of it.
 //
 // Runs offscreen unless QT_QPA_PLATFORM says otherwise. Usage: transcript_benchmark [runs]
+
+#include <sys/resource.h>
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -28,6 +32,9 @@ const engine::in_memory::ProblemDraws kProblem{{7, 5, 12}, {1, 0, 2}, 2, 16};
 struct Sample {
     double solveMs;
     double setPlainTextMs;
+    long setPlainTextFaults;
+    double zoomMs;
+    long zoomFaults;
     double makeMs;
     double clearAndSetMs;
 };
@@ -48,6 +55,14 @@ void showExposed(QWidget& widget) {
         std::fprintf(stderr, "The window was not shown\n");
         std::exit(EXIT_FAILURE);
     }
+}
+
+// Pages the process touched for the first time. On a virtual machine each costs tens of
+// microseconds, which can outweigh the work itself.
+long pageFaults() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_minflt + usage.ru_majflt;
 }
 
 double timedMs(const std::function<void()>& action) {
@@ -83,7 +98,26 @@ Sample measure(const QString& text) {
     Sample sample{};
     sample.solveMs = timedMs([&] { solve->click(); });
     const QString whole = transcript->toPlainText();
+    long faultsBefore = pageFaults();
     sample.setPlainTextMs = timedMs([&] { plain.setPlainText(whole); });
+    sample.setPlainTextFaults = pageFaults() - faultsBefore;
+
+    window.activateWindow();  // the window's keys act only while it is active
+    if (!QTest::qWaitForWindowActive(&window)) {
+        std::fprintf(stderr, "The window did not become active\n");
+        std::exit(EXIT_FAILURE);
+    }
+    const QSize designed = window.size();
+    faultsBefore = pageFaults();
+    sample.zoomMs =
+        timedMs([&] { QTest::keyClick(transcript, Qt::Key_Plus, Qt::ControlModifier); });
+    sample.zoomFaults = pageFaults() - faultsBefore;
+    if (window.size() == designed) {
+        std::fprintf(stderr, "Ctrl+Plus did not zoom the window\n");
+        std::exit(EXIT_FAILURE);
+    }
+    QTest::keyClick(transcript, Qt::Key_0, Qt::ControlModifier);
+    QApplication::processEvents();
 
     // A last word from the user, so the window cannot rely on what it wrote itself.
     transcript->moveCursor(QTextCursor::End);
@@ -105,10 +139,15 @@ double median(std::vector<double> values) {
 }
 
 void report(qsizetype bytes, const std::vector<Sample>& samples) {
-    std::vector<double> solve, set, make, clearSet, solveRatio, makeRatio;
+    std::vector<double> solve, set, zoom, make, clearSet, solveRatio, zoomRatio, makeRatio;
+    std::vector<double> setFaults, zoomFaults;
     for (const Sample& sample : samples) {
+        setFaults.push_back(static_cast<double>(sample.setPlainTextFaults));
+        zoomFaults.push_back(static_cast<double>(sample.zoomFaults));
         solve.push_back(sample.solveMs);
         set.push_back(sample.setPlainTextMs);
+        zoom.push_back(sample.zoomMs);
+        zoomRatio.push_back(sample.zoomMs / sample.setPlainTextMs);
         make.push_back(sample.makeMs);
         clearSet.push_back(sample.clearAndSetMs);
         solveRatio.push_back(sample.solveMs / sample.setPlainTextMs);
@@ -118,6 +157,10 @@ void report(qsizetype bytes, const std::vector<Sample>& samples) {
                 static_cast<long long>(bytes / 1024), samples.size());
     std::printf("  Сметки %8.2f ms   setPlainText of the same text %8.2f ms   ratio %.3f\n",
                 median(solve), median(set), median(solveRatio));
+    std::printf("  zoom   %8.2f ms   setPlainText of the same text %8.2f ms   ratio %.3f\n",
+                median(zoom), median(set), median(zoomRatio));
+    std::printf("         page faults: zoom %.0f, setPlainText %.0f\n", median(zoomFaults),
+                median(setFaults));
     std::printf("  Задача %8.2f ms   clear + setPlainText of the problem %5.2f ms   ratio %.3f\n",
                 median(make), median(clearSet), median(makeRatio));
 }

@@ -4,8 +4,9 @@
 
 namespace qt_ui {
 
-QFont toQFont(const design::Font& font) {
-    QFont qtFont(toQString(font.family), font.points);
+QFont toQFont(const design::Font& font, double scale) {
+    QFont qtFont(toQString(font.family));
+    qtFont.setPointSizeF(design::scaledPoints(font.points, scale));
     // Where the family is missing, a metric-compatible serif stands in (Liberation Serif for
     // Times New Roman); fontconfig picks one that covers Cyrillic for the texts it shows.
     qtFont.setStyleHint(QFont::Serif);

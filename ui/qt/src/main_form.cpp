@@ -26,6 +26,7 @@ MainForm::MainForm(std::unique_ptr<engine::RandomSource> random, QWidget* parent
     }
     buildControls();
     chainTabOrder();
+    bindWindowKeys();
 
     const engine::FormControls controls = bindControls();
     engine_ = std::make_unique<engine::MainFormLogic>(controls, *random_,

@@ -46,15 +46,16 @@ void MainForm::buildControls() {
     setWindowTitle(toQString(window.title));
     setWindowIcon(applicationIcon());
     setFont(toQFont(window.font));
-    setFixedSize(toQRect(window.clientArea).size());
+    setMinimumSize(toQRect(window.clientArea).size());
+    resize(minimumSize());
     fillBackground(*this, toQColor(window.background));
+    designArea_ = new QWidget(this);
 
     buttonFaceStyle_ = new ButtonFaceStyle;
     buttonFaceStyle_->setParent(this);
     for (const design::Control& control : window.controls) {
         QWidget* widget = makeControl(control);
         widget->setObjectName(toQString(design::objectName(control.id)));
-        widget->setGeometry(toQRect(control.place));
         widget->setAccessibleName(toQString(control.accessibleName));
         widget->setAccessibleDescription(toQString(control.accessibleDescription));
         if (control.background) {
@@ -64,13 +65,16 @@ void MainForm::buildControls() {
                 fillBackground(*widget, toQColor(*control.background));
             }
         }
+        placedControls_.push_back(widget);
     }
     new OptionGroupFocus(*optionGroup_);
+    scaleStyleDrawnParts();
+    fitDesignToWindow();
 }
 
 QWidget* MainForm::makeControl(const design::Control& control) {
     const QString caption = toQString(control.caption);
-    QWidget* parent = control.insideFrame ? static_cast<QWidget*>(frame_) : this;
+    QWidget* parent = control.insideFrame ? static_cast<QWidget*>(frame_) : designArea_;
     switch (control.kind) {
         case design::ControlKind::Label:
             label_ = new QLabel(caption, parent);
