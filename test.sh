@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything in build/ and runs every test, runs them all again
-# in a sanitizer build, cross-builds the Windows program in build-windows/ and runs its tests
-# under Wine, then fuzzes the engine for a minute.
+# Installs what is missing, builds everything in build/ and runs every test, builds the page for
+# web browsers in build-web/ and runs its tests, runs the native tests again in a sanitizer build,
+# cross-builds the Windows program in build-windows/ and runs its tests under Wine, then fuzzes
+# the engine for a minute.
 #
 #   ./test.sh           the full run, as CI does it
-#   ./test.sh --quick   the plain build and its tests only, for daily work: no sanitizer build,
-#                       no valgrind, no Windows build, no fuzzing, no packaging
+#   ./test.sh --quick   the plain build and its tests only, for daily work: no web page, no
+#                       sanitizer build, no valgrind, no Windows build, no fuzzing, no packaging
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -36,12 +37,17 @@ fi
 ctest --output-on-failure --parallel "$(nproc)"
 cd ..
 
+# The program in a browser: the engine and the page built with Emscripten, the tests run in Node
+# and in headless Chromium.
+scripts/build-web.sh --tests
+ctest --test-dir build-web --output-on-failure --parallel "$(nproc)"
+
 # The same suite again under AddressSanitizer, LeakSanitizer and UndefinedBehaviorSanitizer.
 scripts/sanitizer-tests.sh
 
 # The Windows program, its setup program and its tests, which run one at a time under Wine.
 scripts/build-windows.sh
-(cd build-windows && ctest --output-on-failure)
+ctest --test-dir build-windows --output-on-failure
 
 # A minute of fuzzing the engine, built with clang in build-fuzz/.
 scripts/fuzz.sh 60

@@ -5,11 +5,26 @@
 
 namespace engine {
 
+namespace {
+
+template <typename Clock>
+std::uint64_t ticks() {
+    return static_cast<std::uint64_t>(Clock::now().time_since_epoch().count());
+}
+
+}  // namespace
+
 void ClockRandomSource::seedFromClock() {
-    // Nanosecond ticks, all 64 bits of them, so runs started within the same second differ.
-    const auto ticks = static_cast<std::uint64_t>(
-        std::chrono::high_resolution_clock::now().time_since_epoch().count());
-    std::seed_seq seed{static_cast<std::uint32_t>(ticks), static_cast<std::uint32_t>(ticks >> 32)};
+    // Both clocks, all 64 bits of each. The wall clock tells apart programs started at different
+    // times; the steady clock ticks finer, so runs started within the same second differ. Neither
+    // alone is enough everywhere: in a browser the steady clock counts from the page's loading,
+    // so every page opened would otherwise start alike, and the wall clock there ticks in
+    // milliseconds.
+    const std::uint64_t wall = ticks<std::chrono::system_clock>();
+    const std::uint64_t steady = ticks<std::chrono::steady_clock>();
+    std::seed_seq seed{static_cast<std::uint32_t>(wall), static_cast<std::uint32_t>(wall >> 32),
+                       static_cast<std::uint32_t>(steady),
+                       static_cast<std::uint32_t>(steady >> 32)};
     generator_.seed(seed);
 }
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <bitset>
-#include <charconv>
 #include <cstdint>
+#include <cstdlib>
 #include <set>
 #include <string>
 
@@ -78,9 +78,9 @@ TEST(ClockRandomSourceTest, HundredThousandProblemsStayInRangeAndSolveExactly) {
         const std::string value = text.substr(valueStart, text.size() - valueStart - 2);
         // Every answer is a short binary fraction, so a correct text parses to a double that,
         // times the denominator, gives the numerator exactly.
-        double parsed = 0;
-        const auto parse = std::from_chars(value.data(), value.data() + value.size(), parsed);
-        ASSERT_EQ(parse.ptr, value.data() + value.size()) << value;
+        char* end = nullptr;
+        const double parsed = std::strtod(value.c_str(), &end);
+        ASSERT_EQ(end, value.c_str() + value.size()) << value;
         ASSERT_EQ(parsed * static_cast<double>(denominator), static_cast<double>(numerator))
             << value << " is not " << numerator << "/" << denominator;
     }

@@ -6,7 +6,7 @@
 
 namespace engine {
 
-// The program's random source: a Mersenne Twister seeded from the high-resolution clock.
+// The program's random source: a Mersenne Twister seeded from the wall clock and the steady clock.
 class ClockRandomSource final : public RandomSource {
 public:
     void seedFromClock() override;

@@ -39,7 +39,10 @@ constexpr WindowDesign kMainForm{
     .background = kWindowBackground,
     // Any address under a domain reserved for examples; the program itself talks to no network.
     .title = "https://proporcia.example.org  Математика - пропорция",
-    .font = {.family = "Times New Roman", .points = 12},
+    .font = {.family = "Times New Roman",
+             .metricCompatibleFamily = "Liberation Serif",
+             .generic = GenericFamily::Serif,
+             .points = 12},
     .introText =
         "Задачите, в които са дадени величини, съответстващи пропорционално на други (повече от "
         "две) и се търси стойността на една от тях се наричат задачи със сложно тройно правило.\r\n"

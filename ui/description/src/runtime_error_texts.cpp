@@ -25,4 +25,6 @@ std::string_view runtimeErrorAdvice() {
            "Натиснете „Задача“ за нова задача.";
 }
 
+std::string_view runtimeErrorDismissCaption() { return "OK"; }
+
 }  // namespace design

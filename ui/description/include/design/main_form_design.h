@@ -63,8 +63,15 @@ enum class CharacterSet {
     Cyrillic = 204,  // the number Windows fonts know it by
 };
 
+// What a toolkit falls back on when the family is not installed.
+enum class GenericFamily { Serif, SansSerif };
+
 struct Font {
     std::string_view family{};
+    // A family with the same metrics, where the designed one is missing (as on most Linux
+    // systems), so texts take the room they were designed for.
+    std::string_view metricCompatibleFamily{};
+    GenericFamily generic = GenericFamily::Serif;
     int points = 0;
     bool bold = false;
     bool italic = false;

@@ -13,5 +13,7 @@ std::string_view runtimeErrorText(engine::ErrorKind kind);
 std::string_view unexpectedErrorText();
 // That what is on screen stays and the program goes on.
 std::string_view runtimeErrorAdvice();
+// The caption of the button that closes the message, where the toolkit does not bring its own.
+std::string_view runtimeErrorDismissCaption();
 
 }  // namespace design

@@ -1,0 +1,27 @@
+// Takes a picture of the page's window in headless Chromium right after "Задача" and "Сметки".
+// Usage: node scripts/screenshot-web.mjs [output.png] [device scale factor]
+//   (after scripts/build-web.sh --tests; default docs/screenshot-web.png at scale 1)
+import { resolve } from 'node:path';
+import { fileURLToPath } from 'node:url';
+import { launchChromium, serveFolder } from '../tests/web/lib/browser.mjs';
+
+const root = fileURLToPath(new URL('..', import.meta.url));
+const output = resolve(process.argv[2] ?? `${root}/docs/screenshot-web.png`);
+const scale = Number(process.argv[3] ?? 1);
+
+const server = await serveFolder(`${root}/build-web/page`);
+const browser = await launchChromium({ language: 'bg' });
+try {
+  const page = await browser.newPage();
+  await page.setViewport({ width: 600, height: 420, deviceScaleFactor: scale });
+  await page.goto(server.url, { waitUntil: 'load' });
+  await (await page.waitForSelector('aria/Задача[role="button"]')).click();
+  await (await page.$('aria/Сметки[role="button"]')).click();
+  // Leave the pointer off the buttons, so neither shows as hovered.
+  await page.mouse.move(1, 1);
+  await (await page.$('#MainForm')).screenshot({ path: output });
+  console.log(`Wrote ${output}`);
+} finally {
+  await browser.close();
+  await server.close();
+}

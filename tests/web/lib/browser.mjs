@@ -1,0 +1,79 @@
+// Headless Chromium (Debian's) with a fresh profile, and a static server for a folder on the
+// loopback address: what every web test drives.
+import { mkdtempSync, rmSync, readFileSync, existsSync, statSync } from 'node:fs';
+import { createServer } from 'node:http';
+import { tmpdir } from 'node:os';
+import { extname, join, normalize, sep } from 'node:path';
+import puppeteer from 'puppeteer-core';
+
+const chromiumPath = process.env.CHROMIUM ?? '/usr/bin/chromium';
+
+const contentTypes = {
+  '.html': 'text/html; charset=utf-8',
+  '.js': 'text/javascript; charset=utf-8',
+  '.mjs': 'text/javascript; charset=utf-8',
+  '.wasm': 'application/wasm',
+  '.png': 'image/png',
+  '.webmanifest': 'application/manifest+json; charset=utf-8',
+};
+
+// Serves the files of root on 127.0.0.1 at a free port; extra maps a path ("/x.html") to a
+// page served from memory. Every request is recorded in requests.
+export async function serveFolder(root, extra = {}) {
+  const requests = [];
+  const server = createServer((request, response) => {
+    const path = decodeURIComponent(new URL(request.url, 'http://localhost').pathname);
+    requests.push(path);
+    if (path in extra) {
+      response.writeHead(200, { 'Content-Type': contentTypes['.html'] });
+      response.end(extra[path]);
+      return;
+    }
+    const file = normalize(join(root, path.endsWith('/') ? `${path}index.html` : path));
+    if (!file.startsWith(normalize(root + sep)) || !existsSync(file) || !statSync(file).isFile()) {
+      response.writeHead(404);
+      response.end();
+      return;
+    }
+    response.writeHead(200, {
+      'Content-Type': contentTypes[extname(file)] ?? 'application/octet-stream',
+    });
+    response.end(readFileSync(file));
+  });
+  await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+  const { port } = server.address();
+  return {
+    url: `http://127.0.0.1:${port}/`,
+    requests,
+    close: () => new Promise((resolve) => server.close(resolve)),
+  };
+}
+
+// Starts headless Chromium with the user interface in the given language ("bg", "en-US").
+export async function launchChromium({ language = 'bg' } = {}) {
+  const profile = mkdtempSync(join(tmpdir(), 'proporcia-chromium-'));
+  const browser = await puppeteer.launch({
+    executablePath: chromiumPath,
+    headless: true,
+    userDataDir: profile,
+    args: [
+      '--no-sandbox',
+      '--disable-gpu',
+      '--disable-quic',
+      '--no-first-run',
+      '--disable-background-networking',
+      '--disable-component-update',
+      '--disable-sync',
+      '--font-render-hinting=none',
+      `--lang=${language}`,
+      `--accept-lang=${language}`,
+    ],
+    env: { ...process.env, LANGUAGE: language, LANG: 'C.UTF-8' },
+  });
+  const close = browser.close.bind(browser);
+  browser.close = async () => {
+    await close();
+    rmSync(profile, { recursive: true, force: true });
+  };
+  return browser;
+}

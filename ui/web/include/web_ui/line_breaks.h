@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// A textarea keeps its lines apart with LF alone; the engine writes and expects CR LF.
+namespace web_ui {
+
+// Every CR LF, and every lone CR, becomes LF: what a textarea would make of the text anyway.
+std::string toTextareaLineBreaks(std::string_view text);
+
+// Every LF becomes CR LF.
+std::string toEngineLineBreaks(std::string_view text);
+
+}  // namespace web_ui

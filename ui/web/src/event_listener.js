@@ -1,0 +1,9 @@
+// The JavaScript side of web_ui::EventListener.
+mergeInto(LibraryManager.library, {
+  web_ui_make_listener__deps: ['$Emval'],
+  web_ui_make_listener: function(callback, context) {
+    return Emval.toHandle(function() {
+      {{{ makeDynCall('vi', 'callback') }}}(context);
+    });
+  },
+});

@@ -1,0 +1,38 @@
+#include "web_ui/line_breaks.h"
+
+#include <cstring>
+
+namespace web_ui {
+
+std::string toTextareaLineBreaks(std::string_view text) {
+    std::string converted;
+    converted.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\r') {
+            converted += text[i];
+        } else if (i + 1 == text.size() || text[i + 1] != '\n') {
+            converted += '\n';
+        }
+    }
+    return converted;
+}
+
+std::string toEngineLineBreaks(std::string_view text) {
+    std::string converted;
+    converted.reserve(text.size() + text.size() / 32);
+    const char* from = text.data();
+    const char* const end = from + text.size();
+    while (from != end) {
+        const auto* lineFeed = static_cast<const char*>(std::memchr(from, '\n', end - from));
+        if (lineFeed == nullptr) {
+            converted.append(from, end);
+            break;
+        }
+        converted.append(from, lineFeed);
+        converted += "\r\n";
+        from = lineFeed + 1;
+    }
+    return converted;
+}
+
+}  // namespace web_ui
