@@ -9,6 +9,14 @@
 source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib/x11-session.sh"
 
 export WINEPREFIX=${PROPORCIA_WINE_PREFIX:?the Wine prefix to use}
+# Wine writes Windows file names to the Linux file system in the locale's character set: without
+# UTF-8 (no locale at all, as on a freshly installed system) the Start-menu shortcut
+# "Математика - пропорция" cannot be written. A test that wants a language of its own sets a
+# UTF-8 one.
+case "${LC_ALL:-${LC_CTYPE:-${LANG:-}}}" in
+    *UTF-8* | *utf8*) ;;
+    *) export LC_ALL=C.UTF-8 ;;
+esac
 export WINEDEBUG=-all
 # No .NET or Gecko installers, and no menu entries or file associations on the host.
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
