@@ -13,15 +13,12 @@
 #include "transcript_keys.h"
 #include "win32_ui/main_form.h"
 #include "win32_ui/text_conversion.h"
-#include "win32_ui/window_layout.h"
+#include "window_styles.h"
 
 namespace win32_ui {
 
 namespace {
 
-constexpr DWORD kWindowStyle =
-    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
-constexpr DWORD kWindowExStyle = 0;
 constexpr int kFirstControlIdentifier = 100;
 
 COLORREF toColorref(const design::Rgb& colour) {
@@ -169,60 +166,6 @@ void MainForm::nameControlsForScreenReaders() {
         accessibleNames_->annotate(controls_[i], controls[i].accessibleName,
                                    controls[i].accessibleDescription);
     }
-}
-
-void MainForm::applyLayout(int dotsPerInch) {
-    const design::WindowDesign& design = design::mainForm();
-    const WindowLayout layout = WindowLayout::atDpi(dotsPerInch);
-
-    HFONT previousFont = font_;
-    font_ = CreateFontW(-layout.fontHeight(design.font), 0, 0, 0,
-                        design.font.bold ? FW_BOLD : FW_NORMAL, design.font.italic ? TRUE : FALSE,
-                        FALSE, FALSE, static_cast<BYTE>(design.font.characterSet),
-                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                        VARIABLE_PITCH | FF_ROMAN, toUtf16(design.font.family).c_str());
-    for (std::size_t i = 0; i < controls_.size(); ++i) {
-        SendMessageW(controls_[i], WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
-        const design::Pixels place = layout.place(design.controls[i]);
-        SetWindowPos(controls_[i], nullptr, place.left, place.top, place.width, place.height,
-                     SWP_NOZORDER | SWP_NOACTIVATE);
-        clipToDesignedStacking(i, layout);
-    }
-    if (previousFont != nullptr) {
-        DeleteObject(previousFont);
-    }
-
-    const SIZE size = windowSizeAt(dotsPerInch);
-    SetWindowPos(window_, nullptr, 0, 0, size.cx, size.cy,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    InvalidateRect(window_, nullptr, TRUE);
-}
-
-SIZE MainForm::windowSizeAt(int dotsPerInch) const {
-    const design::Pixels client = WindowLayout::atDpi(dotsPerInch).clientArea();
-    RECT frame{0, 0, client.width, client.height};
-    AdjustWindowRectExForDpi(&frame, kWindowStyle, FALSE, kWindowExStyle,
-                             static_cast<UINT>(dotsPerInch));
-    return SIZE{frame.right - frame.left, frame.bottom - frame.top};
-}
-
-void MainForm::clipToDesignedStacking(std::size_t controlIndex, const WindowLayout& layout) {
-    const std::vector<design::Pixels> covered = layout.coveredParts(controlIndex);
-    if (covered.empty()) {
-        SetWindowRgn(controls_[controlIndex], nullptr, FALSE);
-        return;
-    }
-    const design::Pixels place = layout.place(design::mainForm().controls[controlIndex]);
-    HRGN visible = CreateRectRgn(0, 0, place.width, place.height);
-    for (const design::Pixels& part : covered) {
-        HRGN cover =
-            CreateRectRgn(part.left - place.left, part.top - place.top,
-                          part.left - place.left + part.width, part.top - place.top + part.height);
-        CombineRgn(visible, visible, cover, RGN_DIFF);
-        DeleteObject(cover);
-    }
-    // The window owns the region from here on.
-    SetWindowRgn(controls_[controlIndex], visible, FALSE);
 }
 
 LRESULT MainForm::colourControl(HDC dc, HWND control) {
