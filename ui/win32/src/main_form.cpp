@@ -159,6 +159,13 @@ LRESULT MainForm::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_CTLCOLORSTATIC:
             return colourControl(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+        case WM_NOTIFY: {
+            const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
+            if (header.code == NM_CUSTOMDRAW) {
+                return paintOption(*reinterpret_cast<const NMCUSTOMDRAW*>(lParam));
+            }
+            break;
+        }
         case WM_DRAWITEM:
             if (paintCommandButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) {
                 return TRUE;

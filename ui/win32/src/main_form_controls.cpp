@@ -10,6 +10,7 @@
 #include "accessible_names.h"
 #include "button_face.h"
 #include "frame_background.h"
+#include "option_face.h"
 #include "transcript_keys.h"
 #include "win32_ui/main_form.h"
 #include "win32_ui/text_conversion.h"
@@ -190,6 +191,21 @@ bool MainForm::paintCommandButton(const DRAWITEMSTRUCT& item) {
         control.background ? toColorref(*control.background) : GetSysColor(COLOR_BTNFACE);
     paintButtonFace(item, face);
     return true;
+}
+
+}  // namespace win32_ui
+
+namespace win32_ui {
+
+LRESULT MainForm::paintOption(const NMCUSTOMDRAW& draw) {
+    const int index = static_cast<int>(draw.hdr.idFrom) - kFirstControlIdentifier;
+    if (index < 0 || index >= static_cast<int>(controls_.size()) ||
+        design::mainForm().controls[static_cast<std::size_t>(index)].kind !=
+            design::ControlKind::OptionButton) {
+        return CDRF_DODEFAULT;
+    }
+    return paintScaledOption(draw, scale_, dotsPerInch_,
+                             backgrounds_[static_cast<std::size_t>(index)]);
 }
 
 }  // namespace win32_ui

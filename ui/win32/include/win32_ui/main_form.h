@@ -1,6 +1,7 @@
 #pragma once
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <array>
 #include <functional>
@@ -97,6 +98,7 @@ private:
     void showNewestLines();
     LRESULT colourControl(HDC dc, HWND control);
     bool paintCommandButton(const DRAWITEMSTRUCT& item);
+    LRESULT paintOption(const NMCUSTOMDRAW& draw);
 
     std::unique_ptr<engine::RandomSource> random_;
     ErrorReport reportError_;
