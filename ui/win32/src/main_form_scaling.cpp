@@ -67,6 +67,11 @@ void MainForm::fitDesignToWindow() {
     if (!rescaled && layout.designArea() == designArea_) {
         return;
     }
+    // Painted once, when every control has its place and font: Wine would otherwise paint each
+    // list as it moves, and again as the next one moves over it, which took seconds a step.
+    for (HWND control : controls_) {
+        SendMessageW(control, WM_SETREDRAW, FALSE, 0);
+    }
     const TranscriptView view(transcript_);
     if (rescaled) {
         setScaledFont(layout);
@@ -77,7 +82,10 @@ void MainForm::fitDesignToWindow() {
     }
     scale_ = layout.scale();
     designArea_ = layout.designArea();
-    // The margins around the design, where it lay before.
+    for (HWND control : controls_) {
+        SendMessageW(control, WM_SETREDRAW, TRUE, 0);
+    }
+    // The margins around the design too, where it lay before.
     RedrawWindow(window_, nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
 }
@@ -219,9 +227,11 @@ void MainForm::toggleFullScreen() {
     monitor.cbSize = sizeof monitor;
     GetMonitorInfoW(MonitorFromWindow(window_, MONITOR_DEFAULTTONEAREST), &monitor);
     fullScreen_ = true;
-    // Without a frame, over the whole monitor, the task bar included.
+    // Without a frame, over the whole monitor, the task bar included. No longer maximised
+    // either, so that leaving maximises the window again, to the size of the work area.
     const LONG_PTR style = GetWindowLongPtrW(window_, GWL_STYLE);
-    SetWindowLongPtrW(window_, GWL_STYLE, style & ~static_cast<LONG_PTR>(kFrameStyles));
+    SetWindowLongPtrW(window_, GWL_STYLE,
+                      style & ~static_cast<LONG_PTR>(kFrameStyles | WS_MAXIMIZE));
     const RECT& screen = monitor.rcMonitor;
     SetWindowPos(window_, HWND_TOP, screen.left, screen.top, screen.right - screen.left,
                  screen.bottom - screen.top, SWP_NOOWNERZORDER | SWP_FRAMECHANGED);
