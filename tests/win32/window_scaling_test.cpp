@@ -282,10 +282,22 @@ INSTANTIATE_TEST_SUITE_P(
         FullScreenRow{"maximised, F11, Esc", true, {kFullScreen, kEscape}, false, {0, 0}},
         FullScreenRow{"maximised, out", true, times(1, kZoomOut), false, {1398, 972}}));
 
-// The transcript's text with the pupil's own lines and their undo, the caret and selection, the
-// scrolled view, the marked letter, the solve button's state and the focus stay through every
-// change of scale.
-TEST_F(WindowScalingTest, StateSurvivesScaling) {
+// A pupil's working pasted after a problem: a few lines, or so many that a new scale takes the
+// text out of the edit and puts it back.
+struct TranscriptRow {
+    const char* name;
+    int lines;
+    bool undoKept;
+};
+
+class StateSurvivesScaling : public WindowScalingTest,
+                             public ::testing::WithParamInterface<TranscriptRow> {};
+
+// The transcript's text with the pupil's own lines (and their undo, on a short one), the caret
+// and selection, the scrolled view, the marked letter, the solve button's state and the focus
+// stay through every change of scale.
+TEST_P(StateSurvivesScaling, ThroughEveryChangeOfScale) {
+    const TranscriptRow& row = GetParam();
     pose(kExample);
     HWND edit = transcriptEdit();
     SetFocus(edit);
@@ -293,7 +305,7 @@ TEST_F(WindowScalingTest, StateSurvivesScaling) {
     SendMessageW(edit, EM_SETSEL, end, static_cast<LPARAM>(end));
     // Typed as one paste, which the user can undo: Wine takes a second to type a line.
     std::wstring lines;
-    for (int line = 1; line <= 60; ++line) {
+    for (int line = 1; line <= row.lines; ++line) {
         lines += L"ред " + std::to_wstring(line) + L" от сметките на ученика\r\n";
     }
     SendMessageW(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(lines.c_str()));
@@ -339,7 +351,8 @@ TEST_F(WindowScalingTest, StateSurvivesScaling) {
         EXPECT_EQ(SendMessageW(control("Option1", 4), BM_GETCHECK, 0, 0), BST_CHECKED);
         EXPECT_TRUE(IsWindowEnabled(command(1)));
         EXPECT_EQ(GetFocus(), edit);
-        EXPECT_TRUE(SendMessageW(edit, EM_CANUNDO, 0, 0));
+        EXPECT_EQ(SendMessageW(edit, EM_CANUNDO, 0, 0) != 0, row.undoKept);
+        EXPECT_TRUE(SendMessageW(edit, EM_GETMODIFY, 0, 0));  // the pupil's, not the program's
     };
     resizeClient({932, 648});
     expectUnchanged("resized to twice");
@@ -352,5 +365,10 @@ TEST_F(WindowScalingTest, StateSurvivesScaling) {
     press(times(2, kZoomIn));
     expectUnchanged("zoomed to 150 %");
 }
+
+INSTANTIATE_TEST_SUITE_P(Transcripts, StateSurvivesScaling,
+                         ::testing::Values(TranscriptRow{"PupilsWorking", 60, true},
+                                           TranscriptRow{"LongTranscript", 1500, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

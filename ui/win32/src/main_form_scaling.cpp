@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <string>
 
 #include "design/main_form_design.h"
 #include "design/scaling.h"
@@ -53,6 +54,47 @@ private:
     LRESULT firstCharacter_;
 };
 
+// Characters past which a new scale takes the transcript's text out of the edit and puts it
+// back (below). Shorter texts stay in the edit, where the user's last edit can still be undone.
+constexpr int kLongTranscript = 32 * 1024;
+
+// The transcript's text, taken out of the edit while its font and size change, and put back
+// with the selection, the view and the modified flag as they were. An edit wraps its whole text
+// anew on a new font and again on a new width; Wine's took 7 s for a new font on 1 MiB, eight
+// times setting the text once, which is all that putting it back costs.
+class TranscriptSetAside {
+public:
+    explicit TranscriptSetAside(HWND edit) : edit_(edit), view_(edit) {
+        SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&selectionStart_),
+                     reinterpret_cast<LPARAM>(&selectionEnd_));
+        modified_ = SendMessageW(edit, EM_GETMODIFY, 0, 0) != 0;
+        text_.resize(static_cast<std::size_t>(GetWindowTextLengthW(edit)));
+        // Writes the terminating null after the text, where std::wstring keeps one.
+        text_.resize(static_cast<std::size_t>(
+            GetWindowTextW(edit, text_.data(), static_cast<int>(text_.size()) + 1)));
+        SetWindowTextW(edit, L"");
+    }
+    TranscriptSetAside(const TranscriptSetAside&) = delete;
+    TranscriptSetAside& operator=(const TranscriptSetAside&) = delete;
+
+    // Setting the text forgets the user's last edit, which the edit could otherwise undo: the
+    // price of a fast step on a long transcript.
+    void putBack() const {
+        SetWindowTextW(edit_, text_.c_str());
+        SendMessageW(edit_, EM_SETSEL, selectionStart_, static_cast<LPARAM>(selectionEnd_));
+        SendMessageW(edit_, EM_SETMODIFY, modified_ ? TRUE : FALSE, 0);
+        view_.restore();
+    }
+
+private:
+    HWND edit_;
+    TranscriptView view_;
+    std::wstring text_;
+    DWORD selectionStart_ = 0;
+    DWORD selectionEnd_ = 0;
+    bool modified_ = false;
+};
+
 }  // namespace
 
 void MainForm::fitDesignToWindow() {
@@ -72,12 +114,17 @@ void MainForm::fitDesignToWindow() {
     for (HWND control : controls_) {
         SendMessageW(control, WM_SETREDRAW, FALSE, 0);
     }
-    const TranscriptView view(transcript_);
-    if (rescaled) {
+    if (rescaled && GetWindowTextLengthW(transcript_) > kLongTranscript) {
+        const TranscriptSetAside transcript(transcript_);
         setScaledFont(layout);
-    }
-    placeControls(layout);
-    if (rescaled) {
+        placeControls(layout);
+        transcript.putBack();
+    } else {
+        const TranscriptView view(transcript_);
+        if (rescaled) {
+            setScaledFont(layout);
+        }
+        placeControls(layout);
         view.restore();
     }
     scale_ = layout.scale();
@@ -110,10 +157,22 @@ void MainForm::setScaledFont(const WindowLayout& layout) {
 
 void MainForm::placeControls(const WindowLayout& layout) {
     const auto& controls = design::mainForm().controls;
-    for (std::size_t i = 0; i < controls_.size(); ++i) {
+    // All moved in one go: the window is repainted once they all have their places.
+    HDWP moves = BeginDeferWindowPos(static_cast<int>(controls_.size()));
+    for (std::size_t i = 0; i < controls_.size() && moves != nullptr; ++i) {
         const design::Pixels place = layout.place(controls[i]);
-        SetWindowPos(controls_[i], nullptr, place.left, place.top, place.width, place.height,
-                     SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
+        moves = DeferWindowPos(moves, controls_[i], nullptr, place.left, place.top, place.width,
+                               place.height,
+                               SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS | SWP_NOREDRAW);
+    }
+    if (moves == nullptr || EndDeferWindowPos(moves) == FALSE) {
+        for (std::size_t i = 0; i < controls_.size(); ++i) {  // one by one, as memory allows
+            const design::Pixels place = layout.place(controls[i]);
+            SetWindowPos(controls_[i], nullptr, place.left, place.top, place.width, place.height,
+                         SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS | SWP_NOREDRAW);
+        }
+    }
+    for (std::size_t i = 0; i < controls_.size(); ++i) {
         clipToDesign(i, layout);
     }
 }
@@ -134,8 +193,8 @@ void MainForm::clipToDesign(std::size_t controlIndex, const WindowLayout& layout
         CombineRgn(visible, visible, cover, RGN_DIFF);
         DeleteObject(cover);
     }
-    // The window owns the region from here on.
-    SetWindowRgn(controls_[controlIndex], visible, TRUE);
+    // The window owns the region from here on; it is repainted with the rest of the window.
+    SetWindowRgn(controls_[controlIndex], visible, FALSE);
 }
 
 RECT MainForm::frameMargins() const {
