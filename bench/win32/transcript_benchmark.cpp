@@ -2,7 +2,8 @@
 // user's own text, side by side with what the edit control needs to show that text at all:
 // "Сметки" appends only its few lines, so it must cost a fraction of one WM_SETTEXT of the whole
 // text; "Задача" replaces everything, so it may cost what clearing the old text and setting the
-// new one costs. The Windows counterpart of bench/transcript_benchmark.cpp.
+// new one costs. A zoom step lays the whole text out afresh at a new size, so it may cost as
+// much as one WM_SETTEXT of it, no more. The Windows counterpart of bench/transcript_benchmark.cpp.
 //
 // Usage (under Wine: tests/win32/wine-run.sh <prefix> <this program> [runs]):
 //     win32_transcript_benchmark [runs]
@@ -31,6 +32,7 @@ const engine::in_memory::ProblemDraws kProblem{{7, 5, 12}, {1, 0, 2}, 2, 16};
 struct Sample {
     double solveMs;
     double setTextMs;
+    double zoomMs;
     double makeMs;
     double clearAndSetMs;
 };
@@ -55,6 +57,19 @@ void appendAsTheUser(HWND edit, const std::wstring& text) {
     const auto end = static_cast<WPARAM>(GetWindowTextLengthW(edit));
     SendMessageW(edit, EM_SETSEL, end, static_cast<LPARAM>(end));
     SendMessageW(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+// A key with Ctrl typed in the transcript, as the message loop hands it to the window: Ctrl+Plus
+// takes a zoom step, Ctrl+0 goes back to the design.
+void pressWithControl(win32_ui::MainForm& form, HWND transcript, WPARAM key) {
+    BYTE keys[256]{};
+    GetKeyboardState(keys);
+    keys[VK_CONTROL] = 0x80;
+    SetKeyboardState(keys);
+    MSG message{transcript, WM_KEYDOWN, key, 1, 0, {}};
+    form.handleWindowKeys(message);
+    keys[VK_CONTROL] = 0;
+    SetKeyboardState(keys);
 }
 
 // The action, then the painting that follows it, as the user waits for both.
@@ -98,6 +113,11 @@ Sample measure(const std::wstring& text) {
     sample.solveMs = timedMs(form, transcript, [&] { SendMessageW(solve, BM_CLICK, 0, 0); });
     const std::wstring whole = windowText(transcript);
     sample.setTextMs = timedMs(form, plain, [&] { SetWindowTextW(plain, whole.c_str()); });
+    SetFocus(transcript);
+    sample.zoomMs =
+        timedMs(form, form.window(), [&] { pressWithControl(form, transcript, VK_OEM_PLUS); });
+    pressWithControl(form, transcript, '0');  // back to the design for "Задача"
+    win32_ui::processPendingMessages(form);
 
     // A last word from the user, so the window cannot rely on what it wrote itself.
     appendAsTheUser(transcript, L"Готово.");
@@ -119,8 +139,10 @@ double median(std::vector<double> values) {
 }
 
 void report(std::size_t bytes, const std::vector<Sample>& samples) {
-    std::vector<double> solve, set, make, clearSet, solveRatio, makeRatio;
+    std::vector<double> solve, set, make, clearSet, solveRatio, makeRatio, zoom, zoomRatio;
     for (const Sample& sample : samples) {
+        zoom.push_back(sample.zoomMs);
+        zoomRatio.push_back(sample.zoomMs / sample.setTextMs);
         solve.push_back(sample.solveMs);
         set.push_back(sample.setTextMs);
         make.push_back(sample.makeMs);
@@ -131,6 +153,8 @@ void report(std::size_t bytes, const std::vector<Sample>& samples) {
     std::printf("%5zu KiB of user text, median of %zu runs:\n", bytes / 1024, samples.size());
     std::printf("  Сметки %8.2f ms   WM_SETTEXT of the same text %8.2f ms   ratio %.3f\n",
                 median(solve), median(set), median(solveRatio));
+    std::printf("  zoom step %5.2f ms   WM_SETTEXT of the same text %8.2f ms   ratio %.3f\n",
+                median(zoom), median(set), median(zoomRatio));
     std::printf("  Задача %8.2f ms   clear + WM_SETTEXT of the problem %5.2f ms   ratio %.3f\n",
                 median(make), median(clearSet), median(makeRatio));
 }

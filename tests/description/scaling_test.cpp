@@ -9,6 +9,11 @@
 
 namespace design {
 
+void PrintTo(const Pixels& place, std::ostream* out) {
+    *out << place.width << " x " << place.height << " at (" << place.left << ", " << place.top
+         << ")";
+}
+
 void PrintTo(const PixelOffset& offset, std::ostream* out) {
     *out << "(" << offset.x << ", " << offset.y << ")";
 }
@@ -119,6 +124,43 @@ INSTANTIATE_TEST_SUITE_P(
         ZoomRow{"out from full screen, to what a window holds", ZoomKey::Out, 3.33, 2.37, 2.0},
         ZoomRow{"out on a screen smaller than the design", ZoomKey::Out, 1.0, 0.8, std::nullopt},
         ZoomRow{"reset", ZoomKey::Reset, 3.0, kRoomy, 1.0}));
+
+// A zoom step grows or shrinks the window about its centre and keeps it on the screen.
+struct PlaceRow {
+    const char* what;
+    Pixels window;
+    PixelSize size;
+    Pixels expected;
+};
+
+void PrintTo(const PlaceRow& row, std::ostream* out) { *out << row.what; }
+
+class KeptOnScreenTest : public ::testing::TestWithParam<PlaceRow> {};
+
+TEST_P(KeptOnScreenTest, KeepsTheCentreWithinTheScreen) {
+    const PlaceRow& row = GetParam();
+    EXPECT_EQ(keptOnScreen(row.window, row.size, Pixels{0, 0, 1920, 1040}), row.expected);
+}
+
+// {window's left, top, width, height}, {new width, height}, {where it goes}
+INSTANTIATE_TEST_SUITE_P(
+    Windows, KeptOnScreenTest,
+    ::testing::Values(
+        PlaceRow{"grows about its centre", {500, 300, 466, 324}, {583, 405}, {442, 260, 583, 405}},
+        PlaceRow{
+            "shrinks back to where it was", {442, 260, 583, 405}, {466, 324}, {500, 300, 466, 324}},
+        PlaceRow{"near the bottom right corner: moves in",
+                 {1700, 900, 200, 100},
+                 {932, 648},
+                 {988, 392, 932, 648}},
+        PlaceRow{"off the screen's top left: moves in",
+                 {-50, -20, 466, 324},
+                 {466, 324},
+                 {0, 0, 466, 324}},
+        PlaceRow{"larger than the screen: at its top left",
+                 {100, 100, 932, 648},
+                 {2000, 1100},
+                 {0, 0, 2000, 1100}}));
 
 }  // namespace
 }  // namespace design

@@ -8,6 +8,15 @@ namespace {
 
 constexpr double stepScale(int percent) { return percent / 100.0; }
 
+// One edge of keptOnScreen(): the start of a length that replaces another, about its centre, then
+// kept between the screen's edges as far as it fits.
+int keptStart(int start, int length, int newLength, int screenStart, int screenLength) {
+    // The odd pixel of an odd difference is the right or bottom edge's, growing and shrinking
+    // alike, so that a step in and a step out bring the window back where it was.
+    const int centred = start + (length - newLength) / 2;
+    return std::max(std::min(centred, screenStart + screenLength - newLength), screenStart);
+}
+
 }  // namespace
 
 double fittingScale(const Twips& area, PixelSize available, double pixelsPerTwip) {
@@ -52,6 +61,12 @@ std::optional<double> zoomedScale(ZoomKey key, double scale, double largest) {
             break;
     }
     return zoomed;
+}
+
+Pixels keptOnScreen(const Pixels& window, PixelSize size, const Pixels& screen) {
+    return Pixels{keptStart(window.left, window.width, size.width, screen.left, screen.width),
+                  keptStart(window.top, window.height, size.height, screen.top, screen.height),
+                  size.width, size.height};
 }
 
 }  // namespace design

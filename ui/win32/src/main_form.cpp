@@ -14,6 +14,7 @@
 #include "win32_ui/runtime_error_box.h"
 #include "win32_ui/transcript_box.h"
 #include "win32_ui/user_locale.h"
+#include "window_keys.h"
 
 namespace win32_ui {
 
@@ -27,7 +28,9 @@ MainForm::MainForm(std::unique_ptr<engine::RandomSource> random, ErrorReport rep
     }
     createWindow();
     createControls();
-    applyLayout(static_cast<int>(GetDpiForWindow(window_)));
+    dotsPerInch_ = static_cast<int>(GetDpiForWindow(window_));
+    resizeClientArea(design::scaledSize(design::mainForm().clientArea, 1.0,
+                                        design::pixelsPerTwipAt(dotsPerInch_)));
     accessibleNames_ = std::make_unique<AccessibleNames>();
     nameControlsForScreenReaders();
     // Focus rectangles show once the keyboard is used, as in a dialog box.
@@ -79,6 +82,34 @@ engine::FormControls MainForm::bindControls() {
     return controls;
 }
 
+bool MainForm::handleWindowKeys(const MSG& message) {
+    if (window_ == nullptr) {
+        return false;
+    }
+    const std::optional<WindowKey> key = windowKey(message, fullScreen_);
+    if (!key) {
+        return false;
+    }
+    switch (*key) {
+        case WindowKey::ZoomIn:
+            zoom(design::ZoomKey::In);
+            break;
+        case WindowKey::ZoomOut:
+            zoom(design::ZoomKey::Out);
+            break;
+        case WindowKey::ZoomReset:
+            zoom(design::ZoomKey::Reset);
+            break;
+        case WindowKey::FullScreen:
+            toggleFullScreen();
+            break;
+        case WindowKey::LeaveFullScreen:
+            leaveFullScreen();
+            break;
+    }
+    return true;
+}
+
 bool MainForm::handleNavigation(MSG& message) {
     return window_ != nullptr && IsDialogMessageW(window_, &message) != FALSE;
 }
@@ -128,6 +159,13 @@ LRESULT MainForm::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_CTLCOLORSTATIC:
             return colourControl(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+        case WM_NOTIFY: {
+            const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
+            if (header.code == NM_CUSTOMDRAW) {
+                return paintOption(*reinterpret_cast<const NMCUSTOMDRAW*>(lParam));
+            }
+            break;
+        }
         case WM_DRAWITEM:
             if (paintCommandButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) {
                 return TRUE;
@@ -139,18 +177,18 @@ LRESULT MainForm::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             FillRect(reinterpret_cast<HDC>(wParam), &client, windowBackground_);
             return 1;
         }
+        case WM_SIZE:
+            fitDesignToWindow();
+            return 0;
+        case WM_GETMINMAXINFO:
+            limitTrackingSize(*reinterpret_cast<MINMAXINFO*>(lParam));
+            return 0;
         case WM_GETDPISCALEDSIZE:
             // The size for the new DPI is exact, not the old one scaled.
-            *reinterpret_cast<SIZE*>(lParam) = windowSizeAt(static_cast<int>(wParam));
-            return TRUE;
-        case WM_DPICHANGED: {
-            // Sized by the layout; placed where Windows suggests.
-            applyLayout(HIWORD(wParam));
-            const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
-            SetWindowPos(window_, nullptr, suggested.left, suggested.top, 0, 0,
-                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            return onDpiScaledSize(static_cast<int>(wParam), *reinterpret_cast<SIZE*>(lParam));
+        case WM_DPICHANGED:
+            onDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
             return 0;
-        }
         case WM_DESTROY:
             // The annotations go with the controls they name.
             accessibleNames_.reset();

@@ -10,18 +10,16 @@
 #include "accessible_names.h"
 #include "button_face.h"
 #include "frame_background.h"
+#include "option_face.h"
 #include "transcript_keys.h"
 #include "win32_ui/main_form.h"
 #include "win32_ui/text_conversion.h"
-#include "win32_ui/window_layout.h"
+#include "window_styles.h"
 
 namespace win32_ui {
 
 namespace {
 
-constexpr DWORD kWindowStyle =
-    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
-constexpr DWORD kWindowExStyle = 0;
 constexpr int kFirstControlIdentifier = 100;
 
 COLORREF toColorref(const design::Rgb& colour) {
@@ -171,60 +169,6 @@ void MainForm::nameControlsForScreenReaders() {
     }
 }
 
-void MainForm::applyLayout(int dotsPerInch) {
-    const design::WindowDesign& design = design::mainForm();
-    const WindowLayout layout = WindowLayout::atDpi(dotsPerInch);
-
-    HFONT previousFont = font_;
-    font_ = CreateFontW(-layout.fontHeight(design.font), 0, 0, 0,
-                        design.font.bold ? FW_BOLD : FW_NORMAL, design.font.italic ? TRUE : FALSE,
-                        FALSE, FALSE, static_cast<BYTE>(design.font.characterSet),
-                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                        VARIABLE_PITCH | FF_ROMAN, toUtf16(design.font.family).c_str());
-    for (std::size_t i = 0; i < controls_.size(); ++i) {
-        SendMessageW(controls_[i], WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
-        const design::Pixels place = layout.place(design.controls[i]);
-        SetWindowPos(controls_[i], nullptr, place.left, place.top, place.width, place.height,
-                     SWP_NOZORDER | SWP_NOACTIVATE);
-        clipToDesignedStacking(i, layout);
-    }
-    if (previousFont != nullptr) {
-        DeleteObject(previousFont);
-    }
-
-    const SIZE size = windowSizeAt(dotsPerInch);
-    SetWindowPos(window_, nullptr, 0, 0, size.cx, size.cy,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    InvalidateRect(window_, nullptr, TRUE);
-}
-
-SIZE MainForm::windowSizeAt(int dotsPerInch) const {
-    const design::Pixels client = WindowLayout::atDpi(dotsPerInch).clientArea();
-    RECT frame{0, 0, client.width, client.height};
-    AdjustWindowRectExForDpi(&frame, kWindowStyle, FALSE, kWindowExStyle,
-                             static_cast<UINT>(dotsPerInch));
-    return SIZE{frame.right - frame.left, frame.bottom - frame.top};
-}
-
-void MainForm::clipToDesignedStacking(std::size_t controlIndex, const WindowLayout& layout) {
-    const std::vector<design::Pixels> covered = layout.coveredParts(controlIndex);
-    if (covered.empty()) {
-        SetWindowRgn(controls_[controlIndex], nullptr, FALSE);
-        return;
-    }
-    const design::Pixels place = layout.place(design::mainForm().controls[controlIndex]);
-    HRGN visible = CreateRectRgn(0, 0, place.width, place.height);
-    for (const design::Pixels& part : covered) {
-        HRGN cover =
-            CreateRectRgn(part.left - place.left, part.top - place.top,
-                          part.left - place.left + part.width, part.top - place.top + part.height);
-        CombineRgn(visible, visible, cover, RGN_DIFF);
-        DeleteObject(cover);
-    }
-    // The window owns the region from here on.
-    SetWindowRgn(controls_[controlIndex], visible, FALSE);
-}
-
 LRESULT MainForm::colourControl(HDC dc, HWND control) {
     const int index = GetDlgCtrlID(control) - kFirstControlIdentifier;
     if (index < 0 || index >= static_cast<int>(controls_.size()) ||
@@ -247,6 +191,21 @@ bool MainForm::paintCommandButton(const DRAWITEMSTRUCT& item) {
         control.background ? toColorref(*control.background) : GetSysColor(COLOR_BTNFACE);
     paintButtonFace(item, face);
     return true;
+}
+
+}  // namespace win32_ui
+
+namespace win32_ui {
+
+LRESULT MainForm::paintOption(const NMCUSTOMDRAW& draw) {
+    const int index = static_cast<int>(draw.hdr.idFrom) - kFirstControlIdentifier;
+    if (index < 0 || index >= static_cast<int>(controls_.size()) ||
+        design::mainForm().controls[static_cast<std::size_t>(index)].kind !=
+            design::ControlKind::OptionButton) {
+        return CDRF_DODEFAULT;
+    }
+    return paintScaledOption(draw, scale_, dotsPerInch_,
+                             backgrounds_[static_cast<std::size_t>(index)]);
 }
 
 }  // namespace win32_ui

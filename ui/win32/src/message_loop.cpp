@@ -9,7 +9,7 @@ namespace win32_ui {
 namespace {
 
 void dispatch(MainForm& form, MSG& message) {
-    if (!form.handleNavigation(message)) {
+    if (!form.handleWindowKeys(message) && !form.handleNavigation(message)) {
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }

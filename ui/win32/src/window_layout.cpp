@@ -1,14 +1,14 @@
 #include "win32_ui/window_layout.h"
 
 #include <algorithm>
+#include <cmath>
 #include <stdexcept>
 
 namespace win32_ui {
 
 namespace {
 
-// A font's point is 20 twips.
-constexpr int kTwipsPerPoint = 20;
+constexpr double kPointsPerInch = 72.0;
 
 const design::Control& frame() {
     for (const design::Control& control : design::mainForm().controls) {
@@ -34,26 +34,42 @@ design::Pixels intersection(const design::Pixels& a, const design::Pixels& b) {
 
 }  // namespace
 
-WindowLayout WindowLayout::atDpi(int dotsPerInch) {
-    return WindowLayout(design::pixelsPerTwipAt(dotsPerInch));
+WindowLayout WindowLayout::fitting(int dotsPerInch, design::PixelSize clientArea) {
+    const design::Twips& area = design::mainForm().clientArea;
+    const double pixelsPerTwip = design::pixelsPerTwipAt(dotsPerInch);
+    const double scale = design::fittingScale(area, clientArea, pixelsPerTwip);
+    return WindowLayout(
+        dotsPerInch, scale,
+        design::centringOffset(clientArea, design::scaledSize(area, scale, pixelsPerTwip)));
 }
 
-design::Pixels WindowLayout::clientArea() const {
-    return design::toPixels(design::mainForm().clientArea, pixelsPerTwip_);
+design::Pixels WindowLayout::scaled(const design::Twips& place) const {
+    return design::scaledPlace(place, scale_, pixelsPerTwip_);
+}
+
+design::Pixels WindowLayout::designArea() const {
+    design::Pixels area = scaled(design::mainForm().clientArea);
+    area.left += origin_.x;
+    area.top += origin_.y;
+    return area;
 }
 
 design::Pixels WindowLayout::place(const design::Control& control) const {
-    design::Pixels pixels = design::toPixels(control.place, pixelsPerTwip_);
+    design::Pixels pixels = scaled(control.place);
     if (control.insideFrame) {
-        const design::Pixels frameOrigin = design::toPixels(frame().place, pixelsPerTwip_);
+        const design::Pixels frameOrigin = scaled(frame().place);
         pixels.left += frameOrigin.left;
         pixels.top += frameOrigin.top;
     }
+    pixels.left += origin_.x;
+    pixels.top += origin_.y;
     return pixels;
 }
 
 int WindowLayout::fontHeight(const design::Font& font) const {
-    return design::toPixels(font.points * kTwipsPerPoint, pixelsPerTwip_);
+    const double dotsPerInch = pixelsPerTwip_ * design::kTwipsPerInch;
+    return static_cast<int>(
+        std::lround(design::scaledPoints(font.points, scale_) * dotsPerInch / kPointsPerInch));
 }
 
 std::vector<design::Pixels> WindowLayout::coveredParts(std::size_t controlIndex) const {

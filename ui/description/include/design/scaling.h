@@ -19,7 +19,7 @@
 //    there is one, it leaves full screen or maximised and sizes its client area to scaledSize()
 //    at that scale, which shows the design at exactly that scale. The window keeps its centre
 //    (from full screen or maximised, the one it had before) and moves only as far as it must to
-//    stay on the screen.
+//    stay on the screen: keptOnScreen().
 //  - F11 switches full screen on and off; Esc also leaves it.
 //  - Its window can be made no smaller than the design at scale 1.
 //
@@ -86,5 +86,10 @@ inline constexpr double kScaleTolerance = 0.005;
 // larger than `largest`; Reset gives 1. Nothing when there is no such step: the window stays as
 // it is, even when full screen or maximised.
 std::optional<double> zoomedScale(ZoomKey key, double scale, double largest);
+
+// Where a window goes when a zoom step gives it a new size: its centre kept, then moved only as far
+// as it must to lie on the screen (the screen's work area). A window larger than the screen sits at
+// the screen's top left corner, so that its title bar stays within reach.
+Pixels keptOnScreen(const Pixels& window, PixelSize size, const Pixels& screen);
 
 }  // namespace design

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <array>
 #include <functional>
@@ -8,6 +9,7 @@
 #include <string_view>
 
 #include "design/main_form_design.h"
+#include "design/scaling.h"
 #include "engine/form_controls.h"
 #include "engine/main_form_logic.h"
 #include "engine/random_source.h"
@@ -18,6 +20,7 @@ class AccessibleNames;
 class NativeListBox;
 class OptionGroup;
 class TranscriptBox;
+class WindowLayout;
 
 // The program's only window, with the platform's own controls. It builds them from the window's
 // description, binds them to the problem engine and routes the two command buttons' clicks to
@@ -26,6 +29,11 @@ class TranscriptBox;
 // The window is made hidden, after the engine's load step; show it with ShowWindow. Its
 // controls' identifiers come from controlIdentifier(). Destroying the window (closing it) posts
 // WM_QUIT. Needs COM on the calling thread for the accessible names.
+//
+// It opens at the designed size and can be enlarged for a projector: maximised, full screen (F11,
+// and F11 or Esc to leave), dragged by its border, or zoomed in steps (Ctrl+Plus, Ctrl+Minus,
+// Ctrl+0). The design then scales as one picture to the largest scale the window holds, centred,
+// on top of the window's DPI.
 class MainForm {
 public:
     // Tells the user a command failed; by default in a message box (showRuntimeErrorBox).
@@ -42,9 +50,19 @@ public:
     HWND window() const { return window_; }
     HWND control(const design::ControlId& id) const;
 
+    // The keys of the whole window, wherever the keyboard is: the zoom keys, F11 and, in full
+    // screen, Esc. True when it took the message, which then must not be dispatched. Before
+    // handleNavigation, so that neither the dialog manager nor the focused control sees them:
+    // Ctrl+Plus in the transcript zooms and types nothing.
+    bool handleWindowKeys(const MSG& message);
+
     // The dialog manager's keyboard navigation (Tab, the arrow keys in the option group, Space
     // on a button). True when it took the message, which then must not be dispatched.
     bool handleNavigation(MSG& message);
+
+    // The scale the design is shown at on top of the DPI, and whether the window is full screen.
+    double scale() const { return scale_; }
+    bool isFullScreen() const { return fullScreen_; }
 
 private:
     static LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam,
@@ -55,10 +73,24 @@ private:
     void createControls();
     HWND createControl(const design::Control& control);
     void nameControlsForScreenReaders();
-    void applyLayout(int dotsPerInch);
-    SIZE windowSizeAt(int dotsPerInch) const;
-    void clipToDesignedStacking(std::size_t controlIndex, const class WindowLayout& layout);
     engine::FormControls bindControls();
+
+    // The window's size and the design's scale (main_form_scaling.cpp).
+    void fitDesignToWindow();
+    void setScaledFont(const WindowLayout& layout);
+    void placeControls(const WindowLayout& layout);
+    void clipToDesign(std::size_t controlIndex, const WindowLayout& layout);
+    void resizeClientArea(design::PixelSize client);
+    design::PixelSize clientAreaAtDpi(int dotsPerInch) const;
+    RECT frameMargins() const;
+    RECT workArea() const;
+    double largestWindowedScale() const;
+    void limitTrackingSize(MINMAXINFO& limits) const;
+    void zoom(design::ZoomKey key);
+    void toggleFullScreen();
+    void leaveFullScreen();
+    LRESULT onDpiScaledSize(int dotsPerInch, SIZE& size) const;
+    void onDpiChanged(int dotsPerInch, const RECT& suggested);
 
     void onCommand(WORD notification, HWND control);
     void onCommandClicked(int index);
@@ -66,10 +98,20 @@ private:
     void showNewestLines();
     LRESULT colourControl(HDC dc, HWND control);
     bool paintCommandButton(const DRAWITEMSTRUCT& item);
+    LRESULT paintOption(const NMCUSTOMDRAW& draw);
 
     std::unique_ptr<engine::RandomSource> random_;
     ErrorReport reportError_;
     HWND window_ = nullptr;
+    int dotsPerInch_ = USER_DEFAULT_SCREEN_DPI;
+    // What the controls are laid out and their font made for: 0 before the first layout.
+    double scale_ = 0.0;
+    int fontDotsPerInch_ = 0;
+    design::Pixels designArea_{};
+    bool fullScreen_ = false;
+    // Where the window comes back to from full screen, and the frame it had there.
+    WINDOWPLACEMENT placementBeforeFullScreen_{};
+    RECT marginsBeforeFullScreen_{};
     HFONT font_ = nullptr;
     HBRUSH windowBackground_ = nullptr;
     // Parallel to the description's controls, and a brush for each one with a background.
