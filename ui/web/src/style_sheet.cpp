@@ -188,9 +188,10 @@ std::string windowStyleSheet(const design::WindowDesign& window) {
         "  font-size: " + cssLength(font.points * design::kTwipsPerInch / kPointsPerInch) + ";\n" +
         "  font-weight: " + (font.bold ? "bold" : "normal") + ";\n" +
         "  font-style: " + (font.italic ? "italic" : "normal") + ";\n";
-    std::string css = ":root {\n  --scale: 1;\n";
-    css += "  --twip: calc(var(--scale) * 1px / " + std::to_string(design::kTwipsPerPixelAt96Dpi) +
-           ");\n}\n";
+    const std::string scale(kScaleProperty);
+    std::string css = ":root {\n  " + scale + ": 1;\n";
+    css += "  --twip: calc(var(" + scale + ") * 1px / " +
+           std::to_string(design::kTwipsPerPixelAt96Dpi) + ");\n}\n";
     css += "." + std::string(kMessageClass) + " {\n" + fontRules +
            "  max-width: " + cssLength(window.clientArea.width) + ";\n}\n";
     css += "#" + windowId + " {\n";
@@ -201,6 +202,13 @@ std::string windowStyleSheet(const design::WindowDesign& window) {
     css += fontRules;
     css += "  box-sizing: border-box;\n  margin: 0;\n  padding: 0;\n  color: #000;\n}\n";
     css += replaceAll(kControlRules, "{window}", windowId);
+    const std::string fillingScreen = ":root." + std::string(kFillingScreenClass);
+    css += fillingScreen + ", " + fillingScreen + " body {\n";
+    css += "  background-color: " + cssColour(window.background) + ";\n}\n";
+    css += fillingScreen + " {\n  overflow: hidden;\n}\n";
+    css += fillingScreen + " #" + windowId + " {\n  position: fixed;\n";
+    css += "  left: var(" + std::string(kWindowLeftProperty) + ");\n";
+    css += "  top: var(" + std::string(kWindowTopProperty) + ");\n}\n";
 
     int stackingOrder = 0;
     for (const design::Control& control : window.controls) {
