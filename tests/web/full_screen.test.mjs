@@ -181,6 +181,15 @@ describe('full screen on a 1920 × 1080 screen, as with F11', () => {
     }
   });
 
+  it('opens filling the screen when the browser is full screen already', async () => {
+    const [page] = await browser.pages();
+    await setWindowState(page, 'fullscreen');
+    await page.goto(server.url, { waitUntil: 'load' });
+    await page.waitForSelector('aria/Задача[role="button"]');
+    const { window } = await layout(page);
+    assertNear(window.width, design.width * fittingScale(screen), 'window width');
+  });
+
   it('keeps a transcript scrolled to its end at its end', async () => {
     const { page } = await openPage(browser);
     await (await page.$('aria/Задача[role="button"]')).click();
