@@ -2,13 +2,15 @@
 // text in the transcript, in headless Chromium on a 1920 × 1080 screen. Each run opens the built
 // page in a fresh browser context (a renderer of its own, so no text is already laid out at
 // either size), poses a problem, then times:
+//  - entering and leaving full screen with the problem alone: what a change of size costs
+//    whatever the text;
 //  - setting the transcript's whole value to the problem followed by a pupil's text of the
 //    given size (Cyrillic lines of 70 bytes), scrolled to its end;
-//  - entering full screen as with F11, which shows the window at 3⅓ times its size: the
-//    transcript lays out all its text afresh at the larger font;
-//  - leaving it again.
-// Each from the start of the frame that does the work (the resize event, or a frame callback
-// for the set) until a task after that frame's layout and paint, so both include them.
+//  - entering full screen as with F11, which shows the window at 3⅓ times its size, the
+//    transcript laying out all its text afresh at the larger font; and leaving it again.
+// A change of size is timed from the command to the browser until a task after the first frame
+// at the new size, so it includes the command's way to the page and all the work of that frame,
+// whichever event starts it; the set from the start of a frame until a task after it.
 // Usage: node bench/web_full_screen.mjs [runs] [KiB]   (after scripts/build-web.sh --tests)
 import { resolve } from 'node:path';
 import { fileURLToPath } from 'node:url';
@@ -19,28 +21,35 @@ const kibibytes = Number(process.argv[3] ?? 1024);
 const pageDir = resolve(fileURLToPath(new URL('../build-web/page', import.meta.url)));
 
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
-const range = (values) => `${Math.min(...values).toFixed(1)}–${Math.max(...values).toFixed(1)}`;
+const range = (values) => `${Math.min(...values).toFixed(0)}–${Math.max(...values).toFixed(0)}`;
 
-// Keeps in window.resizeTime the time from the next resize event to a task after the frame it
-// started, once there is one.
-const timeNextResize = () => {
-  window.resizeTime = new Promise((done) => {
-    addEventListener('resize', () => {
-      const start = performance.now();
-      setTimeout(() => done(performance.now() - start));
-    }, { capture: true, once: true }); // before the page's own listener
+// Keeps in window.resizedAt the wall-clock time of a task after the frame of the next change of
+// the viewport's size, once there is one. Capturing listeners on the target run first.
+const awaitResize = () => {
+  window.resizedAt = new Promise((done) => {
+    addEventListener('resize', () => setTimeout(() => done(Date.now())),
+      { capture: true, once: true });
   });
 };
 
+async function timeWindowState(page, state) {
+  await page.evaluate(awaitResize);
+  const sent = Date.now();
+  await setWindowState(page, state);
+  return (await page.evaluate(() => window.resizedAt)) - sent;
+}
+
 const server = await serveFolder(pageDir);
 const browser = await launchChromium({ screen: { width: 1920, height: 1080 } });
-const timings = { set: [], enter: [], leave: [] };
+const timings = { shortEnter: [], shortLeave: [], set: [], enter: [], leave: [] };
 try {
   for (let run = 0; run < runs; ++run) {
     const context = await browser.createBrowserContext();
     const page = await context.newPage();
     await page.goto(server.url, { waitUntil: 'load' });
     await (await page.waitForSelector('aria/Задача[role="button"]')).click();
+    timings.shortEnter.push(await timeWindowState(page, 'fullscreen'));
+    timings.shortLeave.push(await timeWindowState(page, 'normal'));
 
     timings.set.push(await page.evaluate((bytes) => {
       const line = 'Пресмятам: 7 * 28 = 196; 196 / 12 = 16,33 (проверка)\n';
@@ -54,12 +63,11 @@ try {
         setTimeout(() => done(performance.now() - start));
       }));
     }, kibibytes * 1024));
+    // Settle, as a pupil would not change the size in the same moment.
+    await new Promise((resolve) => setTimeout(resolve, 300));
 
-    for (const [state, timing] of [['fullscreen', timings.enter], ['normal', timings.leave]]) {
-      await page.evaluate(timeNextResize);
-      await setWindowState(page, state);
-      timing.push(await page.evaluate(() => window.resizeTime));
-    }
+    timings.enter.push(await timeWindowState(page, 'fullscreen'));
+    timings.leave.push(await timeWindowState(page, 'normal'));
     await context.close();
   }
 } finally {
@@ -67,11 +75,15 @@ try {
   await server.close();
 }
 
-console.log(`${runs} runs, ${kibibytes} KiB of the pupil's text; median (range) in ms:`);
 const set = median(timings.set);
-console.log(`  one full set of the text:  ${set.toFixed(1)} (${range(timings.set)})`);
-for (const what of ['enter', 'leave']) {
-  const value = median(timings[what]);
-  console.log(`  ${what} full screen:${' '.repeat(11 - what.length)}${value.toFixed(1)} ` +
-    `(${range(timings[what])}), ${(value / set).toFixed(2)} of the set`);
-}
+const line = (what, values) => {
+  const value = median(values);
+  console.log(`  ${what.padEnd(38)}${value.toFixed(0).padStart(6)} (${range(values)})` +
+    `${values === timings.set ? '' : `, ${(value / set).toFixed(2)} of the set`}`);
+};
+console.log(`${runs} runs, ${kibibytes} KiB of the pupil's text; median (range) in ms:`);
+line('enter full screen, the problem alone', timings.shortEnter);
+line('leave full screen, the problem alone', timings.shortLeave);
+line('one full set of the long text', timings.set);
+line('enter full screen, the long text', timings.enter);
+line('leave full screen, the long text', timings.leave);
