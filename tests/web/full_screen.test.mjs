@@ -32,7 +32,9 @@ after(() => server?.close());
 
 async function openPage(browser) {
   const [page] = await browser.pages();
-  await setWindowState(page, 'normal'); // whatever a test before left
+  // Whatever a test before left, the page loads in a window of its normal size.
+  await setWindowState(page, 'normal');
+  await page.waitForFunction(() => !matchMedia('(display-mode: fullscreen)').matches);
   const errors = [];
   page.on('pageerror', (error) => errors.push(error.message));
   await page.goto(server.url, { waitUntil: 'load' });
@@ -182,9 +184,11 @@ describe('full screen on a 1920 × 1080 screen, as with F11', () => {
   });
 
   it('opens filling the screen when the browser is full screen already', async () => {
-    const [page] = await browser.pages();
+    const { page } = await openPage(browser);
     await setWindowState(page, 'fullscreen');
-    await page.goto(server.url, { waitUntil: 'load' });
+    await page.waitForFunction(() => matchMedia('(display-mode: fullscreen)').matches);
+    // No resize follows: the page is full screen from its start.
+    await page.reload({ waitUntil: 'load' });
     await page.waitForSelector('aria/Задача[role="button"]');
     const { window } = await layout(page);
     assertNear(window.width, design.width * fittingScale(screen), 'window width');
