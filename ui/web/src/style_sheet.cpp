@@ -97,6 +97,21 @@ constexpr std::string_view kControlRules = R"(#{window} * {
 }
 )";
 
+// While the window fills the screen: fixed where the page puts it, in the window's colour from
+// edge to edge, and nothing to scroll.
+constexpr std::string_view kFillingScreenRules = R"(:root.{filling}, :root.{filling} body {
+  background-color: {colour};
+}
+:root.{filling} {
+  overflow: hidden;
+}
+:root.{filling} #{window} {
+  position: fixed;
+  left: var({left});
+  top: var({top});
+}
+)";
+
 std::string replaceAll(std::string_view text, std::string_view placeholder,
                        std::string_view replacement) {
     std::string result;
@@ -202,13 +217,11 @@ std::string windowStyleSheet(const design::WindowDesign& window) {
     css += fontRules;
     css += "  box-sizing: border-box;\n  margin: 0;\n  padding: 0;\n  color: #000;\n}\n";
     css += replaceAll(kControlRules, "{window}", windowId);
-    const std::string fillingScreen = ":root." + std::string(kFillingScreenClass);
-    css += fillingScreen + ", " + fillingScreen + " body {\n";
-    css += "  background-color: " + cssColour(window.background) + ";\n}\n";
-    css += fillingScreen + " {\n  overflow: hidden;\n}\n";
-    css += fillingScreen + " #" + windowId + " {\n  position: fixed;\n";
-    css += "  left: var(" + std::string(kWindowLeftProperty) + ");\n";
-    css += "  top: var(" + std::string(kWindowTopProperty) + ");\n}\n";
+    std::string fillingScreen = replaceAll(kFillingScreenRules, "{window}", windowId);
+    fillingScreen = replaceAll(fillingScreen, "{filling}", kFillingScreenClass);
+    fillingScreen = replaceAll(fillingScreen, "{colour}", cssColour(window.background));
+    fillingScreen = replaceAll(fillingScreen, "{left}", kWindowLeftProperty);
+    css += replaceAll(fillingScreen, "{top}", kWindowTopProperty);
 
     int stackingOrder = 0;
     for (const design::Control& control : window.controls) {

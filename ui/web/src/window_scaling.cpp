@@ -1,6 +1,5 @@
 #include "web_ui/window_scaling.h"
 
-#include <cstdio>
 #include <string>
 
 #include "web_ui/scroll_positions.h"
@@ -10,18 +9,6 @@ namespace web_ui {
 
 using emscripten::val;
 
-namespace {
-
-// Enough digits that the window's edges land where the scale puts them, to a small fraction
-// of a pixel on any screen.
-std::string cssNumber(double number, const char* unit = "") {
-    char text[40];
-    std::snprintf(text, sizeof text, "%.10g%s", number, unit);
-    return text;
-}
-
-}  // namespace
-
 WindowScaling::WindowScaling(val window, const design::WindowDesign& design)
     : window_(std::move(window)),
       design_(design),
@@ -30,10 +17,15 @@ WindowScaling::WindowScaling(val window, const design::WindowDesign& design)
       // report the Fullscreen API's full screen here, which fullscreenElement covers besides.
       fullScreenDisplay_(document_["defaultView"].call<val>(
           "matchMedia", std::string("(display-mode: fullscreen)"))),
-      resized_(document_["defaultView"], "resize", [this] { refit(); }),
-      fullScreenChanged_(document_, "fullscreenchange", [this] { refit(); }),
-      displayModeChanged_(fullScreenDisplay_, "change", [this] { refit(); }) {
+      resized_(document_["defaultView"], "resize", refitter()),
+      fullScreenChanged_(document_, "fullscreenchange", refitter()),
+      displayModeChanged_(fullScreenDisplay_, "change", refitter()) {
     refit();
+}
+
+std::function<void()> WindowScaling::refitter() {
+    // One handler type for the three events, whose code WebAssembly then holds once.
+    return [this] { refit(); };
 }
 
 bool WindowScaling::fillsScreen() const {
@@ -56,13 +48,14 @@ void WindowScaling::show(const WindowFit& fit) {
     if (fit.scale == 1.0) {
         style.call<void>("removeProperty", scale);
     } else {
-        style.call<void>("setProperty", scale, cssNumber(fit.scale));
+        // JavaScript writes the number in full, as the shortest text that reads back the same.
+        style.call<void>("setProperty", scale, val(fit.scale));
     }
     if (fit.offset) {
         style.call<void>("setProperty", std::string(kWindowLeftProperty),
-                         cssNumber(fit.offset->x, "px"));
+                         std::to_string(fit.offset->x) + "px");
         style.call<void>("setProperty", std::string(kWindowTopProperty),
-                         cssNumber(fit.offset->y, "px"));
+                         std::to_string(fit.offset->y) + "px");
     } else {
         style.call<void>("removeProperty", std::string(kWindowLeftProperty));
         style.call<void>("removeProperty", std::string(kWindowTopProperty));

@@ -2,6 +2,8 @@
 
 #include <emscripten/val.h>
 
+#include <functional>
+
 #include "design/main_form_design.h"
 #include "web_ui/event_listener.h"
 #include "web_ui/window_fit.h"
@@ -20,6 +22,7 @@ public:
     WindowScaling& operator=(const WindowScaling&) = delete;
 
 private:
+    std::function<void()> refitter();
     bool fillsScreen() const;
     void refit();
     void show(const WindowFit& fit);
