@@ -5,8 +5,8 @@ export function pixelAt(image, x, y) {
   return [...image.data.subarray(at, at + 3)];
 }
 
-// Whether the two colours differ by at most tolerance (0 to 255) in every channel.
-export function near(colour, other, tolerance) {
+// Whether two colours differ by at most tolerance (0 to 255) in every channel.
+function near(colour, other, tolerance) {
   return colour.every((channel, c) => Math.abs(channel - other[c]) <= tolerance);
 }
 
@@ -28,6 +28,3 @@ export function boundsOfColour(image, colour, tolerance) {
   }
   return left === Infinity ? null : { left, top, width: right - left, height: bottom - top };
 }
-
-// The colour given as "#rrggbb".
-export const hexColour = (hex) => [1, 3, 5].map((i) => parseInt(hex.slice(i, i + 2), 16));
