@@ -50,13 +50,25 @@ export async function serveFolder(root, extra = {}) {
 }
 
 // Starts headless Chromium with the user interface in the given language ("bg", "en-US").
-export async function launchChromium({ language = 'bg' } = {}) {
+// With a screen ({ width, height } in CSS pixels, and a device scale factor), pages show in a
+// real window on that screen, which can go full screen as with F11 (see setWindowState), rather
+// than in a viewport of a fixed size.
+export async function launchChromium({ language = 'bg', screen, deviceScaleFactor = 1 } = {}) {
   const profile = mkdtempSync(join(tmpdir(), 'proporcia-chromium-'));
+  const screenArgs = screen
+    ? [
+      `--screen-info={${screen.width * deviceScaleFactor}x${screen.height * deviceScaleFactor} ` +
+        `devicePixelRatio=${deviceScaleFactor}}`,
+      `--window-size=${Math.round(screen.width / 2)},${Math.round(screen.height / 2)}`,
+    ]
+    : [];
   const browser = await puppeteer.launch({
     executablePath: chromiumPath,
     headless: true,
     userDataDir: profile,
+    ...(screen ? { defaultViewport: null } : {}),
     args: [
+      ...screenArgs,
       '--no-sandbox',
       '--disable-gpu',
       '--disable-quic',
@@ -76,4 +88,15 @@ export async function launchChromium({ language = 'bg' } = {}) {
     rmSync(profile, { recursive: true, force: true });
   };
   return browser;
+}
+
+// Puts the browser window of a page full screen, as F11 does, or back ("normal").
+export async function setWindowState(page, windowState) {
+  const session = await page.createCDPSession();
+  try {
+    const { windowId } = await session.send('Browser.getWindowForTarget');
+    await session.send('Browser.setWindowBounds', { windowId, bounds: { windowState } });
+  } finally {
+    await session.detach();
+  }
 }

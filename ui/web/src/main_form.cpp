@@ -19,7 +19,8 @@ using emscripten::val;
 MainForm::MainForm(val host, std::unique_ptr<engine::RandomSource> random)
     : random_(std::move(random)),
       page_(buildPageWindow(host, design::mainForm())),
-      errorDialog_(host) {
+      errorDialog_(host),
+      scaling_(page_.window, design::mainForm()) {
     if (!random_) {
         random_ = std::make_unique<engine::ClockRandomSource>();
     }

@@ -97,6 +97,21 @@ constexpr std::string_view kControlRules = R"(#{window} * {
 }
 )";
 
+// While the window fills the screen: fixed where the page puts it, in the window's colour from
+// edge to edge, and nothing to scroll.
+constexpr std::string_view kFillingScreenRules = R"(:root.{filling}, :root.{filling} body {
+  background-color: {colour};
+}
+:root.{filling} {
+  overflow: hidden;
+}
+:root.{filling} #{window} {
+  position: fixed;
+  left: var({left});
+  top: var({top});
+}
+)";
+
 std::string replaceAll(std::string_view text, std::string_view placeholder,
                        std::string_view replacement) {
     std::string result;
@@ -188,9 +203,10 @@ std::string windowStyleSheet(const design::WindowDesign& window) {
         "  font-size: " + cssLength(font.points * design::kTwipsPerInch / kPointsPerInch) + ";\n" +
         "  font-weight: " + (font.bold ? "bold" : "normal") + ";\n" +
         "  font-style: " + (font.italic ? "italic" : "normal") + ";\n";
-    std::string css = ":root {\n  --scale: 1;\n";
-    css += "  --twip: calc(var(--scale) * 1px / " + std::to_string(design::kTwipsPerPixelAt96Dpi) +
-           ");\n}\n";
+    const std::string scale(kScaleProperty);
+    std::string css = ":root {\n  " + scale + ": 1;\n";
+    css += "  --twip: calc(var(" + scale + ") * 1px / " +
+           std::to_string(design::kTwipsPerPixelAt96Dpi) + ");\n}\n";
     css += "." + std::string(kMessageClass) + " {\n" + fontRules +
            "  max-width: " + cssLength(window.clientArea.width) + ";\n}\n";
     css += "#" + windowId + " {\n";
@@ -201,6 +217,11 @@ std::string windowStyleSheet(const design::WindowDesign& window) {
     css += fontRules;
     css += "  box-sizing: border-box;\n  margin: 0;\n  padding: 0;\n  color: #000;\n}\n";
     css += replaceAll(kControlRules, "{window}", windowId);
+    std::string fillingScreen = replaceAll(kFillingScreenRules, "{window}", windowId);
+    fillingScreen = replaceAll(fillingScreen, "{filling}", kFillingScreenClass);
+    fillingScreen = replaceAll(fillingScreen, "{colour}", cssColour(window.background));
+    fillingScreen = replaceAll(fillingScreen, "{left}", kWindowLeftProperty);
+    css += replaceAll(fillingScreen, "{top}", kWindowTopProperty);
 
     int stackingOrder = 0;
     for (const design::Control& control : window.controls) {

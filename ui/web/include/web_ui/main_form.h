@@ -15,12 +15,14 @@
 #include "web_ui/event_listener.h"
 #include "web_ui/page_window.h"
 #include "web_ui/textarea_text_box.h"
+#include "web_ui/window_scaling.h"
 
 namespace web_ui {
 
 // The program's only window, in a page. It builds its elements from the window's description,
 // binds them to the problem engine and routes the two command buttons' clicks to it. The engine
-// decides everything else, including when the solve button is enabled.
+// decides everything else, including when the solve button is enabled. The window keeps itself
+// fitted to the browser's viewport: filling the screen in full screen (see WindowScaling).
 //
 // Each element's id is its control's design name with the index after an underscore: "List1_0"
 // to "List1_16", "Text1_0", "Option1_0" to "Option1_5", "Command1_0", "Command1_1", plus
@@ -41,6 +43,7 @@ private:
     std::unique_ptr<engine::RandomSource> random_;
     PageWindow page_;
     ErrorDialog errorDialog_;
+    WindowScaling scaling_;
     std::array<std::unique_ptr<SelectListBox>, engine::kListCount> listBoxes_;
     std::unique_ptr<TextareaTextBox> transcriptBox_;
     std::array<std::unique_ptr<RadioOptionButton>, engine::kOptionCount> optionButtons_;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "design/main_form_design.h"
 
@@ -8,6 +9,16 @@
 // --twip, which is --scale CSS pixels per 15 twips: changing --scale on the document's root
 // enlarges the window and its messages, texts included, and crisply, as nothing is a bitmap.
 namespace web_ui {
+
+// Set on the document's root to show the window larger or smaller: 1 by default.
+inline constexpr std::string_view kScaleProperty = "--scale";
+
+// The root's class while the window fills the screen: the window is fixed at the root's
+// kWindowLeftProperty and kWindowTopProperty, and the margin around it, with no scroll bars,
+// shows the window's background colour.
+inline constexpr std::string_view kFillingScreenClass = "filling-screen";
+inline constexpr std::string_view kWindowLeftProperty = "--window-left";
+inline constexpr std::string_view kWindowTopProperty = "--window-top";
 
 // "calc(var(--twip) * 360)".
 std::string cssLength(int twips);
