@@ -27,12 +27,9 @@ export NODE_PATH=/usr/share/nodejs
 
 # The desktop program, where ./test.sh built it, for comparing the page's look with its window's.
 desktop=()
-for program in build/app/qt/proporcia build/app/proporcia; do
-    if [ -x "$program" ]; then
-        desktop=(-DPROPORCIA_DESKTOP_PROGRAM="$PWD/$program")
-        break
-    fi
-done
+if [ -x build/app/qt/proporcia ]; then
+    desktop=(-DPROPORCIA_DESKTOP_PROGRAM="$PWD/build/app/qt/proporcia")
+fi
 emcmake cmake -S . -B build-web -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=$tests \
     -DPROPORCIA_WARNINGS_AS_ERRORS=ON "${desktop[@]}"
 cmake --build build-web --parallel "$(nproc)"
