@@ -32,19 +32,11 @@ work=$(mktemp -d)
 pid=
 finish() {
     [ -n "$pid" ] && kill "$pid" 2>/dev/null
-    wine_stop
-    # Back to what the other tests expect.
-    wine_set_dpi 96
-    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
-    wine_stop
+    wine_restore_display
     rm -rf "$work"
 }
 trap finish EXIT
-
-wine_set_dpi "$dpi"
-# A managed window, without a window manager to frame it: the X window is the client area.
-wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d Y /f >/dev/null 2>&1
-wine_stop
+wine_use_display "$dpi"
 
 # Places in the window at 96 dots per inch, as on Linux at scale 1.
 scaled() { awk -v s="$dpi" -v x="$1" -v y="$2" 'BEGIN { printf "%d %d", x * s / 96, y * s / 96 }'; }

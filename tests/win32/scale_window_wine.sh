@@ -25,93 +25,28 @@ fail() {
     exit 1
 }
 
-shot=$(mktemp --suffix=.png)
+SCALED_SHOT=$(mktemp --suffix=.png)
 pid=
 finish() {
     [ -n "$pid" ] && kill "$pid" 2>/dev/null
-    wine_stop
-    # Back to what the other tests expect.
-    wine_set_dpi 96
-    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
-    wine_stop
-    rm -f "$shot"
+    wine_restore_display
+    rm -f "$SCALED_SHOT"
 }
 trap finish EXIT
+wine_use_display "$dpi"
 
-wine_set_dpi "$dpi"
-# A managed window, without a window manager to frame it: the X window is the client area, and
-# resizing the X window resizes the client area.
-wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d Y /f >/dev/null 2>&1
-wine_stop
+# shellcheck source=../lib/scaled-window-checks.sh
+source "$(dirname "$0")/../lib/scaled-window-checks.sh"
 
-# Evaluates an arithmetic expression and prints it rounded down to a whole number.
-whole() { awk "BEGIN { v = $1; printf \"%d\", (v < 0 && v != int(v)) ? int(v) - 1 : int(v) }"; }
 # Pixels of the window at this DPI for a length in pixels at 96 dots per inch and scale 1.
 device() { whole "$1 * $dpi / 96"; }
 
-window_size() {
-    local WIDTH HEIGHT
-    eval "$(xdotool getwindowgeometry --shell "$window" | grep -E '^(WIDTH|HEIGHT)=')"
-    echo "$((WIDTH)) $((HEIGHT))"
-}
-
-# Waits up to 20 s for the window to be the size of the design at the given per cent: its
-# 6990 × 4860 twips, each rounded to whole pixels.
+# Waits for the window to be the size of the design at the given per cent: its 6990 × 4860
+# twips, each rounded to whole pixels.
 expect_size() {
-    local what=$1 expected
-    expected=$(awk -v dpi="$dpi" -v percent="$2" 'BEGIN {
+    expect_window_size "$1" "$(awk -v dpi="$dpi" -v percent="$2" 'BEGIN {
         k = dpi / 1440 * percent / 100
-        printf "%d %d", int(6990 * k + 0.5), int(4860 * k + 0.5) }')
-    for _ in $(seq 100); do
-        [ "$(window_size)" = "$expected" ] && return 0
-        sleep 0.2
-    done
-    fail "$what: the window is $(window_size), not $expected"
-}
-
-# Waits up to 20 s for a screenshot with every given colour at its place: each argument is
-# "x y RRGGBB", in the window's own pixels.
-expect_colours() {
-    local what=$1 expected='' found spec x y
-    shift
-    for spec in "$@"; do
-        expected+=" ${spec##* }"
-    done
-    for _ in $(seq 100); do
-        import -window "$window" "$shot" 2>/dev/null || true
-        found=
-        for spec in "$@"; do
-            read -r x y _ <<<"$spec"
-            found+=" $(convert "$shot" -format "%[hex:p{$x,$y}]" info: 2>/dev/null)"
-        done
-        [ "$found" = "$expected" ] && return 0
-        sleep 0.2
-    done
-    fail "$what: expected$expected, found$found (x y colour: $*)"
-}
-
-# Resizes the window to width × height (pixels at 96 dots per inch) through X and expects the
-# design at the given scale, centred.
-expect_design_at() {
-    local what=$1 width=$2 height=$3 scale=$4 w h left top bottom checks=()
-    w=$(device "$width")
-    h=$(device "$height")
-    left=$(whole "($w - $(device 466) * $scale) / 2")
-    top=$(whole "($h - $(device 324) * $scale) / 2")
-    xdotool windowsize "$window" "$w" "$h"
-    # Points on the button faces clear of their captions.
-    checks+=("$(whole "$(device 394) * $scale + $left") $(whole "$(device 44) * $scale + $top") 80FF80")
-    checks+=("$(whole "$(device 394) * $scale + $left") $(whole "$(device 76) * $scale + $top") 8080FF")
-    if [ "$left" -gt 0 ]; then
-        checks+=("$((left / 2)) $((h / 2)) C0C0FF")
-    fi
-    if [ "$top" -gt 0 ]; then
-        # Below the design, where the list strip would run on if it were not cut off.
-        bottom=$(whole "$top + $(device 324) * $scale")
-        checks+=("$(whole "$(device 40) * $scale + $left") $(((bottom + h) / 2)) C0C0FF")
-    fi
-    expect_colours "$what" "${checks[@]}"
-    echo "ok: $what"
+        printf "%d %d", int(6990 * k + 0.5), int(4860 * k + 0.5) }')"
 }
 
 # The transcript as the user copies it; Wine's clipboard turns CR LF into LF.
@@ -133,7 +68,7 @@ copy_transcript() {
 export LC_ALL=C.UTF-8  # for this script and the X tools
 wine "$program" &
 pid=$!
-window=$(timeout 30 xdotool search --sync --all --pid "$pid" --onlyvisible | head -n 1) ||
+SCALED_WINDOW=$(timeout 30 xdotool search --sync --all --pid "$pid" --onlyvisible | head -n 1) ||
     fail "the window did not appear within 30 s"
 expect_size "opens as designed" 100
 expect_design_at "as designed" 466 324 1
@@ -141,11 +76,11 @@ expect_design_at "twice" 932 648 2
 expect_design_at "twice, wide" 1240 648 2
 expect_design_at "twice, tall" 932 1000 2
 expect_design_at "two and a half times" 1165 810 2.5
-xdotool windowsize "$window" "$(device 466)" "$(device 324)"
+xdotool windowsize "$SCALED_WINDOW" "$(device 466)" "$(device 324)"
 expect_size "back to the design" 100
 
 # Real key presses (XTEST) go to the window with the keyboard's focus: the transcript, clicked.
-xdotool mousemove --window "$window" "$(device 232)" "$(device 200)" click 1
+xdotool mousemove --window "$SCALED_WINDOW" "$(device 232)" "$(device 200)" click 1
 before=$(copy_transcript)
 for step in "ctrl+plus 125" "ctrl+KP_Add 150" "ctrl+equal 200" "ctrl+minus 150" \
     "ctrl+KP_Subtract 125" "ctrl+0 100"; do
@@ -157,18 +92,14 @@ done
 read -r screen_width screen_height <<<"$(xdotool getdisplaygeometry)"
 # With no window manager the keys go to the window under the pointer, and the steps may have
 # moved the window from under it: near the screen's corner, it grows away from the corner.
-xdotool mousemove --window "$window" "$(device 232)" "$(device 200)"
+xdotool mousemove --window "$SCALED_WINDOW" "$(device 232)" "$(device 200)"
 xdotool key F11
-for _ in $(seq 100); do
-    [ "$(window_size)" = "$screen_width $screen_height" ] && break
-    sleep 0.2
-done
-[ "$(window_size)" = "$screen_width $screen_height" ] || fail "F11: the window is $(window_size)"
+expect_window_size "F11" "$screen_width $screen_height"
 scale=$(awk -v h="$screen_height" -v d="$(device 324)" 'BEGIN { print h / d }')
 left=$(whole "($screen_width - $(device 466) * $scale) / 2")
 expect_colours "full screen" \
     "$(whole "$(device 394) * $scale + $left") $(whole "$(device 44) * $scale") 80FF80" \
-    "$((left / 2)) $((screen_height / 2)) C0C0FF"
+    "$((left / 2)) $((screen_height / 2)) $WINDOW_COLOUR"
 echo "ok: F11 to the whole screen"
 xdotool key Escape
 expect_size "Esc" 100

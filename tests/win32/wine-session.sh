@@ -69,3 +69,20 @@ wine_set_dpi() {
     wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f \
         >/dev/null 2>&1
 }
+
+# For the programs started from now on: the given dots per inch, and a managed window, which
+# without a window manager to frame it is an X window the size of the client area, so that
+# resizing the X window resizes the client area.
+wine_use_display() {
+    wine_set_dpi "$1"
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d Y /f >/dev/null 2>&1
+    wine_stop
+}
+
+# Back to what the other tests expect: 100 %, and windows that Wine manages itself.
+wine_restore_display() {
+    wine_stop
+    wine_set_dpi 96
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+    wine_stop
+}

@@ -1,0 +1,76 @@
+# shellcheck shell=bash
+# Checks of a window enlarged on an X display, for the Linux and the Windows programs alike: the
+# window's size, and colours found in screenshots where the scaled design puts them. Source it,
+# then set SCALED_WINDOW to the X window's id and SCALED_SHOT to a file for the screenshots, and
+# define two functions:
+#   device LENGTH   the window's pixels for a length in pixels of the design at scale 1
+#   fail MESSAGE    ends the test
+
+readonly WINDOW_COLOUR=C0C0FF
+
+# Evaluates an arithmetic expression and prints it rounded down to a whole number.
+whole() { awk "BEGIN { v = $1; printf \"%d\", (v < 0 && v != int(v)) ? int(v) - 1 : int(v) }"; }
+
+# The window's size in its pixels, "width height".
+window_size() {
+    local WIDTH HEIGHT
+    eval "$(xdotool getwindowgeometry --shell "$SCALED_WINDOW" | grep -E '^(WIDTH|HEIGHT)=')"
+    echo "$((WIDTH)) $((HEIGHT))"
+}
+
+# Waits up to 20 s for the window to be the given size, "width height" in its pixels.
+expect_window_size() {
+    local what=$1 expected=$2
+    for _ in $(seq 100); do
+        [ "$(window_size)" = "$expected" ] && return 0
+        sleep 0.2
+    done
+    fail "$what: the window is $(window_size), not $expected"
+}
+
+# Waits up to 20 s for a screenshot with every given colour at its place: each argument after
+# the first is "x y RRGGBB", in the window's own pixels.
+expect_colours() {
+    local what=$1 expected='' found spec x y
+    shift
+    for spec in "$@"; do
+        expected+=" ${spec##* }"
+    done
+    for _ in $(seq 100); do
+        import -window "$SCALED_WINDOW" "$SCALED_SHOT" 2>/dev/null || true
+        found=
+        for spec in "$@"; do
+            read -r x y _ <<<"$spec"
+            found+=" $(convert "$SCALED_SHOT" -format "%[hex:p{$x,$y}]" info: 2>/dev/null)"
+        done
+        [ "$found" = "$expected" ] && return 0
+        sleep 0.2
+    done
+    fail "$what: expected$expected, found$found (x y colour: $*)"
+}
+
+# Resizes the window through X, as a drag of its border does, to width × height (at the design's
+# scale 1), and expects the design at the given scale, centred: the button faces at their
+# places, the window's colour beside the design and below it, where the list strip would run on
+# if it were not cut off.
+expect_design_at() {
+    local what=$1 w h left top bottom checks=()
+    local scale=$4
+    w=$(device "$2")
+    h=$(device "$3")
+    left=$(whole "($w - $(device 466) * $scale) / 2")
+    top=$(whole "($h - $(device 324) * $scale) / 2")
+    xdotool windowsize "$SCALED_WINDOW" "$w" "$h"
+    # Points on the button faces clear of their captions.
+    checks+=("$(whole "$(device 394) * $scale + $left") $(whole "$(device 44) * $scale + $top") 80FF80")
+    checks+=("$(whole "$(device 394) * $scale + $left") $(whole "$(device 76) * $scale + $top") 8080FF")
+    if [ "$left" -gt 0 ]; then
+        checks+=("$((left / 2)) $((h / 2)) $WINDOW_COLOUR")
+    fi
+    if [ "$top" -gt 0 ]; then
+        bottom=$(whole "$top + $(device 324) * $scale")
+        checks+=("$(whole "$(device 40) * $scale + $left") $(((bottom + h) / 2)) $WINDOW_COLOUR")
+    fi
+    expect_colours "$what" "${checks[@]}"
+    echo "ok: $what"
+}
