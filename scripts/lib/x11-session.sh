@@ -56,13 +56,12 @@ proporcia_click() {
 proporcia_make_problem() { proporcia_click $MAKE_PROBLEM_BUTTON; }
 proporcia_solve() { proporcia_click $SOLVE_BUTTON; }
 
-# Prints the transcript as the user would copy it: select all, copy, read the clipboard. Fails
-# when the copy does not reach the clipboard within 10 s.
-proporcia_copy_transcript() {
+# Runs the given command, which copies something, and prints what it put on the clipboard. Fails
+# when nothing reaches the clipboard within 10 s.
+proporcia_clipboard_after() {
     local sentinel="not copied yet $RANDOM" text
     printf '%s' "$sentinel" | xclip -selection clipboard >/dev/null 2>&1
-    proporcia_click $TRANSCRIPT_MIDDLE
-    xdotool key --window "$PROPORCIA_WINDOW" ctrl+a ctrl+c
+    "$@"
     for _ in $(seq 100); do
         text=$(xclip -o -selection clipboard 2>/dev/null; echo .)
         if [ "$text" != "$sentinel." ]; then
@@ -73,6 +72,12 @@ proporcia_copy_transcript() {
     done
     echo "The transcript did not reach the clipboard" >&2
     return 1
+}
+
+# Prints the transcript as the user would copy it: select all, copy, read the clipboard.
+proporcia_copy_transcript() {
+    proporcia_click $TRANSCRIPT_MIDDLE
+    proporcia_clipboard_after xdotool key --window "$PROPORCIA_WINDOW" ctrl+a ctrl+c
 }
 
 proporcia_screenshot() {

@@ -61,21 +61,12 @@ wait_for_colour() {
 }
 
 # Select all in the transcript and copy it. Wine's clipboard turns CR LF into LF.
+copy_all() { xdotool key --window "$window" ctrl+a ctrl+c 2>/dev/null; }  # no window manager: it warns
 read_transcript() {
-    local sentinel="not copied yet $RANDOM" text
-    printf '%s' "$sentinel" | xclip -selection clipboard >/dev/null 2>&1
+    local text
     click $TRANSCRIPT_MIDDLE
-    xdotool key --window "$window" ctrl+a ctrl+c 2>/dev/null  # no window manager: it warns
-    for _ in $(seq 100); do
-        text=$(xclip -o -selection clipboard 2>/dev/null; echo .)
-        if [ "$text" != "$sentinel." ]; then
-            text=$(printf '%s' "${text%.}")  # without the final line breaks
-            mapfile -t lines <<<"$text"
-            return 0
-        fi
-        sleep 0.1
-    done
-    fail "the transcript did not reach the clipboard"
+    text=$(proporcia_clipboard_after copy_all) || fail "the transcript did not reach the clipboard"
+    mapfile -t lines <<<"$text"
 }
 
 # After a click, the transcript is read once it has changed.

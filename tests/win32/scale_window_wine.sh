@@ -51,18 +51,7 @@ expect_size() {
 
 # The transcript as the user copies it; Wine's clipboard turns CR LF into LF.
 copy_transcript() {
-    local sentinel="not copied yet $RANDOM" text
-    printf '%s' "$sentinel" | xclip -selection clipboard >/dev/null 2>&1
-    xdotool key ctrl+a ctrl+c
-    for _ in $(seq 100); do
-        text=$(xclip -o -selection clipboard 2>/dev/null; echo .)
-        if [ "$text" != "$sentinel." ]; then
-            printf '%s' "${text%.}"
-            return 0
-        fi
-        sleep 0.1
-    done
-    fail "the transcript did not reach the clipboard"
+    proporcia_clipboard_after xdotool key ctrl+a ctrl+c || fail "copying the transcript"
 }
 
 export LC_ALL=C.UTF-8  # for this script and the X tools
