@@ -56,13 +56,17 @@ proporcia_click() {
 proporcia_make_problem() { proporcia_click $MAKE_PROBLEM_BUTTON; }
 proporcia_solve() { proporcia_click $SOLVE_BUTTON; }
 
-# Runs the given command, which copies something, and prints what it put on the clipboard. Fails
-# when nothing reaches the clipboard within 10 s.
+# Runs the given command, which copies something, and prints what it put on the clipboard. A
+# program busy on a loaded machine can miss the keys of a copy (Wine did, at load 5 on 2 cores),
+# so the command runs again every 2 s until something arrives. Fails after 30 s.
 proporcia_clipboard_after() {
-    local sentinel="not copied yet $RANDOM" text
+    local sentinel="not copied yet $RANDOM" text attempt
     printf '%s' "$sentinel" | xclip -selection clipboard >/dev/null 2>&1
-    "$@"
-    for _ in $(seq 100); do
+    for attempt in $(seq 300); do
+        if [ $((attempt % 20)) -eq 1 ]; then
+            [ "$attempt" -eq 1 ] || echo "Copying again: nothing on the clipboard yet" >&2
+            "$@"
+        fi
         text=$(xclip -o -selection clipboard 2>/dev/null; echo .)
         if [ "$text" != "$sentinel." ]; then
             printf '%s' "${text%.}"
@@ -70,7 +74,7 @@ proporcia_clipboard_after() {
         fi
         sleep 0.1
     done
-    echo "The transcript did not reach the clipboard" >&2
+    echo "Nothing reached the clipboard within 30 s" >&2
     return 1
 }
 

@@ -49,9 +49,14 @@ expect_size() {
         printf "%d %d", int(6990 * k + 0.5), int(4860 * k + 0.5) }')"
 }
 
-# The transcript as the user copies it; Wine's clipboard turns CR LF into LF.
+# The transcript as the user copies it; Wine's clipboard turns CR LF into LF. With no window
+# manager the keys go to the window under the pointer, so the pointer goes over the transcript
+# first: a change of size may have left it outside the window.
 copy_transcript() {
-    proporcia_clipboard_after xdotool key ctrl+a ctrl+c || fail "copying the transcript"
+    xdotool mousemove --window "$SCALED_WINDOW" "$(device 232)" "$(device 200)"
+    proporcia_clipboard_after xdotool key ctrl+a ctrl+c ||
+        fail "copying the transcript; the pointer: $(xdotool getmouselocation 2>&1), the window:" \
+            "$(xdotool getwindowgeometry "$SCALED_WINDOW" 2>&1 | tr '\n' ' ')"
 }
 
 export LC_ALL=C.UTF-8  # for this script and the X tools
