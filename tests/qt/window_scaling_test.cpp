@@ -220,6 +220,18 @@ private slots:
                              exactly(design::control({"Command1", 0}).place, scale)));
     }
 
+    // Held down, F11 comes again and again: the window goes full screen once, and stays.
+    void heldF11GoesFullScreenOnce() {
+        showActive();
+        QWidget* focused = QApplication::focusWidget();
+        for (const bool repeated : {false, true, true, true}) {
+            QTest::simulateEvent(focused, true, Qt::Key_F11, Qt::NoModifier, QString(), repeated);
+            QApplication::processEvents();
+        }
+        QTest::simulateEvent(focused, false, Qt::Key_F11, Qt::NoModifier, QString(), false);
+        QCOMPARE(window_->windowState(), Qt::WindowStates(Qt::WindowFullScreen));
+    }
+
     // A window near the screen's corner grows about its centre and moves only as far as it must
     // to stay on the screen, frame and all; from full screen it comes back there.
     void zoomedWindowStaysOnTheScreen_data() {

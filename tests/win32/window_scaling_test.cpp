@@ -18,10 +18,12 @@ namespace {
 constexpr SIZE kDesigned{466, 324};
 constexpr SIZE kScreen{3840, 2160};
 
-// A key with Ctrl held, as win32_test::pressKey gives it to the control with the focus.
+// A key with Ctrl held, as win32_test::pressKey gives it to the control with the focus; or,
+// repeated, as it comes again while held down.
 struct Key {
     WORD virtualKey;
     bool control;
+    bool repeated = false;
 };
 
 constexpr Key kZoomIn{VK_OEM_PLUS, true};
@@ -30,6 +32,7 @@ constexpr Key kZoomReset{'0', true};
 constexpr Key kKeypadPlus{VK_ADD, true};
 constexpr Key kKeypadMinus{VK_SUBTRACT, true};
 constexpr Key kFullScreen{VK_F11, false};
+constexpr Key kFullScreenHeld{VK_F11, false, true};
 constexpr Key kEscape{VK_ESCAPE, false};
 
 std::vector<Key> times(int count, Key key) { return std::vector<Key>(count, key); }
@@ -74,7 +77,12 @@ protected:
             GetKeyboardState(state);
             state[VK_CONTROL] = key.control ? 0x80 : 0;
             SetKeyboardState(state);
-            win32_test::pressKey(*window_, key.virtualKey);
+            if (key.repeated) {
+                PostMessageW(GetFocus(), WM_KEYDOWN, key.virtualKey, LPARAM{0x40000001});
+                win32_ui::processPendingMessages(*window_);
+            } else {
+                win32_test::pressKey(*window_, key.virtualKey);
+            }
             state[VK_CONTROL] = 0;
             SetKeyboardState(state);
         }
@@ -273,6 +281,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         FullScreenRow{"F11", false, times(1, kFullScreen), true, kScreen},
         FullScreenRow{"F11 twice", false, times(2, kFullScreen), false, kDesigned},
+        FullScreenRow{
+            "F11 held", false, {kFullScreen, kFullScreenHeld, kFullScreenHeld}, true, kScreen},
         FullScreenRow{"F11, Esc", false, {kFullScreen, kEscape}, false, kDesigned},
         FullScreenRow{"Esc outside full screen", false, times(1, kEscape), false, kDesigned},
         FullScreenRow{

@@ -49,7 +49,8 @@ void MainForm::bindWindowKeys() {
          [this] { zoom(design::ZoomKey::In); });
     bind({QKeySequence(Qt::CTRL | Qt::Key_Minus)}, [this] { zoom(design::ZoomKey::Out); });
     bind({QKeySequence(Qt::CTRL | Qt::Key_0)}, [this] { zoom(design::ZoomKey::Reset); });
-    bind({QKeySequence(Qt::Key_F11)}, [this] { toggleFullScreen(); });
+    // Held down, F11 repeats, and full screen would flicker on and off with it.
+    bind({QKeySequence(Qt::Key_F11)}, [this] { toggleFullScreen(); })->setAutoRepeat(false);
     leaveFullScreen_ = bind({QKeySequence(Qt::Key_Escape)},
                             [this] { setWindowState(windowState() & ~Qt::WindowFullScreen); });
     leaveFullScreen_->setEnabled(isFullScreen());

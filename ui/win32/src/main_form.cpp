@@ -106,6 +106,8 @@ bool MainForm::handleWindowKeys(const MSG& message) {
         case WindowKey::LeaveFullScreen:
             leaveFullScreen();
             break;
+        case WindowKey::HeldDown:
+            break;
     }
     return true;
 }

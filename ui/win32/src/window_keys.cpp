@@ -6,6 +6,9 @@ namespace {
 
 bool isDown(int virtualKey) { return GetKeyState(virtualKey) < 0; }
 
+// In a key message's lParam: the key was already down, so this press is a repeat.
+constexpr LPARAM kWasDown = LPARAM{1} << 30;
+
 std::optional<WindowKey> withControl(WPARAM virtualKey) {
     switch (virtualKey) {
         case VK_OEM_PLUS:  // the key of + on every layout
@@ -31,7 +34,9 @@ std::optional<WindowKey> windowKey(const MSG& message, bool fullScreen) {
         return withControl(message.wParam);
     }
     if (message.wParam == VK_F11) {
-        return WindowKey::FullScreen;
+        // A held key repeats, and full screen would flicker on and off with it.
+        const bool repeated = (message.lParam & kWasDown) != 0;
+        return repeated ? WindowKey::HeldDown : WindowKey::FullScreen;
     }
     if (message.wParam == VK_ESCAPE && fullScreen) {
         return WindowKey::LeaveFullScreen;

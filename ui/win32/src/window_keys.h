@@ -12,6 +12,7 @@ enum class WindowKey {
     ZoomReset,        // Ctrl+0
     FullScreen,       // F11, on and off
     LeaveFullScreen,  // Esc, in full screen only: elsewhere it stays the controls'
+    HeldDown,         // F11 repeating while held: taken, and nothing more
 };
 
 // The window's key a message presses, taking the state of Ctrl and Alt when it was sent. Alt
