@@ -67,8 +67,9 @@ proporcia_clipboard_after() {
             [ "$attempt" -eq 1 ] || echo "Copying again: nothing on the clipboard yet" >&2
             "$@"
         fi
-        text=$(xclip -o -selection clipboard 2>/dev/null; echo .)
-        if [ "$text" != "$sentinel." ]; then
+        # A failed read (no owner yet, or one too busy to answer in 5 s) is no copy either.
+        if text=$(timeout 5 xclip -o -selection clipboard 2>/dev/null && echo .) &&
+            [ "$text" != "$sentinel." ]; then
             printf '%s' "${text%.}"
             return 0
         fi
@@ -78,11 +79,14 @@ proporcia_clipboard_after() {
     return 1
 }
 
-# Prints the transcript as the user would copy it: select all, copy, read the clipboard.
-proporcia_copy_transcript() {
+# Clicks into the transcript, selects all and copies.
+proporcia_select_and_copy_transcript() {
     proporcia_click $TRANSCRIPT_MIDDLE
-    proporcia_clipboard_after xdotool key --window "$PROPORCIA_WINDOW" ctrl+a ctrl+c
+    xdotool key --window "$PROPORCIA_WINDOW" ctrl+a ctrl+c
 }
+
+# Prints the transcript as the user would copy it.
+proporcia_copy_transcript() { proporcia_clipboard_after proporcia_select_and_copy_transcript; }
 
 proporcia_screenshot() {
     import -window "$PROPORCIA_WINDOW" "$1"

@@ -31,7 +31,8 @@ fail() {
 work=$(mktemp -d)
 pid=
 finish() {
-    [ -n "$pid" ] && kill "$pid" 2>/dev/null
+    # Under set -e a failing command would end the clean-up here, the display not restored.
+    if [ -n "$pid" ]; then kill "$pid" 2>/dev/null || true; fi
     wine_restore_display
     rm -rf "$work"
 }
@@ -61,11 +62,14 @@ wait_for_colour() {
 }
 
 # Select all in the transcript and copy it. Wine's clipboard turns CR LF into LF.
-copy_all() { xdotool key --window "$window" ctrl+a ctrl+c 2>/dev/null; }  # no window manager: it warns
+select_and_copy() {
+    click $TRANSCRIPT_MIDDLE
+    xdotool key --window "$window" ctrl+a ctrl+c 2>/dev/null  # no window manager: it warns
+}
 read_transcript() {
     local text
-    click $TRANSCRIPT_MIDDLE
-    text=$(proporcia_clipboard_after copy_all) || fail "the transcript did not reach the clipboard"
+    text=$(proporcia_clipboard_after select_and_copy) ||
+        fail "the transcript did not reach the clipboard"
     mapfile -t lines <<<"$text"
 }
 

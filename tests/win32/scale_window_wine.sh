@@ -28,7 +28,8 @@ fail() {
 SCALED_SHOT=$(mktemp --suffix=.png)
 pid=
 finish() {
-    [ -n "$pid" ] && kill "$pid" 2>/dev/null
+    # Under set -e a failing command would end the clean-up here, the display not restored.
+    if [ -n "$pid" ]; then kill "$pid" 2>/dev/null || true; fi
     wine_restore_display
     rm -f "$SCALED_SHOT"
 }
@@ -52,9 +53,12 @@ expect_size() {
 # The transcript as the user copies it; Wine's clipboard turns CR LF into LF. With no window
 # manager the keys go to the window under the pointer, so the pointer goes over the transcript
 # first: a change of size may have left it outside the window.
-copy_transcript() {
+select_and_copy() {
     xdotool mousemove --window "$SCALED_WINDOW" "$(device 232)" "$(device 200)"
-    proporcia_clipboard_after xdotool key ctrl+a ctrl+c ||
+    xdotool key ctrl+a ctrl+c
+}
+copy_transcript() {
+    proporcia_clipboard_after select_and_copy ||
         fail "copying the transcript; the pointer: $(xdotool getmouselocation 2>&1), the window:" \
             "$(xdotool getwindowgeometry "$SCALED_WINDOW" 2>&1 | tr '\n' ' ')"
 }
