@@ -31,9 +31,7 @@ fail() {
 work=$(mktemp -d)
 pid=
 finish() {
-    # Under set -e a failing command would end the clean-up here, the display not restored.
-    if [ -n "$pid" ]; then kill "$pid" 2>/dev/null || true; fi
-    wine_restore_display
+    wine_end_session "$pid"
     rm -rf "$work"
 }
 trap finish EXIT

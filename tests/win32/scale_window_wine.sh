@@ -28,9 +28,7 @@ fail() {
 SCALED_SHOT=$(mktemp --suffix=.png)
 pid=
 finish() {
-    # Under set -e a failing command would end the clean-up here, the display not restored.
-    if [ -n "$pid" ]; then kill "$pid" 2>/dev/null || true; fi
-    wine_restore_display
+    wine_end_session "$pid"
     rm -f "$SCALED_SHOT"
 }
 trap finish EXIT

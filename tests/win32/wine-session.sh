@@ -88,3 +88,10 @@ wine_restore_display() {
         true
     wine_stop
 }
+
+# For a test's EXIT trap: ends the program, if a process id is given, and puts the display back,
+# going on past any failure.
+wine_end_session() {
+    if [ -n "${1:-}" ]; then kill "$1" 2>/dev/null || true; fi
+    wine_restore_display
+}
