@@ -24,6 +24,7 @@
 #include "win32_ui/main_form.h"
 #include "win32_ui/message_loop.h"
 #include "win32_ui/text_conversion.h"
+#include "win32_ui/window_text.h"
 
 namespace {
 
@@ -44,12 +45,6 @@ std::wstring userText(std::size_t utf8Bytes) {
     for (std::size_t bytes = 0; bytes < utf8Bytes; bytes += lineBytes) {
         text += line;
     }
-    return text;
-}
-
-std::wstring windowText(HWND window) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)), L'\0');
-    GetWindowTextW(window, text.data(), static_cast<int>(text.size()) + 1);
     return text;
 }
 
@@ -111,7 +106,7 @@ Sample measure(const std::wstring& text) {
 
     Sample sample{};
     sample.solveMs = timedMs(form, transcript, [&] { SendMessageW(solve, BM_CLICK, 0, 0); });
-    const std::wstring whole = windowText(transcript);
+    const std::wstring whole = win32_ui::windowText(transcript);
     sample.setTextMs = timedMs(form, plain, [&] { SetWindowTextW(plain, whole.c_str()); });
     SetFocus(transcript);
     sample.zoomMs =
@@ -124,7 +119,7 @@ Sample measure(const std::wstring& text) {
     win32_ui::processPendingMessages(form);
     script.queueProblem(kProblem);
     sample.makeMs = timedMs(form, transcript, [&] { SendMessageW(make, BM_CLICK, 0, 0); });
-    const std::wstring problem = windowText(transcript);
+    const std::wstring problem = win32_ui::windowText(transcript);
     sample.clearAndSetMs = timedMs(form, plain, [&] {
         SetWindowTextW(plain, L"");
         SetWindowTextW(plain, problem.c_str());

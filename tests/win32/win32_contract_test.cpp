@@ -20,6 +20,7 @@
 #include "win32_ui/native_controls.h"
 #include "win32_ui/text_conversion.h"
 #include "win32_ui/transcript_box.h"
+#include "win32_ui/window_text.h"
 
 namespace {
 
@@ -58,11 +59,7 @@ public:
         SetFocus(edit_);
     }
     engine::TextBox& box() { return binding_; }
-    std::string shown() {
-        std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(edit_)), L'\0');
-        GetWindowTextW(edit_, text.data(), static_cast<int>(text.size()) + 1);
-        return win32_ui::toUtf8(text);
-    }
+    std::string shown() { return win32_ui::toUtf8(win32_ui::windowText(edit_)); }
     void typeAtEnd(const std::string& utf8) {
         const auto end = static_cast<WPARAM>(GetWindowTextLengthW(edit_));
         SendMessageW(edit_, EM_SETSEL, end, static_cast<LPARAM>(end));

@@ -12,6 +12,7 @@
 #include "input.h"
 #include "win32_ui/main_form.h"
 #include "win32_ui/text_conversion.h"
+#include "win32_ui/window_text.h"
 
 // The program's own example: A, B, C = 7, 5, 12, exponents 1, 0, 2, unknown B, scenario 16.
 inline const engine::in_memory::ProblemDraws kExample{{7, 5, 12}, {1, 0, 2}, 2, 16};
@@ -54,12 +55,7 @@ protected:
     HWND command(int index) { return control("Command1", index); }
     HWND transcriptEdit() { return control("Text1", 0); }
 
-    std::string transcript() {
-        HWND edit = transcriptEdit();
-        std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(edit)), L'\0');
-        GetWindowTextW(edit, text.data(), static_cast<int>(text.size()) + 1);
-        return win32_ui::toUtf8(text);
-    }
+    std::string transcript() { return win32_ui::toUtf8(win32_ui::windowText(transcriptEdit())); }
 
     // A mouse click on a command button; handled once the window has drawn what follows.
     void click(int index) {

@@ -2,16 +2,11 @@
 
 #include <string>
 
+#include "win32_ui/window_text.h"
+
 namespace win32_ui {
 
 namespace {
-
-std::wstring caption(HWND button) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(button)), L'\0');
-    const int copied = GetWindowTextW(button, text.data(), static_cast<int>(text.size()) + 1);
-    text.resize(static_cast<std::size_t>(copied));
-    return text;
-}
 
 void drawCaption(HDC dc, const std::wstring& text, RECT area, COLORREF colour) {
     SetTextColor(dc, colour);
@@ -34,7 +29,7 @@ void paintButtonFace(const DRAWITEMSTRUCT& item, COLORREF face) {
     const HGDIOBJ previousFont =
         SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(item.hwndItem, WM_GETFONT, 0, 0)));
     const int previousMode = SetBkMode(dc, TRANSPARENT);
-    const std::wstring text = caption(item.hwndItem);
+    const std::wstring text = windowText(item.hwndItem);
     RECT captionArea = area;
     if (pressed) {
         OffsetRect(&captionArea, 1, 1);

@@ -12,6 +12,7 @@
 #include "win32_ui/main_form.h"
 #include "win32_ui/text_conversion.h"
 #include "win32_ui/window_layout.h"
+#include "win32_ui/window_text.h"
 #include "window_styles.h"
 
 namespace win32_ui {
@@ -64,14 +65,10 @@ constexpr int kLongTranscript = 32 * 1024;
 // times setting the text once, which is all that putting it back costs.
 class TranscriptSetAside {
 public:
-    explicit TranscriptSetAside(HWND edit) : edit_(edit), view_(edit) {
+    explicit TranscriptSetAside(HWND edit) : edit_(edit), view_(edit), text_(windowText(edit)) {
         SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&selectionStart_),
                      reinterpret_cast<LPARAM>(&selectionEnd_));
         modified_ = SendMessageW(edit, EM_GETMODIFY, 0, 0) != 0;
-        text_.resize(static_cast<std::size_t>(GetWindowTextLengthW(edit)));
-        // Writes the terminating null after the text, where std::wstring keeps one.
-        text_.resize(static_cast<std::size_t>(
-            GetWindowTextW(edit, text_.data(), static_cast<int>(text_.size()) + 1)));
         SetWindowTextW(edit, L"");
     }
     TranscriptSetAside(const TranscriptSetAside&) = delete;

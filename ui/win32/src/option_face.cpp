@@ -6,6 +6,8 @@
 #include <cmath>
 #include <string>
 
+#include "win32_ui/window_text.h"
+
 namespace win32_ui {
 
 namespace {
@@ -50,13 +52,6 @@ void drawMark(HWND button, HDC dc, RECT box, bool checked, UINT itemState, int d
     DrawFrameControl(dc, &box, DFC_BUTTON, state);
 }
 
-std::wstring caption(HWND button) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(button)), L'\0');
-    const int copied = GetWindowTextW(button, text.data(), static_cast<int>(text.size()) + 1);
-    text.resize(static_cast<std::size_t>(copied));
-    return text;
-}
-
 }  // namespace
 
 LRESULT paintScaledOption(const NMCUSTOMDRAW& draw, double scale, int dotsPerInch,
@@ -82,7 +77,7 @@ LRESULT paintScaledOption(const NMCUSTOMDRAW& draw, double scale, int dotsPerInc
     INT digitWidth = 0;
     GetCharWidth32W(dc, L'0', L'0', &digitWidth);
     RECT text{box.right + digitWidth / 2, area.top, area.right, area.bottom};
-    const std::wstring shown = caption(button);
+    const std::wstring shown = windowText(button);
     const int previousMode = SetBkMode(dc, TRANSPARENT);
     SetTextColor(
         dc, GetSysColor((draw.uItemState & CDIS_DISABLED) != 0 ? COLOR_GRAYTEXT : COLOR_BTNTEXT));

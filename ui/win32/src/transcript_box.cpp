@@ -1,6 +1,7 @@
 #include "win32_ui/transcript_box.h"
 
 #include "win32_ui/text_conversion.h"
+#include "win32_ui/window_text.h"
 
 namespace win32_ui {
 
@@ -42,11 +43,7 @@ void TranscriptBox::refreshKnownText() const {
     if (knownMatchesContent()) {
         return;
     }
-    std::wstring content(static_cast<std::size_t>(length()), L'\0');
-    // Writes the terminating null after the text, where std::wstring keeps one.
-    const int copied = GetWindowTextW(edit_, content.data(), static_cast<int>(content.size()) + 1);
-    content.resize(static_cast<std::size_t>(copied));
-    known_ = toUtf8(content);
+    known_ = toUtf8(windowText(edit_));
     knownIsCurrent_ = true;
     SendMessageW(edit_, EM_SETMODIFY, FALSE, 0);
 }
