@@ -4,6 +4,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <cstddef>
+#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -76,6 +78,16 @@ NativeKind nativeKind(const design::Control& control) {
                     WS_EX_CLIENTEDGE};
     }
     throw std::logic_error("a control of an unknown kind");
+}
+
+// The control an identifier stands for, as its index in the description; none for identifiers
+// that are not the window's controls' (the dialog manager's IDOK, say).
+std::optional<std::size_t> controlIndexOf(INT_PTR identifier) {
+    const INT_PTR index = identifier - kFirstControlIdentifier;
+    if (index < 0 || index >= static_cast<INT_PTR>(design::mainForm().controls.size())) {
+        return std::nullopt;
+    }
+    return static_cast<std::size_t>(index);
 }
 
 }  // namespace
@@ -170,42 +182,33 @@ void MainForm::nameControlsForScreenReaders() {
 }
 
 LRESULT MainForm::colourControl(HDC dc, HWND control) {
-    const int index = GetDlgCtrlID(control) - kFirstControlIdentifier;
-    if (index < 0 || index >= static_cast<int>(controls_.size()) ||
-        backgrounds_[static_cast<std::size_t>(index)] == nullptr) {
+    const std::optional<std::size_t> index = controlIndexOf(GetDlgCtrlID(control));
+    if (!index || backgrounds_[*index] == nullptr) {
         return DefWindowProcW(window_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
                               reinterpret_cast<LPARAM>(control));
     }
-    const auto slot = static_cast<std::size_t>(index);
-    SetBkColor(dc, toColorref(*design::mainForm().controls[slot].background));
-    return reinterpret_cast<LRESULT>(backgrounds_[slot]);
+    SetBkColor(dc, toColorref(*design::mainForm().controls[*index].background));
+    return reinterpret_cast<LRESULT>(backgrounds_[*index]);
 }
 
 bool MainForm::paintCommandButton(const DRAWITEMSTRUCT& item) {
-    const int index = static_cast<int>(item.CtlID) - kFirstControlIdentifier;
-    if (item.CtlType != ODT_BUTTON || index < 0 || index >= static_cast<int>(controls_.size())) {
+    const std::optional<std::size_t> index = controlIndexOf(static_cast<INT_PTR>(item.CtlID));
+    if (item.CtlType != ODT_BUTTON || !index) {
         return false;
     }
-    const design::Control& control = design::mainForm().controls[static_cast<std::size_t>(index)];
+    const design::Control& control = design::mainForm().controls[*index];
     const COLORREF face =
         control.background ? toColorref(*control.background) : GetSysColor(COLOR_BTNFACE);
     paintButtonFace(item, face);
     return true;
 }
 
-}  // namespace win32_ui
-
-namespace win32_ui {
-
 LRESULT MainForm::paintOption(const NMCUSTOMDRAW& draw) {
-    const int index = static_cast<int>(draw.hdr.idFrom) - kFirstControlIdentifier;
-    if (index < 0 || index >= static_cast<int>(controls_.size()) ||
-        design::mainForm().controls[static_cast<std::size_t>(index)].kind !=
-            design::ControlKind::OptionButton) {
+    const std::optional<std::size_t> index = controlIndexOf(static_cast<INT_PTR>(draw.hdr.idFrom));
+    if (!index || design::mainForm().controls[*index].kind != design::ControlKind::OptionButton) {
         return CDRF_DODEFAULT;
     }
-    return paintScaledOption(draw, scale_, dotsPerInch_,
-                             backgrounds_[static_cast<std::size_t>(index)]);
+    return paintScaledOption(draw, scale_, dotsPerInch_, backgrounds_[*index]);
 }
 
 }  // namespace win32_ui

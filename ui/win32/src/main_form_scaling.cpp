@@ -31,6 +31,19 @@ design::PixelSize clientSize(HWND window) {
 
 const design::Twips& designedClientArea() { return design::mainForm().clientArea; }
 
+// The window's size for a client area of the given size, inside a frame of the given margins.
+design::PixelSize framed(design::PixelSize client, const RECT& margins) {
+    return {client.width + margins.left + margins.right,
+            client.height + margins.top + margins.bottom};
+}
+
+MONITORINFO monitorOf(HWND window) {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor);
+    return monitor;
+}
+
 // Where the transcript's view starts, as the character at the top left of it: a new font and
 // width wrap its lines anew, and the same text should stay in view.
 class TranscriptView {
@@ -208,19 +221,13 @@ RECT MainForm::frameMargins() const {
 }
 
 void MainForm::resizeClientArea(design::PixelSize client) {
-    const RECT margins = frameMargins();
-    SetWindowPos(window_, nullptr, 0, 0, client.width + margins.left + margins.right,
-                 client.height + margins.top + margins.bottom,
+    const design::PixelSize window = framed(client, frameMargins());
+    SetWindowPos(window_, nullptr, 0, 0, window.width, window.height,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     fitDesignToWindow();
 }
 
-RECT MainForm::workArea() const {
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    GetMonitorInfoW(MonitorFromWindow(window_, MONITOR_DEFAULTTONEAREST), &monitor);
-    return monitor.rcWork;
-}
+RECT MainForm::workArea() const { return monitorOf(window_).rcWork; }
 
 double MainForm::largestWindowedScale() const {
     const RECT work = workArea();
@@ -238,9 +245,9 @@ void MainForm::limitTrackingSize(MINMAXINFO& limits) const {
     // No smaller than the design at scale 1, however the border is dragged.
     const design::PixelSize least =
         design::scaledSize(designedClientArea(), 1.0, design::pixelsPerTwipAt(dotsPerInch_));
-    const RECT margins = frameMargins();
-    limits.ptMinTrackSize.x = least.width + margins.left + margins.right;
-    limits.ptMinTrackSize.y = least.height + margins.top + margins.bottom;
+    const design::PixelSize window = framed(least, frameMargins());
+    limits.ptMinTrackSize.x = window.width;
+    limits.ptMinTrackSize.y = window.height;
 }
 
 void MainForm::zoom(design::ZoomKey key) {
@@ -259,13 +266,10 @@ void MainForm::zoom(design::ZoomKey key) {
     }
     RECT window;
     GetWindowRect(window_, &window);
-    const RECT margins = frameMargins();
     const design::PixelSize client =
         design::scaledSize(designedClientArea(), *scale, design::pixelsPerTwipAt(dotsPerInch_));
     const design::Pixels place = design::keptOnScreen(
-        toPixels(window),
-        {client.width + margins.left + margins.right, client.height + margins.top + margins.bottom},
-        toPixels(workArea()));
+        toPixels(window), framed(client, frameMargins()), toPixels(workArea()));
     SetWindowPos(window_, nullptr, place.left, place.top, place.width, place.height,
                  SWP_NOZORDER | SWP_NOACTIVATE);
     fitDesignToWindow();
@@ -279,16 +283,13 @@ void MainForm::toggleFullScreen() {
     placementBeforeFullScreen_.length = sizeof placementBeforeFullScreen_;
     GetWindowPlacement(window_, &placementBeforeFullScreen_);
     marginsBeforeFullScreen_ = frameMargins();
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    GetMonitorInfoW(MonitorFromWindow(window_, MONITOR_DEFAULTTONEAREST), &monitor);
+    const RECT screen = monitorOf(window_).rcMonitor;
     fullScreen_ = true;
     // Without a frame, over the whole monitor, the task bar included. No longer maximised
     // either, so that leaving maximises the window again, to the size of the work area.
     const LONG_PTR style = GetWindowLongPtrW(window_, GWL_STYLE);
     SetWindowLongPtrW(window_, GWL_STYLE,
                       style & ~static_cast<LONG_PTR>(kFrameStyles | WS_MAXIMIZE));
-    const RECT& screen = monitor.rcMonitor;
     SetWindowPos(window_, HWND_TOP, screen.left, screen.top, screen.right - screen.left,
                  screen.bottom - screen.top, SWP_NOOWNERZORDER | SWP_FRAMECHANGED);
     fitDesignToWindow();
