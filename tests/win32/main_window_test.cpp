@@ -107,8 +107,7 @@ TEST_F(WindowTest, UndoTakesBackOnlyWhatTheUserTyped) {
     EXPECT_FALSE(SendMessageW(edit, EM_CANUNDO, 0, 0));
 
     SetFocus(edit);
-    const auto end = static_cast<WPARAM>(GetWindowTextLengthW(edit));
-    SendMessageW(edit, EM_SETSEL, end, static_cast<LPARAM>(end));
+    caretToTranscriptEnd();
     win32_test::type(*window_, L"мисля, че 5");
     EXPECT_TRUE(SendMessageW(edit, EM_CANUNDO, 0, 0));
     click(1);
@@ -203,8 +202,7 @@ TEST_F(WindowTest, ViewFollowsTheNewestLines) {
     pose(kExample);
     HWND edit = transcriptEdit();
     SetFocus(edit);
-    const auto end = static_cast<WPARAM>(GetWindowTextLengthW(edit));
-    SendMessageW(edit, EM_SETSEL, end, static_cast<LPARAM>(end));
+    caretToTranscriptEnd();
     for (int line = 0; line < 30; ++line) {
         win32_test::pressKey(*window_, VK_RETURN);
     }
@@ -278,8 +276,7 @@ TEST_F(WindowTest, TenMebibytePasteIsTakenWhole) {
     CloseClipboard();
 
     HWND edit = transcriptEdit();
-    const auto end = static_cast<WPARAM>(GetWindowTextLengthW(edit));
-    SendMessageW(edit, EM_SETSEL, end, static_cast<LPARAM>(end));
+    caretToTranscriptEnd();
     SendMessageW(edit, WM_PASTE, 0, 0);
     const std::string expected = kExamplePosed + win32_ui::toUtf8(pasted);
     ASSERT_EQ(transcript().size(), expected.size());

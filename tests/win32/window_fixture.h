@@ -57,6 +57,12 @@ protected:
 
     std::string transcript() { return win32_ui::toUtf8(win32_ui::windowText(transcriptEdit())); }
 
+    // Where the user's typing or pasting goes on after the program's text.
+    void caretToTranscriptEnd() {
+        const auto end = static_cast<WPARAM>(GetWindowTextLengthW(transcriptEdit()));
+        SendMessageW(transcriptEdit(), EM_SETSEL, end, static_cast<LPARAM>(end));
+    }
+
     // A mouse click on a command button; handled once the window has drawn what follows.
     void click(int index) {
         HWND button = command(index);

@@ -311,8 +311,7 @@ TEST_P(StateSurvivesScaling, ThroughEveryChangeOfScale) {
     pose(kExample);
     HWND edit = transcriptEdit();
     SetFocus(edit);
-    const auto end = static_cast<WPARAM>(GetWindowTextLengthW(edit));
-    SendMessageW(edit, EM_SETSEL, end, static_cast<LPARAM>(end));
+    caretToTranscriptEnd();
     // Typed as one paste, which the user can undo: Wine takes a second to type a line.
     std::wstring lines;
     for (int line = 1; line <= row.lines; ++line) {
