@@ -31,16 +31,16 @@ expect_window_size() {
 # Waits up to 20 s for a screenshot with every given colour at its place: each argument after
 # the first is "x y RRGGBB", in the window's own pixels.
 expect_colours() {
-    local what=$1 expected='' found spec x y
+    local what=$1 expected='' found probe x y
     shift
-    for spec in "$@"; do
-        expected+=" ${spec##* }"
+    for probe in "$@"; do
+        expected+=" ${probe##* }"
     done
     for _ in $(seq 100); do
         import -window "$SCALED_WINDOW" "$SCALED_SHOT" 2>/dev/null || true
         found=
-        for spec in "$@"; do
-            read -r x y _ <<<"$spec"
+        for probe in "$@"; do
+            read -r x y _ <<<"$probe"
             found+=" $(convert "$SCALED_SHOT" -format "%[hex:p{$x,$y}]" info: 2>/dev/null)"
         done
         [ "$found" = "$expected" ] && return 0
@@ -49,18 +49,13 @@ expect_colours() {
     fail "$what: expected$expected, found$found (x y colour: $*)"
 }
 
-# Resizes the window through X, as a drag of its border does, to width × height (at the design's
-# scale 1), and expects the design at the given scale, centred: the button faces at their
-# places, the window's colour beside the design and below it, where the list strip would run on
-# if it were not cut off.
-expect_design_at() {
-    local what=$1 w h left top bottom checks=()
-    local scale=$4
-    w=$(device "$2")
-    h=$(device "$3")
+# Expects the design at the given scale, centred in a window of width × height in its own
+# pixels: the button faces at their places, the window's colour beside the design and below it,
+# where the list strip would run on if it were not cut off.
+expect_design_shown() {
+    local what=$1 w=$2 h=$3 scale=$4 left top bottom checks=()
     left=$(whole "($w - $(device 466) * $scale) / 2")
     top=$(whole "($h - $(device 324) * $scale) / 2")
-    xdotool windowsize "$SCALED_WINDOW" "$w" "$h"
     # Points on the button faces clear of their captions.
     checks+=("$(whole "$(device 394) * $scale + $left") $(whole "$(device 44) * $scale + $top") 80FF80")
     checks+=("$(whole "$(device 394) * $scale + $left") $(whole "$(device 76) * $scale + $top") 8080FF")
@@ -72,5 +67,15 @@ expect_design_at() {
         checks+=("$(whole "$(device 40) * $scale + $left") $(((bottom + h) / 2)) $WINDOW_COLOUR")
     fi
     expect_colours "$what" "${checks[@]}"
-    echo "ok: $what"
+}
+
+# Resizes the window through X, as a drag of its border does, to width × height (at the design's
+# scale 1), and expects the design there at the given scale.
+expect_design_at() {
+    local w h
+    w=$(device "$2")
+    h=$(device "$3")
+    xdotool windowsize "$SCALED_WINDOW" "$w" "$h"
+    expect_design_shown "$1" "$w" "$h" "$4"
+    echo "ok: $1"
 }

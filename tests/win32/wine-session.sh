@@ -51,9 +51,7 @@ wine_make_prefix() {
     # Windows has Times New Roman; this Wine has its metric twin from fonts-liberation2.
     wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Times New Roman' /t REG_SZ \
         /d 'Liberation Serif' /f >/dev/null 2>&1
-    # The virtual display has no window manager: with Wine waiting for one, every window that
-    # closes would take 2 s.
-    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+    wine_set_managed N
     wine_stop
 }
 
@@ -70,12 +68,18 @@ wine_set_dpi() {
         >/dev/null 2>&1
 }
 
-# For the programs started from now on: the given dots per inch, and a managed window, which
-# without a window manager to frame it is an X window the size of the client area, so that
+# Y: windows managed as if by a window manager, which without one to frame them are X windows the
+# size of their client areas. N: windows that Wine frames itself, as the virtual display has no
+# window manager; with Wine waiting for one, every window that closes would take 2 s.
+wine_set_managed() {
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d "$1" /f >/dev/null 2>&1
+}
+
+# For the programs started from now on: the given dots per inch, and a managed window, so that
 # resizing the X window resizes the client area.
 wine_use_display() {
     wine_set_dpi "$1"
-    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d Y /f >/dev/null 2>&1
+    wine_set_managed Y
     wine_stop
 }
 
@@ -84,8 +88,7 @@ wine_use_display() {
 wine_restore_display() {
     wine_stop
     wine_set_dpi 96 || true
-    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1 ||
-        true
+    wine_set_managed N || true
     wine_stop
 }
 
