@@ -109,7 +109,7 @@ constexpr WindowDesign kMainForm{
 
 const WindowDesign& mainForm() { return kMainForm; }
 
-const Control& control(const ControlId& id) {
+const Control& control(ControlId id) {
     for (const Control& candidate : kMainForm.controls) {
         if (candidate.id == id) {
             return candidate;

@@ -102,7 +102,9 @@ struct WindowDesign {
 // The description of the program's only window.
 const WindowDesign& mainForm();
 
-// The control with the given id; throws std::out_of_range when the window has none.
-const Control& control(const ControlId& id);
+// The control with the given id; throws std::out_of_range when the window has none. The id is
+// taken by value: the control returned lives in the description, not in the id, so a call with
+// a temporary id ({"Label1"}) gives a reference that stays valid.
+const Control& control(ControlId id);
 
 }  // namespace design
