@@ -11,10 +11,14 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTest>
+#include <QTextBlock>
 #include <QTimer>
 #include <memory>
 #include <string>
 
+#include "design/main_form_design.h"
+#include "design/scaling.h"
+#include "engine/form_controls.h"
 #include "engine/in_memory/scripted_random_source.h"
 #include "engine/scenario_templates.h"
 #include "example_problem.h"
@@ -360,23 +364,45 @@ private slots:
         QCOMPARE(transcript(), expected);
     }
 
+    // After each command the view ends where the transcript ends, its newest line whole, at
+    // every zoom step and however many lines the pupil added before it.
+    void viewFollowsTheNewestLines_data() {
+        QTest::addColumn<int>("percent");
+        for (const int percent : design::kZoomStepsPercent) {
+            QTest::addRow("%d %%", percent) << percent;
+        }
+    }
+
     void viewFollowsTheNewestLines() {
+        QFETCH(int, percent);
         window_->show();
         QVERIFY(QTest::qWaitForWindowActive(window_.get()));
-        pose(kExample);
+        const design::PixelSize zoomed =
+            design::scaledSize(design::mainForm().clientArea, percent / 100.0);
+        window_->resize(zoomed.width, zoomed.height);
         QPlainTextEdit* edit = transcriptEdit();
-        edit->moveCursor(QTextCursor::End);
-        for (int line = 0; line < 30; ++line) {
-            QTest::keyClick(edit, Qt::Key_Return);
-        }
-        edit->moveCursor(QTextCursor::Start);
-        edit->ensureCursorVisible();
-
-        click(1);
-
         const QScrollBar* scrollBar = edit->verticalScrollBar();
+
+        for (const int command : {engine::kMakeProblemCommand, engine::kSolveCommand}) {
+            edit->moveCursor(QTextCursor::End);
+            for (int line = 0; line < 30; ++line) {
+                QTest::keyClick(edit, Qt::Key_Return);
+            }
+            edit->moveCursor(QTextCursor::Start);
+            edit->ensureCursorVisible();
+            if (command == engine::kMakeProblemCommand) {
+                draws_->queueProblem(kExample);
+            }
+
+            click(command);
+
+            QCOMPARE(scrollBar->value(), scrollBar->maximum());
+            QTextCursor newestLine(edit->document()->lastBlock().previous());
+            newestLine.movePosition(QTextCursor::EndOfBlock);
+            QVERIFY2(edit->viewport()->rect().contains(edit->cursorRect(newestLine)),
+                     qPrintable(edit->document()->lastBlock().previous().text()));
+        }
         QVERIFY(scrollBar->maximum() > 0);
-        QCOMPARE(scrollBar->value(), scrollBar->maximum());
     }
 
     // A command that fails tells the user in Bulgarian, keeps what it wrote and the buttons as

@@ -4,6 +4,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <exception>
 #include <optional>
 #include <utility>
@@ -91,6 +92,11 @@ void MainForm::onCommandClicked(int index) {
 void MainForm::showNewestLines() {
     transcript_->moveCursor(QTextCursor::End);
     transcript_->ensureCursorVisible();
+    // Down to the document's end, its bottom margin included. Qt 6.8 scrolls only until the
+    // caret's line touches the bottom edge, one line short of the end, where the last line
+    // shows cut at some sizes.
+    QScrollBar* scrollBar = transcript_->verticalScrollBar();
+    scrollBar->setValue(scrollBar->maximum());
 }
 
 void MainForm::showRuntimeError(const QString& text) {
