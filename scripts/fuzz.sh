@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds the engine's fuzzer with clang 14 in build-fuzz/ and runs it for the given number of
+# Builds the engine's fuzzer with clang in build-fuzz/ and runs it for the given number of
 # seconds (60 by default) on a scratch copy of fuzz/corpus/, so nothing it learns lands in the
 # repository. Exits non-zero on any finding: a failed check, a crash, a sanitizer report, an
 # input that runs longer than 10 s, or memory beyond 2 GB. Findings are kept in
@@ -8,10 +8,11 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
 
-# libclang-rt-14-dev holds libFuzzer and the sanitizer runtimes for clang 14.
-scripts/install-packages.sh cmake make clang-14 libclang-rt-14-dev
+# libclang-rt-dev holds libFuzzer and the sanitizer runtimes of the release's clang (14 on Debian
+# 12, 19 on Debian 13).
+scripts/install-packages.sh cmake make clang libclang-rt-dev
 
-cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++-14 -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DPROPORCIA_FUZZ=ON -DPROPORCIA_WARNINGS_AS_ERRORS=ON
 cmake --build build-fuzz --parallel "$(nproc)"
 
