@@ -37,8 +37,9 @@ if [ -z "${PROPORCIA_INSIDE_XVFB:-}" ]; then
     # -noreset: without it the server resets whenever its last client leaves, between runs.
     options=(-n "$pairs" -s "$settle")
     [ $verbose = 0 ] || options+=(-v)
-    PROPORCIA_INSIDE_XVFB=1 exec "${session[@]}" \
-        xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" "$0" "${options[@]}" "$program" "$floor"
+    PROPORCIA_INSIDE_XVFB=1 PROPORCIA_SCREEN_SIZE=1280x1024 PROPORCIA_XVFB_OPTIONS=-noreset \
+        exec "${session[@]}" "$root/scripts/on-virtual-display.sh" "$0" "${options[@]}" \
+        "$program" "$floor"
 fi
 
 export QT_QPA_PLATFORM=xcb WAYLAND_DISPLAY=''

@@ -14,10 +14,10 @@ PROPORCIA_PID=
 proporcia_on_virtual_display() { [ -n "${PROPORCIA_INSIDE_XVFB:-}" ]; }
 
 # Runs the given script (and its arguments) again on a new virtual X display, in place of this
-# process. The screen is PROPORCIA_SCREEN_SIZE pixels (default 1280x1024).
+# process. The screen is PROPORCIA_SCREEN_SIZE pixels (default 1280x1024); see
+# scripts/on-virtual-display.sh.
 proporcia_restart_on_virtual_display() {
-    PROPORCIA_INSIDE_XVFB=1 exec xvfb-run -a \
-        -s "-screen 0 ${PROPORCIA_SCREEN_SIZE:-1280x1024}x24" "$@"
+    PROPORCIA_INSIDE_XVFB=1 exec "$(dirname "${BASH_SOURCE[0]}")/../on-virtual-display.sh" "$@"
 }
 
 # Starts the program (the command given as arguments, which must exec the program itself) on
