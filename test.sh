@@ -2,7 +2,8 @@
 # Installs what is missing, builds everything in build/ and runs every test, builds the page for
 # web browsers in build-web/ and runs its tests, runs the native tests again in a sanitizer build,
 # cross-builds the Windows program in build-windows/ and runs its tests under Wine, then fuzzes
-# the engine for a minute.
+# the engine for a minute. At the end, or where a stage fails, it prints what each stage took
+# and what its tests counted.
 #
 #   ./test.sh           the full run, as CI does it
 #   ./test.sh --quick   the plain build and its tests only, for daily work: no web page, no
@@ -20,34 +21,81 @@ case "${1:-}" in
         ;;
 esac
 
+# Each stage's name, time and count of tests, for the summary.
+summary=()
+stage_name=
+stage_start=$SECONDS
+stage_count=
+end_stage() {
+    [ -n "$stage_name" ] || return 0
+    summary+=("$(printf '%-44s %5d s  %s' "$stage_name" $((SECONDS - stage_start)) "$stage_count")")
+    stage_name=
+}
+stage() {
+    end_stage
+    stage_name=$1
+    stage_start=$SECONDS
+    stage_count=
+    echo "==> $stage_name"
+}
+print_summary() {
+    local status=$?
+    [ $status -eq 0 ] || stage_count+="${stage_count:+, }FAILED"
+    end_stage
+    echo "==> Summary ($((SECONDS / 60)) min $((SECONDS % 60)) s in all)"
+    printf '    %s\n' "${summary[@]}"
+    exit $status
+}
+trap print_summary EXIT
+# Runs a command that runs ctest and keeps ctest's count of the tests for the summary.
+counted() {
+    local log status=0
+    log=$(mktemp)
+    "$@" | tee "$log" || status=$?
+    stage_count=$(grep -oE '[0-9]+% tests passed, [0-9]+ tests failed out of [0-9]+' "$log" |
+        tail -n 1 || true)
+    rm -f "$log"
+    return $status
+}
+
+stage "Debian packages"
 scripts/install-packages.sh cmake make g++ libgtest-dev qt6-base-dev qt6-translations-l10n \
     libbenchmark-dev fonts-liberation2 xvfb xauth xdotool xclip imagemagick valgrind \
     libxcb-damage0-dev desktop-file-utils appstream dpkg-dev file lintian \
-    binutils-mingw-w64-x86-64 clang-14 libclang-rt-14-dev $(scripts/build-windows.sh --packages)
+    binutils-mingw-w64-x86-64 clang libclang-rt-dev $(scripts/build-windows.sh --packages)
 
+stage "Linux: build"
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON \
     -DPROPORCIA_WARNINGS_AS_ERRORS=ON
 cmake --build build --parallel "$(nproc)"
-cd build
 if $quick; then
+    stage "Linux: tests (quick)"
     # The labels name the slow checks that only the full run makes.
-    ctest --output-on-failure --parallel "$(nproc)" --label-exclude 'memcheck|package'
+    counted ctest --test-dir build --output-on-failure --parallel "$(nproc)" \
+        --label-exclude 'memcheck|package'
     exit 0
 fi
-ctest --output-on-failure --parallel "$(nproc)"
-cd ..
+stage "Linux: tests"
+counted ctest --test-dir build --output-on-failure --parallel "$(nproc)"
 
 # The program in a browser: the engine and the page built with Emscripten, the tests run in Node
 # and in headless Chromium.
+stage "Web: build"
 scripts/build-web.sh --tests
-ctest --test-dir build-web --output-on-failure --parallel "$(nproc)"
+stage "Web: tests"
+counted ctest --test-dir build-web --output-on-failure --parallel "$(nproc)"
 
 # The same suite again under AddressSanitizer, LeakSanitizer and UndefinedBehaviorSanitizer.
-scripts/sanitizer-tests.sh
+stage "Sanitizers: build and tests"
+counted scripts/sanitizer-tests.sh
 
 # The Windows program, its setup program and its tests, which run one at a time under Wine.
+stage "Windows: build"
 scripts/build-windows.sh
-ctest --test-dir build-windows --output-on-failure
+stage "Windows: tests under Wine"
+counted ctest --test-dir build-windows --output-on-failure
 
 # A minute of fuzzing the engine, built with clang in build-fuzz/.
+stage "Fuzzing"
 scripts/fuzz.sh 60
+stage_count=$(grep -oE '^Done [0-9]+ runs in [0-9]+ second' build-fuzz/fuzz.log || true)
