@@ -13,7 +13,7 @@ constexpr std::string_view kLabelCaption = "Математика - пропор�
 
 // Option n sits inside the frame, measured from the frame's top left.
 constexpr Control option(int n, std::string_view letter, std::string_view accessibleName) {
-    return Control{.id = {"Option1", n},
+    return Control{.id = optionId(n),
                    .kind = ControlKind::OptionButton,
                    .place = {240 + 720 * n, 360, 615, 285},
                    .insideFrame = true,
@@ -26,7 +26,7 @@ constexpr Control option(int n, std::string_view letter, std::string_view access
 // overlap one another and the transcript's bottom. List1(0) to List1(10) form a first row,
 // List1(11) to List1(16) a lower second one.
 constexpr Control list(int index, int left, std::string_view accessibleName) {
-    return Control{.id = {"List1", index},
+    return Control{.id = listId(index),
                    .kind = ControlKind::ListBox,
                    .place = {left, index < 11 ? 4440 : 4560, 855, 1485},
                    .accessibleName = accessibleName};
@@ -41,7 +41,6 @@ constexpr WindowDesign kMainForm{
     .title = "https://proporcia.example.org  Математика - пропорция",
     .font = {.family = "Times New Roman",
              .metricCompatibleFamily = "Liberation Serif",
-             .generic = GenericFamily::Serif,
              .points = 12},
     .introText =
         "Задачите, в които са дадени величини, съответстващи пропорционално на други (повече от "
@@ -67,15 +66,15 @@ constexpr WindowDesign kMainForm{
         option(3, "D", "Търсената величина е D"),
         option(4, "E", "Търсената величина е E"),
         option(5, "F", "Търсената величина е F"),
-        {.id = {"Command1", 0}, .kind = ControlKind::CommandButton,
+        {.id = commandId(0), .kind = ControlKind::CommandButton,
          .place = {5880, 600, 975, 375}, .background = Rgb{0x80, 0xFF, 0x80},
          .caption = "Задача", .accessibleName = "Задача",
          .accessibleDescription = "Съставя нова задача"},
-        {.id = {"Command1", 1}, .kind = ControlKind::CommandButton,
+        {.id = commandId(1), .kind = ControlKind::CommandButton,
          .place = {5880, 1080, 975, 375}, .background = Rgb{0x80, 0x80, 0xFF},
          .caption = "Сметки", .accessibleName = "Сметки",
          .accessibleDescription = "Показва решението на задачата"},
-        {.id = {"Text1", 0}, .kind = ControlKind::TextBox, .place = {480, 1800, 6015, 2775},
+        {.id = transcriptId(), .kind = ControlKind::TextBox, .place = {480, 1800, 6015, 2775},
          .accessibleName = "Условие и решение на задачата"},
         list(0, 480, "Числата на задачата"),
         list(1, 1440, "Сценарий 1"),

@@ -44,6 +44,13 @@ struct ControlId {
 // The name a toolkit knows a control by: "List1_3", or "Frame1" for a single control.
 std::string objectName(const ControlId& id);
 
+// The controls the engine reaches, by their indexes in its arrays: List1(0) to List1(16),
+// Text1(0), Option1(0) to Option1(5), Command1(0) and Command1(1).
+constexpr ControlId listId(int index) { return {"List1", index}; }
+constexpr ControlId transcriptId() { return {"Text1", 0}; }
+constexpr ControlId optionId(int index) { return {"Option1", index}; }
+constexpr ControlId commandId(int index) { return {"Command1", index}; }
+
 struct Control {
     ControlId id;
     ControlKind kind = ControlKind::Label;
@@ -59,23 +66,14 @@ struct Control {
     std::string_view accessibleDescription{};
 };
 
-enum class CharacterSet {
-    Cyrillic = 204,  // the number Windows fonts know it by
-};
-
-// What a toolkit falls back on when the family is not installed.
-enum class GenericFamily { Serif, SansSerif };
-
+// A serif face of normal weight, upright, with the Cyrillic character set: what each front-end
+// asks its toolkit for besides these.
 struct Font {
     std::string_view family{};
     // A family with the same metrics, where the designed one is missing (as on most Linux
     // systems), so texts take the room they were designed for.
     std::string_view metricCompatibleFamily{};
-    GenericFamily generic = GenericFamily::Serif;
     int points = 0;
-    bool bold = false;
-    bool italic = false;
-    CharacterSet characterSet = CharacterSet::Cyrillic;
 };
 
 // Label1, Frame1, Option1(0) to (5), Command1(0) and (1), Text1(0), List1(0) to (16).

@@ -1,7 +1,7 @@
 // Where the page shows the window: filling the screen only in full screen, never larger
 // elsewhere, and no wider than a phone.
 
-#include "web_ui/window_fit.h"
+#include "design/window_fit.h"
 
 #include <gtest/gtest.h>
 
@@ -9,19 +9,18 @@
 
 #include "design/main_form_design.h"
 
-namespace web_ui {
+namespace design {
 namespace {
 
 struct FitRow {
     const char* what;
-    design::PixelSize viewport;
+    PixelSize viewport;
     bool fillingScreen;
     double scale;
-    std::optional<design::PixelOffset> offset;
+    std::optional<PixelOffset> offset;
 };
 
 TEST(WindowFitTest, FillsTheScreenOnlyInFullScreen) {
-    using design::PixelOffset;
     for (const FitRow& row : {
              // 1553 × 1080 at 1080 / 324, centred across.
              FitRow{"a 1920 × 1080 screen", {1920, 1080}, true, 1080.0 / 324, PixelOffset{183, 0}},
@@ -31,12 +30,11 @@ TEST(WindowFitTest, FillsTheScreenOnlyInFullScreen) {
              FitRow{"a hidden frame", {0, 0}, false, 1.0, std::nullopt},
              FitRow{"a hidden frame full screen", {0, 0}, true, 1.0, std::nullopt},
          }) {
-        const WindowFit fit =
-            fitWindow(design::mainForm().clientArea, row.viewport, row.fillingScreen);
+        const WindowFit fit = fitWindow(mainForm().clientArea, row.viewport, row.fillingScreen);
         EXPECT_DOUBLE_EQ(fit.scale, row.scale) << row.what;
         EXPECT_EQ(fit.offset, row.offset) << row.what;
     }
 }
 
 }  // namespace
-}  // namespace web_ui
+}  // namespace design

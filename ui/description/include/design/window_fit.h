@@ -13,17 +13,16 @@
 //  - A viewport narrower than the design, as on a phone, shows it shrunk to the viewport's width,
 //    so that no control lies out of reach past the sides. Its height may still run past the
 //    viewport's: pages scroll down, not sideways.
-namespace web_ui {
+namespace design {
 
 struct WindowFit {
     double scale = 1.0;
     // The window's top left in the viewport, in full screen; elsewhere the page's flow places it.
-    std::optional<design::PixelOffset> offset{};
+    std::optional<PixelOffset> offset{};
 
     friend bool operator==(const WindowFit&, const WindowFit&) = default;
 };
 
-WindowFit fitWindow(const design::Twips& clientArea, design::PixelSize viewport,
-                    bool fillingScreen);
+WindowFit fitWindow(const Twips& clientArea, PixelSize viewport, bool fillingScreen);
 
-}  // namespace web_ui
+}  // namespace design
