@@ -1,8 +1,8 @@
-#include "web_ui/line_breaks.h"
+#include "presenter/line_breaks.h"
 
 #include <cstring>
 
-namespace web_ui {
+namespace presenter {
 
 std::string toTextareaLineBreaks(std::string_view text) {
     std::string converted;
@@ -35,4 +35,4 @@ std::string toEngineLineBreaks(std::string_view text) {
     return converted;
 }
 
-}  // namespace web_ui
+}  // namespace presenter

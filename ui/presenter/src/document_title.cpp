@@ -1,6 +1,6 @@
-#include "web_ui/document_title.h"
+#include "presenter/document_title.h"
 
-namespace web_ui {
+namespace presenter {
 
 namespace {
 
@@ -23,4 +23,4 @@ std::string documentTitle(std::string_view title) {
     return converted;
 }
 
-}  // namespace web_ui
+}  // namespace presenter
