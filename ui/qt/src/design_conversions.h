@@ -10,8 +10,14 @@
 #include "design/scaling.h"
 #include "design/units.h"
 
+class QKeyEvent;
+
 namespace design {
 struct Font;
+}
+
+namespace presenter {
+struct KeyPress;
 }
 
 // The window's description in Qt's types. Places become logical pixels at 15 twips each, times the
@@ -39,5 +45,8 @@ inline QColor toQColor(const design::Rgb& colour) {
 }
 
 QFont toQFont(const design::Font& font, double scale = 1.0);
+
+// A key press as the window's keys are told apart.
+presenter::KeyPress toKeyPress(const QKeyEvent& key);
 
 }  // namespace qt_ui

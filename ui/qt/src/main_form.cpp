@@ -1,92 +1,69 @@
 #include "qt_ui/main_form.h"
 
+#include <QApplication>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
-#include <exception>
-#include <optional>
 #include <utility>
 
-#include "design/main_form_design.h"
-#include "design/runtime_error_texts.h"
 #include "design_conversions.h"
-#include "engine/clock_random_source.h"
-#include "engine/runtime_error.h"
-#include "engine/scenario_templates.h"
+#include "presenter/main_form_presenter.h"
 #include "qt_ui/plain_text_box.h"
 #include "qt_ui/widget_controls.h"
 
 namespace qt_ui {
 
 MainForm::MainForm(std::unique_ptr<engine::RandomSource> random, QWidget* parent)
-    : QWidget(parent), random_(std::move(random)) {
-    if (!random_) {
-        random_ = std::make_unique<engine::ClockRandomSource>();
-    }
+    : QWidget(parent) {
     buildControls();
     chainTabOrder();
-    bindWindowKeys();
-
-    const engine::FormControls controls = bindControls();
-    engine_ = std::make_unique<engine::MainFormLogic>(controls, *random_,
-                                                      QLocale().decimalPoint().toStdString());
-    engine::fillDesignTimeLists(controls.List1);
-    transcriptBox_->setText(design::mainForm().introText);
-    engine_->load();
-
+    // The window's keys are taken wherever the keyboard is in the window, before the focused
+    // control sees them.
+    qApp->installEventFilter(this);
+    presenter::MainFormView& view = *this;
+    presenter_ = std::make_unique<presenter::MainFormPresenter>(
+        view, QLocale().decimalPoint().toStdString(), std::move(random));
     for (int index = 0; index < engine::kCommandCount; ++index) {
         connect(commands_[static_cast<std::size_t>(index)], &QPushButton::clicked, this,
-                [this, index] { onCommandClicked(index); });
+                [this, index] { presenter_->commandClicked(index); });
     }
-    transcript_->setFocus();
 }
 
 MainForm::~MainForm() = default;
 
-engine::FormControls MainForm::bindControls() {
-    engine::FormControls controls;
-    for (std::size_t i = 0; i < lists_.size(); ++i) {
-        listBoxes_[i] = std::make_unique<ListWidgetBox>(*lists_[i]);
-        controls.List1[i] = listBoxes_[i].get();
-    }
-    transcriptBox_ = std::make_unique<PlainTextBox>(*transcript_);
-    controls.Text1 = transcriptBox_.get();
-    for (std::size_t i = 0; i < options_.size(); ++i) {
-        optionButtons_[i] = std::make_unique<RadioOptionButton>(*options_[i]);
-        controls.Option1[i] = optionButtons_[i].get();
-    }
-    for (std::size_t i = 0; i < commands_.size(); ++i) {
-        commandButtons_[i] = std::make_unique<PushCommandButton>(*commands_[i]);
-        controls.Command1[i] = commandButtons_[i].get();
-    }
-    return controls;
+std::unique_ptr<engine::ListBox> MainForm::bindList(int index) {
+    return std::make_unique<ListWidgetBox>(*lists_.at(static_cast<std::size_t>(index)));
 }
 
-void MainForm::onCommandClicked(int index) {
-    QPushButton* clicked = commands_[static_cast<std::size_t>(index)];
-    const bool clickedHadFocus = clicked->hasFocus();
-    // A command that fails keeps what it wrote and the buttons as they were; the user is told
-    // and carries on.
-    std::optional<QString> failure;
-    try {
-        engine_->commandClick(index);
-    } catch (const engine::RuntimeError& error) {
-        failure = toQString(design::runtimeErrorText(error.kind()));
-    } catch (const std::exception&) {
-        failure = toQString(design::unexpectedErrorText());
-    }
-    showNewestLines();
-    if (failure) {
-        showRuntimeError(*failure);
-        return;
-    }
-    // A button that disables itself would pass the focus on to a list of the strip, mostly
-    // hidden below the edge; "Задача" is what the user needs next.
-    if (clickedHadFocus && !clicked->isEnabled()) {
-        commands_[engine::kMakeProblemCommand]->setFocus(Qt::OtherFocusReason);
-    }
+std::unique_ptr<engine::TextBox> MainForm::bindTranscript() {
+    return std::make_unique<PlainTextBox>(*transcript_);
+}
+
+std::unique_ptr<engine::OptionButton> MainForm::bindOption(int index) {
+    return std::make_unique<RadioOptionButton>(*options_.at(static_cast<std::size_t>(index)));
+}
+
+std::unique_ptr<engine::CommandButton> MainForm::bindCommand(int index) {
+    return std::make_unique<PushCommandButton>(*commands_.at(static_cast<std::size_t>(index)));
+}
+
+bool MainForm::hasFocus(const design::ControlId& control) const {
+    return controlWidget(control)->hasFocus();
+}
+
+bool MainForm::isEnabled(const design::ControlId& control) const {
+    return controlWidget(control)->isEnabled();
+}
+
+void MainForm::focus(const design::ControlId& control) {
+    controlWidget(control)->setFocus(Qt::OtherFocusReason);
+}
+
+void MainForm::showFirstLines() {
+    transcript_->moveCursor(QTextCursor::Start);
+    transcript_->verticalScrollBar()->setValue(0);
 }
 
 void MainForm::showNewestLines() {
@@ -99,11 +76,11 @@ void MainForm::showNewestLines() {
     scrollBar->setValue(scrollBar->maximum());
 }
 
-void MainForm::showRuntimeError(const QString& text) {
-    QMessageBox box(QMessageBox::Critical, toQString(design::runtimeErrorTitle()), text,
+void MainForm::reportError(const presenter::ErrorMessage& message) {
+    QMessageBox box(QMessageBox::Critical, toQString(message.title), toQString(message.text),
                     QMessageBox::Ok, this);
     box.setObjectName(QStringLiteral("RuntimeErrorBox"));
-    box.setInformativeText(toQString(design::runtimeErrorAdvice()));
+    box.setInformativeText(toQString(message.advice));
     box.exec();
 }
 

@@ -76,12 +76,13 @@ QWidget* MainForm::makeControl(const design::Control& control) {
     const QString caption = toQString(control.caption);
     QWidget* parent = control.insideFrame ? static_cast<QWidget*>(frame_) : designArea_;
     switch (control.kind) {
-        case design::ControlKind::Label:
-            label_ = new QLabel(caption, parent);
-            label_->setAlignment(control.alignment == design::Alignment::Centre
-                                     ? Qt::AlignCenter
-                                     : Qt::AlignLeft | Qt::AlignVCenter);
-            return label_;
+        case design::ControlKind::Label: {
+            auto* label = new QLabel(caption, parent);
+            label->setAlignment(control.alignment == design::Alignment::Centre
+                                    ? Qt::AlignCenter
+                                    : Qt::AlignLeft | Qt::AlignVCenter);
+            return label;
+        }
         case design::ControlKind::Frame:
             frame_ = new QGroupBox(caption, parent);
             optionGroup_ = new QButtonGroup(frame_);

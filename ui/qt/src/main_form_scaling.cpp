@@ -2,21 +2,20 @@
 // largest scale the window holds, the zoom keys and full screen.
 
 #include <QCoreApplication>
-#include <QKeySequence>
+#include <QKeyEvent>
 #include <QMargins>
 #include <QRadioButton>
 #include <QResizeEvent>
 #include <QScreen>
 #include <QScrollBar>
-#include <QShortcut>
 #include <QWindow>
 #include <algorithm>
-#include <initializer_list>
 #include <optional>
 
 #include "design/main_form_design.h"
 #include "design/scaling.h"
 #include "design_conversions.h"
+#include "presenter/window_keys.h"
 #include "qt_ui/main_form.h"
 #include "scaled_style.h"
 
@@ -27,33 +26,34 @@ void MainForm::resizeEvent(QResizeEvent* event) {
     fitDesignToWindow();
 }
 
-void MainForm::changeEvent(QEvent* event) {
-    QWidget::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange) {
-        // Esc has no other use in the window; outside full screen it stays the controls'.
-        leaveFullScreen_->setEnabled(isFullScreen());
+bool MainForm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->window() == this) {
+        return takeWindowKey(*static_cast<QKeyEvent*>(event));
     }
+    return QWidget::eventFilter(watched, event);
 }
 
-void MainForm::bindWindowKeys() {
-    // Window-wide, and taken before the focused control sees the key: Ctrl+Plus in the transcript
-    // zooms rather than types, also from the keypad.
-    const auto bind = [this](std::initializer_list<QKeySequence> keys, auto action) {
-        auto* shortcut = new QShortcut(this);
-        shortcut->setKeys(keys);
-        connect(shortcut, &QShortcut::activated, this, action);
-        return shortcut;
-    };
-    // Ctrl+= too: the plus without Shift, as browsers take it.
-    bind({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)},
-         [this] { zoom(design::ZoomKey::In); });
-    bind({QKeySequence(Qt::CTRL | Qt::Key_Minus)}, [this] { zoom(design::ZoomKey::Out); });
-    bind({QKeySequence(Qt::CTRL | Qt::Key_0)}, [this] { zoom(design::ZoomKey::Reset); });
-    // Held down, F11 repeats, and full screen would flicker on and off with it.
-    bind({QKeySequence(Qt::Key_F11)}, [this] { toggleFullScreen(); })->setAutoRepeat(false);
-    leaveFullScreen_ = bind({QKeySequence(Qt::Key_Escape)},
-                            [this] { setWindowState(windowState() & ~Qt::WindowFullScreen); });
-    leaveFullScreen_->setEnabled(isFullScreen());
+bool MainForm::takeWindowKey(const QKeyEvent& key) {
+    const std::optional<presenter::WindowKeyAction> action =
+        presenter::windowKeyAction(toKeyPress(key), isFullScreen());
+    if (!action) {
+        return false;
+    }
+    switch (action->kind) {
+        case presenter::WindowKeyAction::Kind::Zoom:
+            zoom(action->zoomKey);
+            break;
+        case presenter::WindowKeyAction::Kind::ToggleFullScreen:
+            toggleFullScreen();
+            break;
+        case presenter::WindowKeyAction::Kind::LeaveFullScreen:
+            setWindowState(windowState() & ~Qt::WindowFullScreen);
+            break;
+        case presenter::WindowKeyAction::Kind::Ignore:
+            break;
+    }
+    return true;
 }
 
 void MainForm::scaleStyleDrawnParts() {

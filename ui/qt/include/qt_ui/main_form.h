@@ -7,17 +7,16 @@
 #include <vector>
 
 #include "engine/form_controls.h"
-#include "engine/main_form_logic.h"
 #include "engine/random_source.h"
+#include "presenter/main_form_view.h"
 
 class QButtonGroup;
 class QGroupBox;
-class QLabel;
+class QKeyEvent;
 class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
-class QShortcut;
 class QStyle;
 
 namespace design {
@@ -26,14 +25,17 @@ struct ControlId;
 enum class ZoomKey;
 }  // namespace design
 
+namespace presenter {
+class MainFormPresenter;
+}
+
 namespace qt_ui {
 
-class PlainTextBox;
 class ScaledStyle;
 
-// The program's only window. It builds its controls from the window's description, binds them to
-// the problem engine and routes the two command buttons' clicks to it. The engine decides
-// everything else, including when the solve button is enabled.
+// The program's only window. It builds its controls from the window's description and carries out
+// what the window's presenter decides (presenter::MainFormView), which binds them to the problem
+// engine; the two command buttons' clicks and the window's keys go to it.
 //
 // Each control's object name is its design name with the index after an underscore: "List1_0"
 // to "List1_16", "Text1_0", "Option1_0" to "Option1_5", "Command1_0", "Command1_1", plus
@@ -42,7 +44,7 @@ class ScaledStyle;
 // The window opens at the designed size and can be enlarged for a projector: maximised, full
 // screen (F11, and F11 or Esc to leave), dragged, or zoomed in steps (Ctrl+Plus, Ctrl+Minus,
 // Ctrl+0). The design then scales as one picture to the largest scale the window holds, centred.
-class MainForm : public QWidget {
+class MainForm : public QWidget, private presenter::MainFormView {
     Q_OBJECT
 
 public:
@@ -54,18 +56,28 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
-    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildControls();
     QWidget* makeControl(const design::Control& control);
     QWidget* controlWidget(const design::ControlId& id) const;
     void chainTabOrder();
-    engine::FormControls bindControls();
-    void onCommandClicked(int index);
-    void showRuntimeError(const QString& text);
-    void showNewestLines();
-    void bindWindowKeys();
+
+    // presenter::MainFormView
+    std::unique_ptr<engine::ListBox> bindList(int index) override;
+    std::unique_ptr<engine::TextBox> bindTranscript() override;
+    std::unique_ptr<engine::OptionButton> bindOption(int index) override;
+    std::unique_ptr<engine::CommandButton> bindCommand(int index) override;
+    bool hasFocus(const design::ControlId& control) const override;
+    bool isEnabled(const design::ControlId& control) const override;
+    void focus(const design::ControlId& control) override;
+    void showFirstLines() override;
+    void showNewestLines() override;
+    void reportError(const presenter::ErrorMessage& message) override;
+
+    // The design's scale and the window keys (main_form_scaling.cpp).
+    bool takeWindowKey(const QKeyEvent& key);
     void toggleFullScreen();
     void scaleStyleDrawnParts();
     void fitDesignToWindow();
@@ -73,12 +85,10 @@ private:
     double largestWindowedScale() const;
     QMargins normalFrame() const;
 
-    std::unique_ptr<engine::RandomSource> random_;
     std::array<QListWidget*, engine::kListCount> lists_{};
     QPlainTextEdit* transcript_ = nullptr;
     std::array<QRadioButton*, engine::kOptionCount> options_{};
     std::array<QPushButton*, engine::kCommandCount> commands_{};
-    QLabel* label_ = nullptr;
     QGroupBox* frame_ = nullptr;
     QButtonGroup* optionGroup_ = nullptr;
     QStyle* buttonFaceStyle_ = nullptr;
@@ -91,13 +101,9 @@ private:
     ScaledStyle* scaledStyle_ = nullptr;
     std::vector<QWidget*> styleScaledParts_;
     double scale_ = 0.0;
-    QShortcut* leaveFullScreen_ = nullptr;
     QMargins frameBeforeFullScreen_;
-    std::array<std::unique_ptr<engine::ListBox>, engine::kListCount> listBoxes_;
-    std::unique_ptr<PlainTextBox> transcriptBox_;
-    std::array<std::unique_ptr<engine::OptionButton>, engine::kOptionCount> optionButtons_;
-    std::array<std::unique_ptr<engine::CommandButton>, engine::kCommandCount> commandButtons_;
-    std::unique_ptr<engine::MainFormLogic> engine_;
+    // Last, so that it and its bindings go before the widgets they bind.
+    std::unique_ptr<presenter::MainFormPresenter> presenter_;
 };
 
 }  // namespace qt_ui
