@@ -9,9 +9,9 @@
 
 #include "design/main_form_design.h"
 #include "design/scaling.h"
+#include "design/window_layout.h"
 #include "win32_ui/main_form.h"
 #include "win32_ui/text_conversion.h"
-#include "win32_ui/window_layout.h"
 #include "win32_ui/window_text.h"
 #include "window_styles.h"
 
@@ -111,7 +111,8 @@ void MainForm::fitDesignToWindow() {
     if (transcript_ == nullptr) {
         return;  // the window is still being made
     }
-    const WindowLayout layout = WindowLayout::fitting(dotsPerInch_, clientSize(window_));
+    const design::WindowLayout layout =
+        design::WindowLayout::fitting(dotsPerInch_, clientSize(window_));
     if (layout.scale() <= 0.0) {
         return;  // minimised, or a window of no size, shows nothing
     }
@@ -147,15 +148,13 @@ void MainForm::fitDesignToWindow() {
                  RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
 }
 
-void MainForm::setScaledFont(const WindowLayout& layout) {
+void MainForm::setScaledFont(const design::WindowLayout& layout) {
     const design::Font& designed = design::mainForm().font;
     HFONT previousFont = font_;
     // Made anew at the scaled size, so every text is laid out at it, never stretched.
-    font_ = CreateFontW(-layout.fontHeight(designed), 0, 0, 0, designed.bold ? FW_BOLD : FW_NORMAL,
-                        designed.italic ? TRUE : FALSE, FALSE, FALSE,
-                        static_cast<BYTE>(designed.characterSet), OUT_DEFAULT_PRECIS,
-                        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, VARIABLE_PITCH | FF_ROMAN,
-                        toUtf16(designed.family).c_str());
+    font_ = CreateFontW(-layout.fontHeight(designed), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                        RUSSIAN_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                        VARIABLE_PITCH | FF_ROMAN, toUtf16(designed.family).c_str());
     for (HWND control : controls_) {
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
     }
@@ -165,7 +164,7 @@ void MainForm::setScaledFont(const WindowLayout& layout) {
     fontDotsPerInch_ = dotsPerInch_;
 }
 
-void MainForm::placeControls(const WindowLayout& layout) {
+void MainForm::placeControls(const design::WindowLayout& layout) {
     const auto& controls = design::mainForm().controls;
     // All moved in one go: the window is repainted once they all have their places.
     HDWP moves = BeginDeferWindowPos(static_cast<int>(controls_.size()));
@@ -187,7 +186,7 @@ void MainForm::placeControls(const WindowLayout& layout) {
     }
 }
 
-void MainForm::clipToDesign(std::size_t controlIndex, const WindowLayout& layout) {
+void MainForm::clipToDesign(std::size_t controlIndex, const design::WindowLayout& layout) {
     const design::Pixels place = layout.place(design::mainForm().controls[controlIndex]);
     const design::Pixels area = layout.designArea();
     // In the control's own pixels: what lies within the design's client area, less what the

@@ -14,13 +14,16 @@
 #include "engine/main_form_logic.h"
 #include "engine/random_source.h"
 
+namespace design {
+class WindowLayout;
+}
+
 namespace win32_ui {
 
 class AccessibleNames;
 class NativeListBox;
 class OptionGroup;
 class TranscriptBox;
-class WindowLayout;
 
 // The program's only window, with the platform's own controls. It builds them from the window's
 // description, binds them to the problem engine and routes the two command buttons' clicks to
@@ -77,9 +80,9 @@ private:
 
     // The window's size and the design's scale (main_form_scaling.cpp).
     void fitDesignToWindow();
-    void setScaledFont(const WindowLayout& layout);
-    void placeControls(const WindowLayout& layout);
-    void clipToDesign(std::size_t controlIndex, const WindowLayout& layout);
+    void setScaledFont(const design::WindowLayout& layout);
+    void placeControls(const design::WindowLayout& layout);
+    void clipToDesign(std::size_t controlIndex, const design::WindowLayout& layout);
     void resizeClientArea(design::PixelSize client);
     design::PixelSize clientAreaAtDpi(int dotsPerInch) const;
     RECT frameMargins() const;
