@@ -23,7 +23,9 @@ int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*comm
         UpdateWindow(form.window());
         exitCode = win32_ui::runMessageLoop(form);
     } catch (const std::exception&) {
-        win32_ui::showRuntimeErrorBox(nullptr, design::unexpectedErrorText());
+        win32_ui::showRuntimeErrorBox(nullptr,
+                                      {design::runtimeErrorTitle(), design::unexpectedErrorText(),
+                                       design::runtimeErrorAdvice()});
     }
     if (SUCCEEDED(com)) {
         CoUninitialize();

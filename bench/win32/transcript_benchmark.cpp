@@ -80,7 +80,7 @@ double timedMs(win32_ui::MainForm& form, HWND shown, const std::function<void()>
 Sample measure(const std::wstring& text) {
     auto draws = std::make_unique<engine::in_memory::ScriptedRandomSource>();
     engine::in_memory::ScriptedRandomSource& script = *draws;
-    win32_ui::MainForm form(std::move(draws), [](HWND, std::string_view) {});
+    win32_ui::MainForm form(std::move(draws), [](HWND, const presenter::ErrorMessage&) {});
     ShowWindow(form.window(), SW_SHOW);
     HWND transcript = form.control({"Text1", 0});
     HWND make = form.control({"Command1", 0});

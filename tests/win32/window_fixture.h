@@ -37,8 +37,9 @@ protected:
         auto draws = std::make_unique<engine::in_memory::ScriptedRandomSource>();
         draws_ = draws.get();
         window_ = std::make_unique<win32_ui::MainForm>(
-            std::move(draws),
-            [this](HWND, std::string_view text) { reported_.emplace_back(text); });
+            std::move(draws), [this](HWND, const presenter::ErrorMessage& message) {
+                reported_.emplace_back(message.text);
+            });
         ShowWindow(window_->window(), SW_SHOW);
         SetForegroundWindow(window_->window());
         ASSERT_TRUE(processUntil([this] { return GetFocus() != nullptr; }))

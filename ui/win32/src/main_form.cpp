@@ -1,15 +1,10 @@
 #include "win32_ui/main_form.h"
 
-#include <exception>
 #include <optional>
-#include <string>
 #include <utility>
 
 #include "accessible_names.h"
-#include "design/runtime_error_texts.h"
-#include "engine/clock_random_source.h"
-#include "engine/runtime_error.h"
-#include "engine/scenario_templates.h"
+#include "presenter/main_form_presenter.h"
 #include "win32_ui/native_controls.h"
 #include "win32_ui/runtime_error_box.h"
 #include "win32_ui/transcript_box.h"
@@ -19,13 +14,7 @@
 namespace win32_ui {
 
 MainForm::MainForm(std::unique_ptr<engine::RandomSource> random, ErrorReport reportError)
-    : random_(std::move(random)), reportError_(std::move(reportError)) {
-    if (!random_) {
-        random_ = std::make_unique<engine::ClockRandomSource>();
-    }
-    if (!reportError_) {
-        reportError_ = showRuntimeErrorBox;
-    }
+    : reportError_(reportError ? std::move(reportError) : showRuntimeErrorBox) {
     createWindow();
     createControls();
     dotsPerInch_ = static_cast<int>(GetDpiForWindow(window_));
@@ -35,16 +24,14 @@ MainForm::MainForm(std::unique_ptr<engine::RandomSource> random, ErrorReport rep
     nameControlsForScreenReaders();
     // Focus rectangles show once the keyboard is used, as in a dialog box.
     SendMessageW(window_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_INITIALIZE, 0), 0);
-
-    const engine::FormControls controls = bindControls();
-    engine_ = std::make_unique<engine::MainFormLogic>(controls, *random_, userDecimalSeparator());
-    engine::fillDesignTimeLists(controls.List1);
-    transcriptBox_->setText(design::mainForm().introText);
-    engine_->load();
-    focusOnActivation_ = transcript_;
+    optionGroup_ = std::make_unique<OptionGroup>(options_);
+    presenter::MainFormView& view = *this;
+    presenter_ = std::make_unique<presenter::MainFormPresenter>(view, userDecimalSeparator(),
+                                                                std::move(random));
 }
 
 MainForm::~MainForm() {
+    presenter_.reset();
     if (window_ != nullptr) {
         DestroyWindow(window_);
     }
@@ -61,25 +48,49 @@ MainForm::~MainForm() {
     }
 }
 
-engine::FormControls MainForm::bindControls() {
-    engine::FormControls controls;
-    for (std::size_t i = 0; i < lists_.size(); ++i) {
-        listBoxes_[i] = std::make_unique<NativeListBox>(lists_[i]);
-        controls.List1[i] = listBoxes_[i].get();
+std::unique_ptr<engine::ListBox> MainForm::bindList(int index) {
+    return std::make_unique<NativeListBox>(control(design::listId(index)));
+}
+
+std::unique_ptr<engine::TextBox> MainForm::bindTranscript() {
+    return std::make_unique<TranscriptBox>(transcript_);
+}
+
+std::unique_ptr<engine::OptionButton> MainForm::bindOption(int index) {
+    return std::make_unique<NativeOptionButton>(*optionGroup_, index);
+}
+
+std::unique_ptr<engine::CommandButton> MainForm::bindCommand(int index) {
+    return std::make_unique<NativeCommandButton>(control(design::commandId(index)));
+}
+
+bool MainForm::hasFocus(const design::ControlId& id) const { return GetFocus() == control(id); }
+
+bool MainForm::isEnabled(const design::ControlId& id) const {
+    return IsWindowEnabled(control(id)) != FALSE;
+}
+
+void MainForm::focus(const design::ControlId& id) {
+    // A window that is not active yet, as while it is made, gets the focus once it is.
+    focusOnActivation_ = control(id);
+    if (GetActiveWindow() == window_) {
+        SetFocus(focusOnActivation_);
     }
-    transcriptBox_ = std::make_unique<TranscriptBox>(transcript_);
-    controls.Text1 = transcriptBox_.get();
-    optionGroup_ = std::make_unique<OptionGroup>(options_);
-    for (std::size_t i = 0; i < options_.size(); ++i) {
-        optionButtons_[i] =
-            std::make_unique<NativeOptionButton>(*optionGroup_, static_cast<int>(i));
-        controls.Option1[i] = optionButtons_[i].get();
-    }
-    for (std::size_t i = 0; i < commands_.size(); ++i) {
-        commandButtons_[i] = std::make_unique<NativeCommandButton>(commands_[i]);
-        controls.Command1[i] = commandButtons_[i].get();
-    }
-    return controls;
+}
+
+void MainForm::showFirstLines() {
+    SendMessageW(transcript_, EM_SETSEL, 0, 0);
+    SendMessageW(transcript_, EM_SCROLLCARET, 0, 0);
+}
+
+void MainForm::showNewestLines() {
+    const auto end = static_cast<WPARAM>(GetWindowTextLengthW(transcript_));
+    SendMessageW(transcript_, EM_SETSEL, end, static_cast<LPARAM>(end));
+    SendMessageW(transcript_, EM_SCROLLCARET, 0, 0);
+}
+
+void MainForm::reportError(const presenter::ErrorMessage& message) {
+    reportError_(window_, message);
 }
 
 bool MainForm::handleWindowKeys(const MSG& message) {
@@ -208,7 +219,7 @@ void MainForm::onCommand(WORD notification, HWND control) {
     }
     for (std::size_t i = 0; i < commands_.size(); ++i) {
         if (control == commands_[i]) {
-            onCommandClicked(static_cast<int>(i));
+            presenter_->commandClicked(static_cast<int>(i));
             return;
         }
     }
@@ -217,31 +228,6 @@ void MainForm::onCommand(WORD notification, HWND control) {
             optionGroup_->keepTabStopOnMarked();
             return;
         }
-    }
-}
-
-void MainForm::onCommandClicked(int index) {
-    HWND clicked = commands_[static_cast<std::size_t>(index)];
-    const bool clickedHadFocus = GetFocus() == clicked;
-    // A command that fails keeps what it wrote and the buttons as they were; the user is told
-    // and carries on.
-    std::optional<std::string_view> failure;
-    try {
-        engine_->commandClick(index);
-    } catch (const engine::RuntimeError& error) {
-        failure = design::runtimeErrorText(error.kind());
-    } catch (const std::exception&) {
-        failure = design::unexpectedErrorText();
-    }
-    showNewestLines();
-    if (failure) {
-        reportError_(window_, *failure);
-        return;
-    }
-    // A button that disables itself loses the focus to nothing; "Задача" is what the user
-    // needs next.
-    if (clickedHadFocus && IsWindowEnabled(clicked) == FALSE) {
-        moveFocus(reinterpret_cast<WPARAM>(commands_[engine::kMakeProblemCommand]), TRUE);
     }
 }
 
@@ -254,12 +240,6 @@ void MainForm::moveFocus(WPARAM wParam, LPARAM lParam) {
     if (target != nullptr) {
         SetFocus(target);
     }
-}
-
-void MainForm::showNewestLines() {
-    const auto end = static_cast<WPARAM>(GetWindowTextLengthW(transcript_));
-    SendMessageW(transcript_, EM_SETSEL, end, static_cast<LPARAM>(end));
-    SendMessageW(transcript_, EM_SCROLLCARET, 0, 0);
 }
 
 }  // namespace win32_ui

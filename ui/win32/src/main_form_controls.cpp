@@ -164,8 +164,6 @@ HWND MainForm::createControl(const design::Control& control) {
             adaptTranscriptKeys(created);
             break;
         case design::ControlKind::ListBox:
-            lists_.at(slot) = created;
-            break;
         case design::ControlKind::Label:
         case design::ControlKind::Frame:
             break;

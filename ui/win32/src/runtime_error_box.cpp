@@ -2,17 +2,15 @@
 
 #include <string>
 
-#include "design/runtime_error_texts.h"
 #include "win32_ui/text_conversion.h"
 
 namespace win32_ui {
 
-void showRuntimeErrorBox(HWND owner, std::string_view text) {
-    std::string message(text);
-    message += "\r\n\r\n";
-    message += design::runtimeErrorAdvice();
-    MessageBoxW(owner, toUtf16(message).c_str(), toUtf16(design::runtimeErrorTitle()).c_str(),
-                MB_OK | MB_ICONERROR);
+void showRuntimeErrorBox(HWND owner, const presenter::ErrorMessage& message) {
+    std::string text(message.text);
+    text += "\r\n\r\n";
+    text += message.advice;
+    MessageBoxW(owner, toUtf16(text).c_str(), toUtf16(message.title).c_str(), MB_OK | MB_ICONERROR);
 }
 
 }  // namespace win32_ui

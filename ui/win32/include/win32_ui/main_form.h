@@ -6,28 +6,29 @@
 #include <array>
 #include <functional>
 #include <memory>
-#include <string_view>
 
 #include "design/main_form_design.h"
 #include "design/scaling.h"
 #include "engine/form_controls.h"
-#include "engine/main_form_logic.h"
 #include "engine/random_source.h"
+#include "presenter/main_form_view.h"
 
 namespace design {
 class WindowLayout;
 }
 
+namespace presenter {
+class MainFormPresenter;
+}
+
 namespace win32_ui {
 
 class AccessibleNames;
-class NativeListBox;
 class OptionGroup;
-class TranscriptBox;
 
 // The program's only window, with the platform's own controls. It builds them from the window's
-// description, binds them to the problem engine and routes the two command buttons' clicks to
-// it. The engine decides everything else, including when the solve button is enabled.
+// description and carries out what the window's presenter decides (presenter::MainFormView),
+// which binds them to the problem engine; the two command buttons' clicks go to it.
 //
 // The window is made hidden, after the engine's load step; show it with ShowWindow. Its
 // controls' identifiers come from controlIdentifier(). Destroying the window (closing it) posts
@@ -37,16 +38,16 @@ class TranscriptBox;
 // and F11 or Esc to leave), dragged by its border, or zoomed in steps (Ctrl+Plus, Ctrl+Minus,
 // Ctrl+0). The design then scales as one picture to the largest scale the window holds, centred,
 // on top of the window's DPI.
-class MainForm {
+class MainForm : private presenter::MainFormView {
 public:
     // Tells the user a command failed; by default in a message box (showRuntimeErrorBox).
-    using ErrorReport = std::function<void(HWND owner, std::string_view text)>;
+    using ErrorReport = std::function<void(HWND owner, const presenter::ErrorMessage& message)>;
 
     // Problems are drawn from the given source; by default one seeded from the clock. The
     // decimal separator of answers is the user's locale's at construction.
     explicit MainForm(std::unique_ptr<engine::RandomSource> random = nullptr,
                       ErrorReport reportError = nullptr);
-    ~MainForm();
+    ~MainForm() override;
     MainForm(const MainForm&) = delete;
     MainForm& operator=(const MainForm&) = delete;
 
@@ -76,7 +77,18 @@ private:
     void createControls();
     HWND createControl(const design::Control& control);
     void nameControlsForScreenReaders();
-    engine::FormControls bindControls();
+
+    // presenter::MainFormView
+    std::unique_ptr<engine::ListBox> bindList(int index) override;
+    std::unique_ptr<engine::TextBox> bindTranscript() override;
+    std::unique_ptr<engine::OptionButton> bindOption(int index) override;
+    std::unique_ptr<engine::CommandButton> bindCommand(int index) override;
+    bool hasFocus(const design::ControlId& id) const override;
+    bool isEnabled(const design::ControlId& id) const override;
+    void focus(const design::ControlId& id) override;
+    void showFirstLines() override;
+    void showNewestLines() override;
+    void reportError(const presenter::ErrorMessage& message) override;
 
     // The window's size and the design's scale (main_form_scaling.cpp).
     void fitDesignToWindow();
@@ -96,14 +108,11 @@ private:
     void onDpiChanged(int dotsPerInch, const RECT& suggested);
 
     void onCommand(WORD notification, HWND control);
-    void onCommandClicked(int index);
     void moveFocus(WPARAM wParam, LPARAM lParam);
-    void showNewestLines();
     LRESULT colourControl(HDC dc, HWND control);
     bool paintCommandButton(const DRAWITEMSTRUCT& item);
     LRESULT paintOption(const NMCUSTOMDRAW& draw);
 
-    std::unique_ptr<engine::RandomSource> random_;
     ErrorReport reportError_;
     HWND window_ = nullptr;
     int dotsPerInch_ = USER_DEFAULT_SCREEN_DPI;
@@ -121,19 +130,15 @@ private:
     std::array<HWND, design::kControlCount> controls_{};
     std::array<HBRUSH, design::kControlCount> backgrounds_{};
     HWND transcript_ = nullptr;
-    std::array<HWND, engine::kListCount> lists_{};
     std::array<HWND, engine::kOptionCount> options_{};
     std::array<HWND, engine::kCommandCount> commands_{};
     // Where the focus goes back to when the window is activated again.
     HWND focusOnActivation_ = nullptr;
 
     std::unique_ptr<AccessibleNames> accessibleNames_;
-    std::array<std::unique_ptr<engine::ListBox>, engine::kListCount> listBoxes_;
-    std::unique_ptr<TranscriptBox> transcriptBox_;
     std::unique_ptr<OptionGroup> optionGroup_;
-    std::array<std::unique_ptr<engine::OptionButton>, engine::kOptionCount> optionButtons_;
-    std::array<std::unique_ptr<engine::CommandButton>, engine::kCommandCount> commandButtons_;
-    std::unique_ptr<engine::MainFormLogic> engine_;
+    // Last, so that it and its bindings go before the controls they bind.
+    std::unique_ptr<presenter::MainFormPresenter> presenter_;
 };
 
 // The identifier (GetDlgCtrlID) of a control of the main window. None of them is IDOK or

@@ -2,12 +2,12 @@
 
 #include <windows.h>
 
-#include <string_view>
+#include "presenter/main_form_view.h"
 
 namespace win32_ui {
 
-// Tells the user that a command failed: a message box with what went wrong and that nothing
-// on screen is lost. Returns once the user has closed it.
-void showRuntimeErrorBox(HWND owner, std::string_view text);
+// Tells the user that something failed: a message box with the message's title, and its text
+// with the advice a paragraph below. Returns once the user has closed it.
+void showRuntimeErrorBox(HWND owner, const presenter::ErrorMessage& message);
 
 }  // namespace win32_ui
