@@ -18,17 +18,20 @@ namespace {
 constexpr SIZE kDesigned{466, 324};
 constexpr SIZE kScreen{3840, 2160};
 
-// A key with Ctrl held, as win32_test::pressKey gives it to the control with the focus; or,
-// repeated, as it comes again while held down.
+// A key with Ctrl (and Alt) held, as win32_test::pressKey gives it to the control with the
+// focus; or, repeated, as it comes again while held down.
 struct Key {
     WORD virtualKey;
     bool control;
     bool repeated = false;
+    bool alt = false;
 };
 
 constexpr Key kZoomIn{VK_OEM_PLUS, true};
 constexpr Key kZoomOut{VK_OEM_MINUS, true};
 constexpr Key kZoomReset{'0', true};
+constexpr Key kKeypadZero{VK_NUMPAD0, true};
+constexpr Key kAltGrPlus{VK_OEM_PLUS, true, false, true};
 constexpr Key kKeypadPlus{VK_ADD, true};
 constexpr Key kKeypadMinus{VK_SUBTRACT, true};
 constexpr Key kFullScreen{VK_F11, false};
@@ -76,6 +79,7 @@ protected:
             BYTE state[256]{};
             GetKeyboardState(state);
             state[VK_CONTROL] = key.control ? 0x80 : 0;
+            state[VK_MENU] = key.alt ? 0x80 : 0;
             SetKeyboardState(state);
             if (key.repeated) {
                 PostMessageW(GetFocus(), WM_KEYDOWN, key.virtualKey, LPARAM{0x40000001});
@@ -84,6 +88,7 @@ protected:
                 win32_test::pressKey(*window_, key.virtualKey);
             }
             state[VK_CONTROL] = 0;
+            state[VK_MENU] = 0;
             SetKeyboardState(state);
         }
         processUntil([] { return true; });
@@ -217,6 +222,12 @@ INSTANTIATE_TEST_SUITE_P(
         ZoomRow{"in beyond the largest step", 96, {1398, 972}, {kZoomIn}, {1398, 972}},
         ZoomRow{"out from between steps", 96, {800, 500}, {kZoomOut}, {699, 486}},
         ZoomRow{"reset", 96, {1398, 972}, {kZoomReset}, kDesigned},
+        ZoomRow{"reset on the keypad", 96, {1398, 972}, {kKeypadZero}, kDesigned},
+        ZoomRow{"Ctrl+Alt+Plus left to the transcript (AltGr)",
+                96,
+                kAsDesigned,
+                {kAltGrPlus},
+                kDesigned},
         ZoomRow{"in at 200 % DPI", 192, kAsDesigned, {kZoomIn}, {1165, 810}},
         ZoomRow{"in as far as the screen holds", 240, {2330, 1620}, {kZoomIn}, {2912, 2025}},
         ZoomRow{"in beyond what the screen holds", 240, {2912, 2025}, {kZoomIn}, {2912, 2025}}));

@@ -1,6 +1,5 @@
 #include "win32_ui/main_form.h"
 
-#include <optional>
 #include <utility>
 
 #include "accessible_names.h"
@@ -9,7 +8,6 @@
 #include "win32_ui/runtime_error_box.h"
 #include "win32_ui/transcript_box.h"
 #include "win32_ui/user_locale.h"
-#include "window_keys.h"
 
 namespace win32_ui {
 
@@ -91,36 +89,6 @@ void MainForm::showNewestLines() {
 
 void MainForm::reportError(const presenter::ErrorMessage& message) {
     reportError_(window_, message);
-}
-
-bool MainForm::handleWindowKeys(const MSG& message) {
-    if (window_ == nullptr) {
-        return false;
-    }
-    const std::optional<WindowKey> key = windowKey(message, fullScreen_);
-    if (!key) {
-        return false;
-    }
-    switch (*key) {
-        case WindowKey::ZoomIn:
-            zoom(design::ZoomKey::In);
-            break;
-        case WindowKey::ZoomOut:
-            zoom(design::ZoomKey::Out);
-            break;
-        case WindowKey::ZoomReset:
-            zoom(design::ZoomKey::Reset);
-            break;
-        case WindowKey::FullScreen:
-            toggleFullScreen();
-            break;
-        case WindowKey::LeaveFullScreen:
-            leaveFullScreen();
-            break;
-        case WindowKey::HeldDown:
-            break;
-    }
-    return true;
 }
 
 bool MainForm::handleNavigation(MSG& message) {

@@ -1,5 +1,5 @@
 // Enlarging the window for a projector or an interactive whiteboard: the design shown at the
-// largest scale the window holds, the zoom steps, full screen, and the window's DPI.
+// largest scale the window holds, the zoom steps, full screen, their keys, and the window's DPI.
 
 #include <windows.h>
 
@@ -10,6 +10,7 @@
 #include "design/main_form_design.h"
 #include "design/scaling.h"
 #include "design/window_layout.h"
+#include "presenter/window_keys.h"
 #include "win32_ui/main_form.h"
 #include "win32_ui/text_conversion.h"
 #include "win32_ui/window_text.h"
@@ -105,7 +106,63 @@ private:
     bool modified_ = false;
 };
 
+bool isDown(int virtualKey) { return GetKeyState(virtualKey) < 0; }
+
+// In a key message's lParam: the key was already down, so this press is the keyboard's repeat.
+constexpr LPARAM kWasDown = LPARAM{1} << 30;
+
+presenter::Key windowKeyOf(WPARAM virtualKey) {
+    switch (virtualKey) {
+        case VK_OEM_PLUS:  // the key of = and + on every layout
+        case VK_ADD:
+            return presenter::Key::Plus;
+        case VK_OEM_MINUS:
+        case VK_SUBTRACT:
+            return presenter::Key::Minus;
+        case '0':
+        case VK_NUMPAD0:
+            return presenter::Key::Zero;
+        case VK_F11:
+            return presenter::Key::F11;
+        case VK_ESCAPE:
+            return presenter::Key::Escape;
+        default:
+            return presenter::Key::Other;
+    }
+}
+
+// Ctrl and Alt as they were when the message was sent.
+presenter::KeyPress toKeyPress(const MSG& keyDown) {
+    return {windowKeyOf(keyDown.wParam), isDown(VK_CONTROL), isDown(VK_MENU),
+            (keyDown.lParam & kWasDown) != 0};
+}
+
 }  // namespace
+
+bool MainForm::handleWindowKeys(const MSG& message) {
+    if (window_ == nullptr || message.message != WM_KEYDOWN) {
+        return false;
+    }
+    const std::optional<presenter::WindowKeyAction> action =
+        presenter::windowKeyAction(toKeyPress(message), fullScreen_);
+    if (!action) {
+        return false;
+    }
+    switch (action->kind) {
+        case presenter::WindowKeyAction::Kind::Zoom:
+            zoom(action->zoomKey);
+            break;
+        case presenter::WindowKeyAction::Kind::ToggleFullScreen:
+            toggleFullScreen();
+            break;
+        case presenter::WindowKeyAction::Kind::LeaveFullScreen:
+            leaveFullScreen();
+            break;
+        case presenter::WindowKeyAction::Kind::Ignore:
+            break;
+    }
+    return true;
+}
 
 void MainForm::fitDesignToWindow() {
     if (transcript_ == nullptr) {
