@@ -38,6 +38,12 @@ std::size_t indexOf(const design::ControlId& id) {
     throw std::out_of_range("the main window has no control " + design::objectName(id));
 }
 
+// What GetDlgCtrlID gives for a control. None is IDOK or IDCANCEL, which the dialog manager
+// sends for Enter and Escape.
+int controlIdentifier(const design::ControlId& id) {
+    return kFirstControlIdentifier + static_cast<int>(indexOf(id));
+}
+
 const wchar_t* windowClassName() {
     static const std::wstring name = toUtf16(design::mainForm().designName);
     return name.c_str();
@@ -91,10 +97,6 @@ std::optional<std::size_t> controlIndexOf(INT_PTR identifier) {
 }
 
 }  // namespace
-
-int controlIdentifier(const design::ControlId& id) {
-    return kFirstControlIdentifier + static_cast<int>(indexOf(id));
-}
 
 HWND MainForm::control(const design::ControlId& id) const { return controls_.at(indexOf(id)); }
 

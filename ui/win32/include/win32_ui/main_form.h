@@ -30,9 +30,8 @@ class OptionGroup;
 // description and carries out what the window's presenter decides (presenter::MainFormView),
 // which binds them to the problem engine; the two command buttons' clicks go to it.
 //
-// The window is made hidden, after the engine's load step; show it with ShowWindow. Its
-// controls' identifiers come from controlIdentifier(). Destroying the window (closing it) posts
-// WM_QUIT. Needs COM on the calling thread for the accessible names.
+// The window is made hidden, after the engine's load step; show it with ShowWindow. Destroying
+// the window (closing it) posts WM_QUIT. Needs COM on the calling thread for the accessible names.
 //
 // It opens at the designed size and can be enlarged for a projector: maximised, full screen (F11,
 // and F11 or Esc to leave), dragged by its border, or zoomed in steps (Ctrl+Plus, Ctrl+Minus,
@@ -140,9 +139,5 @@ private:
     // Last, so that it and its bindings go before the controls they bind.
     std::unique_ptr<presenter::MainFormPresenter> presenter_;
 };
-
-// The identifier (GetDlgCtrlID) of a control of the main window. None of them is IDOK or
-// IDCANCEL, which the dialog manager sends for Enter and Escape.
-int controlIdentifier(const design::ControlId& id);
 
 }  // namespace win32_ui
