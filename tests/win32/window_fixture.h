@@ -6,7 +6,6 @@
 #include <memory>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "engine/in_memory/scripted_random_source.h"
 #include "input.h"
@@ -27,19 +26,22 @@ inline const std::string kExampleSolution =
     "Отговор: \r\n"
     "X = (12 * 28 * 10) / (7 * 96) = 5\r\n";
 
-// The main window, shown and active, with scripted draws; failures are recorded, not shown.
+// The main window, shown and active, with scripted draws. A command that fails fails the test,
+// rather than waiting in a message box for a click nobody gives.
 class WindowTest : public ::testing::Test {
 protected:
-    void SetUp() override { makeWindow(); }
+    void SetUp() override {
+        makeWindow([](HWND, const presenter::ErrorMessage& message) {
+            ADD_FAILURE() << "a command failed: " << message.text;
+        });
+    }
 
-    void makeWindow() {
+    // With nullptr, the window tells the user itself.
+    void makeWindow(win32_ui::MainForm::ErrorReport reportError) {
         window_.reset();
         auto draws = std::make_unique<engine::in_memory::ScriptedRandomSource>();
         draws_ = draws.get();
-        window_ = std::make_unique<win32_ui::MainForm>(
-            std::move(draws), [this](HWND, const presenter::ErrorMessage& message) {
-                reported_.emplace_back(message.text);
-            });
+        window_ = std::make_unique<win32_ui::MainForm>(std::move(draws), std::move(reportError));
         ShowWindow(window_->window(), SW_SHOW);
         SetForegroundWindow(window_->window());
         ASSERT_TRUE(processUntil([this] { return GetFocus() != nullptr; }))
@@ -91,5 +93,4 @@ protected:
 
     std::unique_ptr<win32_ui::MainForm> window_;
     engine::in_memory::ScriptedRandomSource* draws_ = nullptr;
-    std::vector<std::string> reported_;
 };
