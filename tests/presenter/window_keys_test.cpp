@@ -1,10 +1,12 @@
-// The keys of the whole window, one rule for every desktop front-end.
+// The keys of the whole window, one rule for every desktop front-end, and what taking one does.
 
 #include "presenter/window_keys.h"
 
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <string>
+#include <vector>
 
 namespace presenter {
 namespace {
@@ -47,6 +49,47 @@ TEST(WindowKeysTest, EachPressGivesItsActionOrIsLeftToTheControls) {
              KeyRow{"any other key", {Key::Other}, true, std::nullopt},
          }) {
         EXPECT_EQ(windowKeyAction(row.press, row.fullScreen), row.action) << row.what;
+    }
+}
+
+// A window that notes what its keys had it do.
+class NotingWindow final : public KeyedWindow {
+public:
+    void zoom(design::ZoomKey key) override {
+        done.push_back(key == design::ZoomKey::In    ? "zoom in"
+                       : key == design::ZoomKey::Out ? "zoom out"
+                                                     : "zoom reset");
+    }
+    void toggleFullScreen() override { done.push_back("toggle full screen"); }
+    void leaveFullScreen() override { done.push_back("leave full screen"); }
+
+    std::vector<std::string> done;
+};
+
+TEST(WindowKeysTest, ATakenKeyIsCarriedOutOnTheWindow) {
+    struct TakeRow {
+        const char* what;
+        KeyPress press;
+        bool fullScreen;
+        bool taken;
+        std::vector<std::string> done;
+    };
+    for (const TakeRow& row : {
+             TakeRow{"Ctrl+Plus", {Key::Plus, true}, false, true, {"zoom in"}},
+             TakeRow{"Ctrl+Minus", {Key::Minus, true}, true, true, {"zoom out"}},
+             TakeRow{"Ctrl+0", {Key::Zero, true}, false, true, {"zoom reset"}},
+             TakeRow{"F11", {Key::F11}, false, true, {"toggle full screen"}},
+             TakeRow{"Esc in full screen", {Key::Escape}, true, true, {"leave full screen"}},
+             TakeRow{"F11 held down: taken, nothing done",
+                     {Key::F11, false, false, true},
+                     true,
+                     true,
+                     {}},
+             TakeRow{"Esc in a window: the controls'", {Key::Escape}, false, false, {}},
+         }) {
+        NotingWindow window;
+        EXPECT_EQ(takeWindowKey(row.press, row.fullScreen, window), row.taken) << row.what;
+        EXPECT_EQ(window.done, row.done) << row.what;
     }
 }
 

@@ -42,4 +42,25 @@ std::optional<WindowKeyAction> windowKeyAction(const KeyPress& press, bool fullS
     }
 }
 
+bool takeWindowKey(const KeyPress& press, bool fullScreen, KeyedWindow& window) {
+    const std::optional<WindowKeyAction> action = windowKeyAction(press, fullScreen);
+    if (!action) {
+        return false;
+    }
+    switch (action->kind) {
+        case Kind::Zoom:
+            window.zoom(action->zoomKey);
+            break;
+        case Kind::ToggleFullScreen:
+            window.toggleFullScreen();
+            break;
+        case Kind::LeaveFullScreen:
+            window.leaveFullScreen();
+            break;
+        case Kind::Ignore:
+            break;
+    }
+    return true;
+}
+
 }  // namespace presenter

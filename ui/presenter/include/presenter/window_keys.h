@@ -6,8 +6,8 @@
 
 // The keys of the whole window, wherever the keyboard is: they make the design larger or smaller
 // for a projector, and the window full screen. A front-end translates its key presses into
-// KeyPress, asks windowKeyAction() and, when there is an action, carries it out and keeps the key
-// from the focused control: Ctrl+Plus in the transcript zooms and types nothing.
+// KeyPress and hands them to takeWindowKey(), which carries out the action on the window; a key it
+// takes is kept from the focused control: Ctrl+Plus in the transcript zooms and types nothing.
 namespace presenter {
 
 enum class Key {
@@ -45,5 +45,20 @@ struct WindowKeyAction {
 // to the focused control. Alt rules a key out: Ctrl+Alt is AltGr on many layouts, which types
 // characters. Shift changes nothing.
 std::optional<WindowKeyAction> windowKeyAction(const KeyPress& press, bool fullScreen);
+
+// What a window does for its keys, in its toolkit.
+class KeyedWindow {
+public:
+    virtual ~KeyedWindow() = default;
+
+    virtual void zoom(design::ZoomKey key) = 0;
+    virtual void toggleFullScreen() = 0;
+    virtual void leaveFullScreen() = 0;
+};
+
+// Carries out on the window what a key press does to it (windowKeyAction). True when the press was
+// one of the window's keys, a repeat of F11 included, which then must not reach the focused
+// control.
+bool takeWindowKey(const KeyPress& press, bool fullScreen, KeyedWindow& window);
 
 }  // namespace presenter
