@@ -35,25 +35,8 @@ bool MainForm::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool MainForm::takeWindowKey(const QKeyEvent& key) {
-    const std::optional<presenter::WindowKeyAction> action =
-        presenter::windowKeyAction(toKeyPress(key), isFullScreen());
-    if (!action) {
-        return false;
-    }
-    switch (action->kind) {
-        case presenter::WindowKeyAction::Kind::Zoom:
-            zoom(action->zoomKey);
-            break;
-        case presenter::WindowKeyAction::Kind::ToggleFullScreen:
-            toggleFullScreen();
-            break;
-        case presenter::WindowKeyAction::Kind::LeaveFullScreen:
-            setWindowState(windowState() & ~Qt::WindowFullScreen);
-            break;
-        case presenter::WindowKeyAction::Kind::Ignore:
-            break;
-    }
-    return true;
+    presenter::KeyedWindow& keyed = *this;
+    return presenter::takeWindowKey(toKeyPress(key), isFullScreen(), keyed);
 }
 
 void MainForm::scaleStyleDrawnParts() {
@@ -69,6 +52,8 @@ void MainForm::scaleStyleDrawnParts() {
         part->setStyle(scaledStyle_);
     }
 }
+
+void MainForm::leaveFullScreen() { setWindowState(windowState() & ~Qt::WindowFullScreen); }
 
 void MainForm::toggleFullScreen() {
     if (!isFullScreen()) {

@@ -143,25 +143,8 @@ bool MainForm::handleWindowKeys(const MSG& message) {
     if (window_ == nullptr || message.message != WM_KEYDOWN) {
         return false;
     }
-    const std::optional<presenter::WindowKeyAction> action =
-        presenter::windowKeyAction(toKeyPress(message), fullScreen_);
-    if (!action) {
-        return false;
-    }
-    switch (action->kind) {
-        case presenter::WindowKeyAction::Kind::Zoom:
-            zoom(action->zoomKey);
-            break;
-        case presenter::WindowKeyAction::Kind::ToggleFullScreen:
-            toggleFullScreen();
-            break;
-        case presenter::WindowKeyAction::Kind::LeaveFullScreen:
-            leaveFullScreen();
-            break;
-        case presenter::WindowKeyAction::Kind::Ignore:
-            break;
-    }
-    return true;
+    presenter::KeyedWindow& keyed = *this;
+    return presenter::takeWindowKey(toKeyPress(message), fullScreen_, keyed);
 }
 
 void MainForm::fitDesignToWindow() {

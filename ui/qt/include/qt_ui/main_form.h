@@ -9,6 +9,7 @@
 #include "engine/form_controls.h"
 #include "engine/random_source.h"
 #include "presenter/main_form_view.h"
+#include "presenter/window_keys.h"
 
 class QButtonGroup;
 class QGroupBox;
@@ -44,7 +45,7 @@ class ScaledStyle;
 // The window opens at the designed size and can be enlarged for a projector: maximised, full
 // screen (F11, and F11 or Esc to leave), dragged, or zoomed in steps (Ctrl+Plus, Ctrl+Minus,
 // Ctrl+0). The design then scales as one picture to the largest scale the window holds, centred.
-class MainForm : public QWidget, private presenter::MainFormView {
+class MainForm : public QWidget, private presenter::MainFormView, private presenter::KeyedWindow {
     Q_OBJECT
 
 public:
@@ -78,10 +79,11 @@ private:
 
     // The design's scale and the window keys (main_form_scaling.cpp).
     bool takeWindowKey(const QKeyEvent& key);
-    void toggleFullScreen();
+    void toggleFullScreen() override;
+    void leaveFullScreen() override;
     void scaleStyleDrawnParts();
     void fitDesignToWindow();
-    void zoom(design::ZoomKey key);
+    void zoom(design::ZoomKey key) override;
     double largestWindowedScale() const;
     QMargins normalFrame() const;
 

@@ -12,6 +12,7 @@
 #include "engine/form_controls.h"
 #include "engine/random_source.h"
 #include "presenter/main_form_view.h"
+#include "presenter/window_keys.h"
 
 namespace design {
 class WindowLayout;
@@ -37,7 +38,7 @@ class OptionGroup;
 // and F11 or Esc to leave), dragged by its border, or zoomed in steps (Ctrl+Plus, Ctrl+Minus,
 // Ctrl+0). The design then scales as one picture to the largest scale the window holds, centred,
 // on top of the window's DPI.
-class MainForm : private presenter::MainFormView {
+class MainForm : private presenter::MainFormView, private presenter::KeyedWindow {
 public:
     // Tells the user a command failed; by default in a message box (showRuntimeErrorBox).
     using ErrorReport = std::function<void(HWND owner, const presenter::ErrorMessage& message)>;
@@ -100,9 +101,9 @@ private:
     RECT workArea() const;
     double largestWindowedScale() const;
     void limitTrackingSize(MINMAXINFO& limits) const;
-    void zoom(design::ZoomKey key);
-    void toggleFullScreen();
-    void leaveFullScreen();
+    void zoom(design::ZoomKey key) override;
+    void toggleFullScreen() override;
+    void leaveFullScreen() override;
     LRESULT onDpiScaledSize(int dotsPerInch, SIZE& size) const;
     void onDpiChanged(int dotsPerInch, const RECT& suggested);
 
