@@ -22,7 +22,9 @@ val makeElement(const val& document, const char* tag, const char* id, std::strin
 
 ErrorDialog::ErrorDialog(val host)
     : dialog_(host["ownerDocument"].call<val>("createElement", val("dialog"))),
-      text_(makeElement(host["ownerDocument"], "p", "RuntimeErrorText", "")) {
+      title_(makeElement(host["ownerDocument"], "h2", "RuntimeErrorTitle", "")),
+      text_(makeElement(host["ownerDocument"], "p", "RuntimeErrorText", "")),
+      advice_(makeElement(host["ownerDocument"], "p", "RuntimeErrorAdvice", "")) {
     const val document = host["ownerDocument"];
     dialog_.set("id", val("RuntimeErrorBox"));
     dialog_.set("className", std::string(kMessageClass));
@@ -34,17 +36,17 @@ ErrorDialog::ErrorDialog(val host)
     form.set("method", val("dialog"));
     form.call<void>("appendChild", makeElement(document, "button", "RuntimeErrorDismiss",
                                                design::runtimeErrorDismissCaption()));
-    dialog_.call<void>("appendChild", makeElement(document, "h2", "RuntimeErrorTitle",
-                                                  design::runtimeErrorTitle()));
+    dialog_.call<void>("appendChild", title_);
     dialog_.call<void>("appendChild", text_);
-    dialog_.call<void>("appendChild", makeElement(document, "p", "RuntimeErrorAdvice",
-                                                  design::runtimeErrorAdvice()));
+    dialog_.call<void>("appendChild", advice_);
     dialog_.call<void>("appendChild", form);
     host.call<void>("appendChild", dialog_);
 }
 
-void ErrorDialog::show(std::string_view text) {
-    text_.set("textContent", std::string(text));
+void ErrorDialog::show(const presenter::ErrorMessage& message) {
+    title_.set("textContent", std::string(message.title));
+    text_.set("textContent", std::string(message.text));
+    advice_.set("textContent", std::string(message.advice));
     if (!dialog_["open"].as<bool>()) {
         dialog_.call<void>("showModal");
     }

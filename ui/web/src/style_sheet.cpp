@@ -138,16 +138,6 @@ std::string cssString(std::string_view text) {
     return quoted + '"';
 }
 
-std::string_view genericFamily(design::GenericFamily family) {
-    switch (family) {
-        case design::GenericFamily::Serif:
-            return "serif";
-        case design::GenericFamily::SansSerif:
-            return "sans-serif";
-    }
-    throw std::logic_error("a font family of an unknown kind");
-}
-
 void appendPlace(std::string& css, const design::Twips& place) {
     css += "  left: " + cssLength(place.left) + ";\n";
     css += "  top: " + cssLength(place.top) + ";\n";
@@ -170,9 +160,7 @@ std::string cssFontFamily(const design::Font& font) {
     if (!font.metricCompatibleFamily.empty()) {
         family += ", " + cssString(font.metricCompatibleFamily);
     }
-    family += ", ";
-    family += genericFamily(font.generic);
-    return family;
+    return family + ", serif";
 }
 
 std::string elementId(const design::ControlId& id) { return design::objectName(id); }
@@ -201,8 +189,7 @@ std::string windowStyleSheet(const design::WindowDesign& window) {
     const std::string fontRules =
         "  font-family: " + cssFontFamily(font) + ";\n" +
         "  font-size: " + cssLength(font.points * design::kTwipsPerInch / kPointsPerInch) + ";\n" +
-        "  font-weight: " + (font.bold ? "bold" : "normal") + ";\n" +
-        "  font-style: " + (font.italic ? "italic" : "normal") + ";\n";
+        "  font-weight: normal;\n  font-style: normal;\n";
     const std::string scale(kScaleProperty);
     std::string css = ":root {\n  " + scale + ": 1;\n";
     css += "  --twip: calc(var(" + scale + ") * 1px / " +

@@ -2,7 +2,7 @@
 
 #include <emscripten/val.h>
 
-#include <string_view>
+#include "presenter/main_form_view.h"
 
 namespace web_ui {
 
@@ -13,11 +13,13 @@ public:
     // Builds the dialog, closed, at the end of host.
     explicit ErrorDialog(emscripten::val host);
 
-    void show(std::string_view text);
+    void show(const presenter::ErrorMessage& message);
 
 private:
     emscripten::val dialog_;
+    emscripten::val title_;
     emscripten::val text_;
+    emscripten::val advice_;
 };
 
 }  // namespace web_ui

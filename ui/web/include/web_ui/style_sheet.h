@@ -26,7 +26,8 @@ std::string cssLength(int twips);
 // "#c0c0ff".
 std::string cssColour(const design::Rgb& colour);
 
-// The family, its metric-compatible stand-in, then the generic family:
+// The family, its metric-compatible stand-in, then the generic family of every face the window
+// is designed in:
 // "\"Times New Roman\", \"Liberation Serif\", serif".
 std::string cssFontFamily(const design::Font& font);
 
