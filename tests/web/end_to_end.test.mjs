@@ -248,6 +248,12 @@ for (const [language, separator, wallClockMs] of [
       assert.ok(dialog, 'no message');
       assert.equal(await dialog.evaluate((d) => d.open), true);
       assert.match(await dialog.evaluate((d) => d.textContent), new RegExp(notANumberMessage));
+      const fonts = await dialog.evaluate((d) => [d, document.getElementById('MainForm')].map(
+        (element) => {
+          const { fontFamily, fontSize } = getComputedStyle(element);
+          return { fontFamily, fontSize };
+        }));
+      assert.deepEqual(fonts[0], fonts[1], 'in the window\'s font');
       assert.deepEqual(await transcriptLines(page), posed);
       await page.keyboard.press('Enter');
       assert.equal(await dialog.evaluate((d) => d.open), false);

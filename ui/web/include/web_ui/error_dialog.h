@@ -7,7 +7,8 @@
 namespace web_ui {
 
 // The message that a command failed: a modal <dialog> with the title, what went wrong, that
-// nothing is lost, and a button that closes it. The page goes on once it is closed.
+// nothing is lost, and a button that closes it (error_dialog.html). The page goes on once it is
+// closed.
 class ErrorDialog {
 public:
     // Builds the dialog, closed, at the end of host.
