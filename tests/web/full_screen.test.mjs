@@ -109,6 +109,22 @@ describe('full screen on a 1920 × 1080 screen', () => {
     const width = design.width * scale;
     const left = (screen.width - width) / 2;
     assertBox(full.window, { left, top: 0, width, height: screen.height }, 'window');
+    // Centred across, the page's flow would put it there too: that the program's offset places it,
+    // through the properties the style sheet reads, shows when they change.
+    assert.deepEqual(await page.evaluate(() => {
+      const root = document.documentElement.style;
+      const window = document.getElementById('MainForm');
+      const moves = {};
+      for (const name of ['--window-left', '--window-top']) {
+        const before = window.getBoundingClientRect();
+        const value = root.getPropertyValue(name);
+        root.setProperty(name, `calc(${value} + 10px)`);
+        const after = window.getBoundingClientRect();
+        root.setProperty(name, value);
+        moves[name] = [after.left - before.left, after.top - before.top];
+      }
+      return moves;
+    }), { '--window-left': [10, 0], '--window-top': [0, 10] });
     for (const [id, box] of Object.entries(normal.controls)) {
       const scaled = Object.fromEntries(Object.entries(box).map(([key, v]) => [key, v * scale]));
       assertBox(full.controls[id], scaled, id);

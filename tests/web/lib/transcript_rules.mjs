@@ -96,3 +96,6 @@ export function solutionLines(numbers, unknown, decimalSeparator) {
 }
 
 export const notANumberMessage = 'В списъка с числа има запис, който не е число.';
+
+export const runtimeErrorAdvice = 'Написаното дотук е запазено и програмата продължава работа. '
+  + 'Натиснете „Задача“ за нова задача.';

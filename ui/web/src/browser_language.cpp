@@ -1,9 +1,14 @@
 #include "web_ui/browser_language.h"
 
+#include <emscripten/val.h>
+
 namespace web_ui {
 
 using emscripten::val;
 
+namespace {
+
+// For a language given as a BCP 47 tag ("bg", "en-US"); an empty tag gives the default locale's.
 std::string decimalSeparatorOf(const std::string& language) {
     const val numberFormat = val::global("Intl")["NumberFormat"];
     if (numberFormat.isUndefined()) {
@@ -23,6 +28,8 @@ std::string decimalSeparatorOf(const std::string& language) {
     }
     return ".";
 }
+
+}  // namespace
 
 std::string userDecimalSeparator() {
     const val language = val::global("navigator")["language"];

@@ -1,9 +1,11 @@
 #include "web_ui/error_dialog.h"
 
+#include <stdexcept>
 #include <string>
+#include <string_view>
 
 #include "design/runtime_error_texts.h"
-#include "web_ui/style_sheet.h"
+#include "embedded_texts.h"
 
 namespace web_ui {
 
@@ -11,40 +13,38 @@ using emscripten::val;
 
 namespace {
 
-val makeElement(const val& document, const char* tag, const char* id, std::string_view text) {
-    val element = document.call<val>("createElement", val(tag));
-    element.set("id", val(id));
-    element.set("textContent", std::string(text));
+val parseDialog(const val& document) {
+    val holder = document.call<val>("createElement", std::string("template"));
+    holder.set("innerHTML", std::string(embedded::kErrorDialogMarkup));
+    return holder["content"]["firstElementChild"];
+}
+
+val part(const val& dialog, const char* id) {
+    val element = dialog.call<val>("querySelector", "#" + std::string(id));
+    if (element.isNull()) {
+        throw std::logic_error("error_dialog.html has no element " + std::string(id));
+    }
     return element;
 }
+
+void setText(val& element, std::string_view text) { element.set("textContent", std::string(text)); }
 
 }  // namespace
 
 ErrorDialog::ErrorDialog(val host)
-    : dialog_(host["ownerDocument"].call<val>("createElement", val("dialog"))),
-      text_(makeElement(host["ownerDocument"], "p", "RuntimeErrorText", "")) {
-    const val document = host["ownerDocument"];
-    dialog_.set("id", val("RuntimeErrorBox"));
-    dialog_.set("className", std::string(kMessageClass));
-    dialog_.call<void>("setAttribute", val("role"), val("alertdialog"));
-    dialog_.call<void>("setAttribute", val("aria-labelledby"), val("RuntimeErrorTitle"));
-    dialog_.call<void>("setAttribute", val("aria-describedby"), val("RuntimeErrorText"));
-    // A form of method "dialog" closes the dialog when its button is pressed, Escape too.
-    val form = document.call<val>("createElement", val("form"));
-    form.set("method", val("dialog"));
-    form.call<void>("appendChild", makeElement(document, "button", "RuntimeErrorDismiss",
-                                               design::runtimeErrorDismissCaption()));
-    dialog_.call<void>("appendChild", makeElement(document, "h2", "RuntimeErrorTitle",
-                                                  design::runtimeErrorTitle()));
-    dialog_.call<void>("appendChild", text_);
-    dialog_.call<void>("appendChild", makeElement(document, "p", "RuntimeErrorAdvice",
-                                                  design::runtimeErrorAdvice()));
-    dialog_.call<void>("appendChild", form);
+    : dialog_(parseDialog(host["ownerDocument"])),
+      title_(part(dialog_, "RuntimeErrorTitle")),
+      text_(part(dialog_, "RuntimeErrorText")),
+      advice_(part(dialog_, "RuntimeErrorAdvice")) {
+    val dismiss = part(dialog_, "RuntimeErrorDismiss");
+    setText(dismiss, design::runtimeErrorDismissCaption());
     host.call<void>("appendChild", dialog_);
 }
 
-void ErrorDialog::show(std::string_view text) {
-    text_.set("textContent", std::string(text));
+void ErrorDialog::show(const presenter::ErrorMessage& message) {
+    setText(title_, message.title);
+    setText(text_, message.text);
+    setText(advice_, message.advice);
     if (!dialog_["open"].as<bool>()) {
         dialog_.call<void>("showModal");
     }

@@ -36,17 +36,6 @@ void setAttribute(val& element, const char* name, std::string_view value) {
     element.call<void>("setAttribute", val(name), std::string(value));
 }
 
-void installStyleSheet(const val& document, const design::WindowDesign& design) {
-    const std::string id = std::string(design.designName) + "_style";
-    val style = document.call<val>("getElementById", id);
-    if (style.isNull()) {
-        style = document.call<val>("createElement", val("style"));
-        style.set("id", id);
-        document["head"].call<void>("appendChild", style);
-    }
-    style.set("textContent", windowStyleSheet(design));
-}
-
 val& slot(PageWindow::Elements& elements, const design::ControlId& id) {
     return elements.at(static_cast<std::size_t>(id.index));
 }

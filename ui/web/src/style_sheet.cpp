@@ -3,127 +3,25 @@
 #include <cstdio>
 #include <stdexcept>
 
+#include "embedded_texts.h"
+
 namespace web_ui {
 
 namespace {
 
 constexpr int kPointsPerInch = 72;
 
-// How the browser's controls are drawn to look like the desktop window's: thin grey frames and
-// borders, a caption above the frame's line, button faces of the designed colour. Lengths in em
-// follow the font, so they scale with it.
-constexpr std::string_view kControlRules = R"(#{window} * {
-  box-sizing: border-box;
-  margin: 0;
-  font: inherit;
-  color: inherit;
-}
-#{window} .label, #{window} .frame, #{window} .option, #{window} .command,
-#{window} .text-box, #{window} .list-box {
-  position: absolute;
-}
-#{window} .label {
-  display: flex;
-  align-items: center;
-  overflow: hidden;
-  white-space: pre;
-}
-#{window} .frame {
-  border: 0;
-  padding: 0;
-  min-inline-size: 0;
-}
-#{window} .frame::before {
-  content: "";
-  position: absolute;
-  inset: 1.3125em 0 0 0;
-  border: 1px solid rgba(0, 0, 0, 0.2);
-  border-radius: 2px;
-}
-#{window} .frame > legend {
-  position: absolute;
-  left: 0;
-  top: 0;
-  padding: 0 0.125em;
-  white-space: pre;
-}
-#{window} .option {
-  display: flex;
-  align-items: center;
-  gap: 0.25em;
-  padding-left: 0.125em;
-  white-space: pre;
-}
-#{window} .option > input {
-  margin: 0;
-  width: 0.875em;
-  height: 0.875em;
-  accent-color: #505050;
-}
-#{window} .command {
-  border: 1px solid rgba(0, 0, 0, 0.45);
-  border-radius: 3px;
-  padding: 0;
-  white-space: pre;
-  background-image: linear-gradient(rgba(255, 255, 255, 0.18), rgba(0, 0, 0, 0.04));
-}
-#{window} .command:disabled {
-  color: #fff;
-  text-shadow: 1px 1px 0 rgba(0, 0, 0, 0.25);
-}
-#{window} .command:focus-visible {
-  outline: 1px dotted #000;
-  outline-offset: -4px;
-}
-#{window} .text-box {
-  resize: none;
-  overflow-x: hidden;
-  overflow-y: scroll;
-  padding: 0.125em 0.25em;
-  border: 1px solid #8c8cb4;
-  background: #fff;
-  white-space: pre-wrap;
-}
-#{window} .list-box {
-  border: 1px solid #8c8cb4;
-  background: #fff;
-  overflow-x: hidden;
-}
-#{window} .list-box > option {
-  padding: 0 0.25em;
-  white-space: pre;
-  overflow: hidden;
-  text-overflow: ellipsis;
-}
-)";
+// The class of a message the window shows, such as a run-time error: in the window's font.
+constexpr std::string_view kMessageClass = "message";
 
-// While the window fills the screen: fixed where the page puts it, in the window's colour from
-// edge to edge, and nothing to scroll.
-constexpr std::string_view kFillingScreenRules = R"(:root.{filling}, :root.{filling} body {
-  background-color: {colour};
-}
-:root.{filling} {
-  overflow: hidden;
-}
-:root.{filling} #{window} {
-  position: fixed;
-  left: var({left});
-  top: var({top});
-}
-)";
+// "calc(var(--twip) * 360)".
+std::string cssLength(int twips) { return "calc(var(--twip) * " + std::to_string(twips) + ")"; }
 
-std::string replaceAll(std::string_view text, std::string_view placeholder,
-                       std::string_view replacement) {
-    std::string result;
-    std::size_t from = 0;
-    for (std::size_t at = text.find(placeholder); at != std::string_view::npos;
-         at = text.find(placeholder, from)) {
-        result.append(text, from, at - from);
-        result += replacement;
-        from = at + placeholder.size();
-    }
-    result.append(text, from);
-    return result;
+// "#c0c0ff".
+std::string cssColour(const design::Rgb& colour) {
+    char text[8];
+    std::snprintf(text, sizeof text, "#%02x%02x%02x", colour.red, colour.green, colour.blue);
+    return text;
 }
 
 // A CSS string: quotes and backslashes escaped, so any family name stays one string.
@@ -138,14 +36,14 @@ std::string cssString(std::string_view text) {
     return quoted + '"';
 }
 
-std::string_view genericFamily(design::GenericFamily family) {
-    switch (family) {
-        case design::GenericFamily::Serif:
-            return "serif";
-        case design::GenericFamily::SansSerif:
-            return "sans-serif";
+// The family, its metric-compatible stand-in, then the generic family of every face the window
+// is designed in: "\"Times New Roman\", \"Liberation Serif\", serif".
+std::string cssFontFamily(const design::Font& font) {
+    std::string family = cssString(font.family);
+    if (!font.metricCompatibleFamily.empty()) {
+        family += ", " + cssString(font.metricCompatibleFamily);
     }
-    throw std::logic_error("a font family of an unknown kind");
+    return family + ", serif";
 }
 
 void appendPlace(std::string& css, const design::Twips& place) {
@@ -155,25 +53,48 @@ void appendPlace(std::string& css, const design::Twips& place) {
     css += "  height: " + cssLength(place.height) + ";\n";
 }
 
-}  // namespace
+// The rules the description decides: the scale, the window's size, colour and font, and each
+// control's place, stacking order and colour.
+std::string describedRules(const design::WindowDesign& window) {
+    const std::string windowSelector = "#" + std::string(window.designName);
+    const std::string messageSelector = "." + std::string(kMessageClass);
+    const std::string scale(kScaleProperty);
+    std::string css = ":root {\n  " + scale + ": 1;\n";
+    css += "  --twip: calc(var(" + scale + ") * 1px / " +
+           std::to_string(design::kTwipsPerPixelAt96Dpi) + ");\n}\n";
+    css += messageSelector + ", " + windowSelector + " {\n";
+    css += "  font-family: " + cssFontFamily(window.font) + ";\n";
+    css +=
+        "  font-size: " + cssLength(window.font.points * design::kTwipsPerInch / kPointsPerInch) +
+        ";\n}\n";
+    css += messageSelector + " {\n  max-width: " + cssLength(window.clientArea.width) + ";\n}\n";
+    css += windowSelector + " {\n";
+    css += "  width: " + cssLength(window.clientArea.width) + ";\n";
+    css += "  height: " + cssLength(window.clientArea.height) + ";\n";
+    css += "  background-color: " + cssColour(window.background) + ";\n}\n";
+    const std::string fillingScreen = ":root." + std::string(kFillingScreenClass);
+    css += fillingScreen + ", " + fillingScreen + " body {\n";
+    css += "  background-color: " + cssColour(window.background) + ";\n}\n";
 
-std::string cssLength(int twips) { return "calc(var(--twip) * " + std::to_string(twips) + ")"; }
-
-std::string cssColour(const design::Rgb& colour) {
-    char text[8];
-    std::snprintf(text, sizeof text, "#%02x%02x%02x", colour.red, colour.green, colour.blue);
-    return text;
-}
-
-std::string cssFontFamily(const design::Font& font) {
-    std::string family = cssString(font.family);
-    if (!font.metricCompatibleFamily.empty()) {
-        family += ", " + cssString(font.metricCompatibleFamily);
+    int stackingOrder = 0;
+    for (const design::Control& control : window.controls) {
+        css += windowSelector + " #" + elementId(control.id) + " {\n";
+        appendPlace(css, control.place);
+        css += "  z-index: " + std::to_string(++stackingOrder) + ";\n";
+        if (control.background) {
+            css += "  background-color: " + cssColour(*control.background) + ";\n";
+        }
+        if (control.kind == design::ControlKind::Label) {
+            css += control.alignment == design::Alignment::Centre
+                       ? "  justify-content: center;\n"
+                       : "  justify-content: flex-start;\n";
+        }
+        css += "}\n";
     }
-    family += ", ";
-    family += genericFamily(font.generic);
-    return family;
+    return css;
 }
+
+}  // namespace
 
 std::string elementId(const design::ControlId& id) { return design::objectName(id); }
 
@@ -195,50 +116,15 @@ std::string_view kindClass(design::ControlKind kind) {
     throw std::logic_error("a control of an unknown kind");
 }
 
-std::string windowStyleSheet(const design::WindowDesign& window) {
-    const std::string windowId(window.designName);
-    const design::Font& font = window.font;
-    const std::string fontRules =
-        "  font-family: " + cssFontFamily(font) + ";\n" +
-        "  font-size: " + cssLength(font.points * design::kTwipsPerInch / kPointsPerInch) + ";\n" +
-        "  font-weight: " + (font.bold ? "bold" : "normal") + ";\n" +
-        "  font-style: " + (font.italic ? "italic" : "normal") + ";\n";
-    const std::string scale(kScaleProperty);
-    std::string css = ":root {\n  " + scale + ": 1;\n";
-    css += "  --twip: calc(var(" + scale + ") * 1px / " +
-           std::to_string(design::kTwipsPerPixelAt96Dpi) + ");\n}\n";
-    css += "." + std::string(kMessageClass) + " {\n" + fontRules +
-           "  max-width: " + cssLength(window.clientArea.width) + ";\n}\n";
-    css += "#" + windowId + " {\n";
-    css += "  position: relative;\n  overflow: hidden;\n";
-    css += "  width: " + cssLength(window.clientArea.width) + ";\n";
-    css += "  height: " + cssLength(window.clientArea.height) + ";\n";
-    css += "  background-color: " + cssColour(window.background) + ";\n";
-    css += fontRules;
-    css += "  box-sizing: border-box;\n  margin: 0;\n  padding: 0;\n  color: #000;\n}\n";
-    css += replaceAll(kControlRules, "{window}", windowId);
-    std::string fillingScreen = replaceAll(kFillingScreenRules, "{window}", windowId);
-    fillingScreen = replaceAll(fillingScreen, "{filling}", kFillingScreenClass);
-    fillingScreen = replaceAll(fillingScreen, "{colour}", cssColour(window.background));
-    fillingScreen = replaceAll(fillingScreen, "{left}", kWindowLeftProperty);
-    css += replaceAll(fillingScreen, "{top}", kWindowTopProperty);
-
-    int stackingOrder = 0;
-    for (const design::Control& control : window.controls) {
-        css += "#" + windowId + " #" + elementId(control.id) + " {\n";
-        appendPlace(css, control.place);
-        css += "  z-index: " + std::to_string(++stackingOrder) + ";\n";
-        if (control.background) {
-            css += "  background-color: " + cssColour(*control.background) + ";\n";
-        }
-        if (control.kind == design::ControlKind::Label) {
-            css += control.alignment == design::Alignment::Centre
-                       ? "  justify-content: center;\n"
-                       : "  justify-content: flex-start;\n";
-        }
-        css += "}\n";
+void installStyleSheet(const emscripten::val& document, const design::WindowDesign& window) {
+    const std::string id = std::string(window.designName) + "_style";
+    emscripten::val style = document.call<emscripten::val>("getElementById", id);
+    if (style.isNull()) {
+        style = document.call<emscripten::val>("createElement", std::string("style"));
+        style.set("id", id);
+        document["head"].call<void>("appendChild", style);
     }
-    return css;
+    style.set("textContent", std::string(embedded::kMainFormStyleSheet) + describedRules(window));
 }
 
 }  // namespace web_ui

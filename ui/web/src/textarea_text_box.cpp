@@ -2,57 +2,33 @@
 
 #include <utility>
 
-#include "web_ui/line_breaks.h"
+#include "presenter/line_breaks.h"
 
 namespace web_ui {
 
 using emscripten::val;
 
 TextareaTextBox::TextareaTextBox(val textarea)
-    : textarea_(std::move(textarea)),
+    : TranscriptBinding(presenter::LineBreaks::OneBreakEach),
+      textarea_(std::move(textarea)),
       // The program's own writes raise no input event; everything that does is the user's.
-      userEdits_(textarea_, "input", [this] { knownIsCurrent_ = false; }) {}
+      userEdits_(textarea_, "input", [this] { contentChanged(); }) {}
 
-std::string TextareaTextBox::text() const {
-    refreshKnownText();
-    return known_;
+std::string TextareaTextBox::readContent() const {
+    return presenter::toEngineLineBreaks(textarea_["value"].as<std::string>());
 }
 
-void TextareaTextBox::setText(std::string_view text) {
-    // Every UTF-16 unit of the value takes at least one byte of UTF-8, so a shorter text cannot
-    // start with the value. Replacing a long transcript with a new problem then skips reading
-    // the old one back.
-    if (text.size() >= textarea_["textLength"].as<std::size_t>()) {
-        refreshKnownText();
-    }
-    if (knownIsCurrent_ && !known_.empty() && text.starts_with(known_)) {
-        appendAtEnd(text.substr(known_.size()));
-        known_.append(text, known_.size());
-    } else {
-        textarea_.set("value", toTextareaLineBreaks(text));
-        known_.assign(text);
-        knownIsCurrent_ = true;
-    }
+std::size_t TextareaTextBox::contentLength() const {
+    return textarea_["textLength"].as<std::size_t>();
 }
 
-void TextareaTextBox::refreshKnownText() const {
-    if (!knownIsCurrent_) {
-        known_ = toEngineLineBreaks(textarea_["value"].as<std::string>());
-        knownIsCurrent_ = true;
-    }
+void TextareaTextBox::replaceContent(std::string_view text) {
+    textarea_.set("value", presenter::toTextareaLineBreaks(text));
 }
 
-void TextareaTextBox::appendAtEnd(std::string_view tail) {
-    // The textarea already broke the line at a lone CR; the LF that completes it adds no second
-    // break.
-    if (known_.back() == '\r' && tail.starts_with('\n')) {
-        tail.remove_prefix(1);
-    }
-    if (tail.empty()) {
-        return;
-    }
+void TextareaTextBox::appendToContent(std::string_view tail) {
     const val end = textarea_["textLength"];
-    textarea_.call<void>("setRangeText", toTextareaLineBreaks(tail), end, end,
+    textarea_.call<void>("setRangeText", presenter::toTextareaLineBreaks(tail), end, end,
                          std::string("preserve"));
 }
 

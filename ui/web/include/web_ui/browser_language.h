@@ -1,17 +1,12 @@
 #pragma once
 
-#include <emscripten/val.h>
-
 #include <string>
 
 namespace web_ui {
 
-// The decimal separator of a language given as a BCP 47 tag ("bg", "en-US"), as the browser's
-// Intl formats numbers in it: "," for Bulgarian, "." for English. An empty tag gives the
-// browser's default locale's; without Intl it is ".".
-std::string decimalSeparatorOf(const std::string& language);
-
-// The decimal separator of the user's language, the browser's navigator.language.
+// The decimal separator of the user's language, the browser's navigator.language, as the
+// browser's Intl formats numbers in it: "," for Bulgarian, "." for English. Without a language
+// it is the browser's default locale's; without Intl it is ".".
 std::string userDecimalSeparator();
 
 }  // namespace web_ui
