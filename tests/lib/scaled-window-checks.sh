@@ -1,24 +1,31 @@
 # shellcheck shell=bash
 # Checks of a window enlarged on an X display, for the Linux and the Windows programs alike: the
-# window's size, and colours found in screenshots where the scaled design puts them. Source it,
-# then set SCALED_WINDOW to the X window's id and SCALED_SHOT to a file for the screenshots, and
-# define two functions:
+# size of its client area, and colours found in screenshots where the scaled design puts them.
+# Source it, then set SCALED_WINDOW to the X window's id and SCALED_SHOT to a file for the
+# screenshots, and define two functions:
 #   device LENGTH   the window's pixels for a length in pixels of the design at scale 1
 #   fail MESSAGE    ends the test
+# Where the X window holds a frame the program draws itself (Wine's), set FRAME to its widths,
+# left, top, right and bottom, and define resize_window to drag the frame's border.
 
 readonly WINDOW_COLOUR=C0C0FF
+FRAME=(0 0 0 0)
+
+# Gives the client area the size "width height" in its pixels: through X, as a window manager
+# does when the border is dragged.
+resize_window() { xdotool windowsize "$SCALED_WINDOW" "$1" "$2"; }
 
 # Evaluates an arithmetic expression and prints it rounded down to a whole number.
 whole() { awk "BEGIN { v = $1; printf \"%d\", (v < 0 && v != int(v)) ? int(v) - 1 : int(v) }"; }
 
-# The window's size in its pixels, "width height".
+# The client area's size in the window's pixels, "width height".
 window_size() {
     local WIDTH HEIGHT
     eval "$(xdotool getwindowgeometry --shell "$SCALED_WINDOW" | grep -E '^(WIDTH|HEIGHT)=')"
-    echo "$((WIDTH)) $((HEIGHT))"
+    echo "$((WIDTH - FRAME[0] - FRAME[2])) $((HEIGHT - FRAME[1] - FRAME[3]))"
 }
 
-# Waits up to 20 s for the window to be the given size, "width height" in its pixels.
+# Waits up to 20 s for the client area to be the given size, "width height" in its pixels.
 expect_window_size() {
     local what=$1 expected=$2
     for _ in $(seq 100); do
@@ -29,7 +36,7 @@ expect_window_size() {
 }
 
 # Waits up to 20 s for a screenshot with every given colour at its place: each argument after
-# the first is "x y RRGGBB", in the window's own pixels.
+# the first is "x y RRGGBB", in the client area's pixels.
 expect_colours() {
     local what=$1 expected='' found probe x y
     shift
@@ -41,7 +48,8 @@ expect_colours() {
         found=
         for probe in "$@"; do
             read -r x y _ <<<"$probe"
-            found+=" $(convert "$SCALED_SHOT" -format "%[hex:p{$x,$y}]" info: 2>/dev/null)"
+            found+=" $(convert "$SCALED_SHOT" -format "%[hex:p{$((x + FRAME[0])),$((y + FRAME[1]))}]" \
+                info: 2>/dev/null)"
         done
         [ "$found" = "$expected" ] && return 0
         sleep 0.2
@@ -69,13 +77,13 @@ expect_design_shown() {
     expect_colours "$what" "${checks[@]}"
 }
 
-# Resizes the window through X, as a drag of its border does, to width × height (at the design's
-# scale 1), and expects the design there at the given scale.
+# Resizes the client area, as a drag of the window's border does, to width × height (at the
+# design's scale 1), and expects the design there at the given scale.
 expect_design_at() {
     local w h
     w=$(device "$2")
     h=$(device "$3")
-    xdotool windowsize "$SCALED_WINDOW" "$w" "$h"
+    resize_window "$w" "$h"
     expect_design_shown "$1" "$w" "$h" "$4"
     echo "ok: $1"
 }

@@ -159,8 +159,9 @@ awk -v d="$distance" 'BEGIN { exit !(d < 0.1) }' ||
     fail "the window looks unlike the Linux one: distance $distance"
 echo "distance from the Linux window, seen from afar: $distance"
 
-# Alt+F4 closes the window and ends the program.
-xdotool key --window "$window" alt+F4 2>/dev/null
+# Alt+F4 closes the window and ends the program. Wine 10 destroys the window as F4 goes down,
+# so sending the releases that follow fails, and that is no fault: the program's end is checked.
+xdotool key --window "$window" alt+F4 2>/dev/null || true
 for _ in $(seq 150); do
     kill -0 "$pid" 2>/dev/null || break
     sleep 0.1
