@@ -37,6 +37,9 @@ public:
     }
     void showFirstLines() override { calls.push_back("first lines of " + transcript->text()); }
     void showNewestLines() override { calls.push_back("newest lines of " + transcript->text()); }
+    void announce(std::string_view added) override {
+        calls.push_back("announce " + std::string(added));
+    }
     void reportError(const ErrorMessage& message) override {
         errors.push_back(message);
         calls.push_back("error " + std::string(message.text));

@@ -132,6 +132,32 @@ INSTANTIATE_TEST_SUITE_P(
         return "Row" + std::to_string(info.index);
     });
 
+// A screen reader hears what the command added: the whole new problem, then only the solution,
+// not the transcript again; nothing when the command failed.
+TEST_F(PresenterTest, AnnouncesWhatEachCommandAdded) {
+    const std::string solution =
+        "A = 7; C = 12; D = 28; E = 10; F = 96; \r\n\r\nОтговор: \r\n"
+        "X = (12 * 28 * 10) / (7 * 96) = 5\r\n";
+    view_.calls.clear();
+    pose();
+    presenter_.commandClicked(engine::kSolveCommand);
+    view_.lists[0]->items()[0] = "пет";
+    draws_->queueProblem(kExample);
+    presenter_.commandClicked(engine::kMakeProblemCommand);
+    view_.transcript->setText(view_.transcript->text() + "мисля, че");
+    presenter_.commandClicked(engine::kSolveCommand);
+
+    std::vector<std::string> announced;
+    for (const std::string& call : view_.calls) {
+        if (call.starts_with("announce ")) {
+            announced.push_back(call.substr(9));
+        }
+    }
+    EXPECT_EQ(announced,
+              (std::vector<std::string>{kExamplePosed, solution, kExamplePosed, solution}))
+        << "the pupil's own words are not read out again";
+}
+
 TEST_F(PresenterTest, FailureOutsideTheEnginesErrorsIsReportedAsUnexpected) {
     // No draws queued: the scripted source throws a logic error of its own.
     presenter_.commandClicked(engine::kMakeProblemCommand);

@@ -3,6 +3,7 @@
 #include <exception>
 #include <optional>
 #include <stdexcept>
+#include <string>
 #include <string_view>
 #include <utility>
 
@@ -73,6 +74,7 @@ void MainFormPresenter::commandClicked(int index) {
     }
     const design::ControlId clicked = design::commandId(index);
     const bool clickedHadFocus = view_.hasFocus(clicked);
+    const std::string before = transcript_->text();
     std::optional<std::string_view> failure;
     try {
         engine_.commandClick(index);
@@ -86,6 +88,9 @@ void MainFormPresenter::commandClicked(int index) {
         view_.reportError({design::runtimeErrorTitle(), *failure, design::runtimeErrorAdvice()});
         return;
     }
+    const std::string after = transcript_->text();
+    view_.announce(after.starts_with(before) ? std::string_view(after).substr(before.size())
+                                             : std::string_view(after));
     if (clickedHadFocus && !view_.isEnabled(clicked)) {
         view_.focus(design::commandId(engine::kMakeProblemCommand));
     }

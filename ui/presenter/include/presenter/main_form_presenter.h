@@ -19,7 +19,8 @@ namespace presenter {
 // engine's load step (which disables "Сметки"), then the focus on the first control of the tab
 // order that takes it, the transcript, showing its first lines.
 //
-// A click: the engine runs the command; then the transcript shows its newest lines. A command
+// A click: the engine runs the command; then the transcript shows its newest lines, and what the
+// command added is announced to a screen reader (the whole new problem, or the solution). A command
 // that fails keeps what it wrote and the buttons as they were, and the user is told, in
 // Bulgarian, with the window going on. A button that disabled itself while it had the focus
 // passes it to "Задача", what the user needs next, rather than to whatever control follows it

@@ -43,6 +43,11 @@ public:
 
     // Tells the user; the window goes on working afterwards, with everything on screen kept.
     virtual void reportError(const ErrorMessage& message) = 0;
+
+    // Has a screen reader read out, when it is free, the text a command added to the transcript:
+    // the new problem, or the solution. For a toolkit whose screen readers do not follow the text
+    // box by themselves; the others leave it to them.
+    virtual void announce(std::string_view /*added*/) {}
 };
 
 }  // namespace presenter
