@@ -89,7 +89,7 @@ private:
     val button_ = page_.commands[0];
     web_ui::ButtonCommandButton binding_{button_};
     int clicks_ = 0;
-    web_ui::EventListener listener_{button_, "click", [this] { ++clicks_; }};
+    web_ui::EventListener listener_{button_, "click", [this](const val&) { ++clicks_; }};
 };
 
 }  // namespace

@@ -3,15 +3,15 @@
 #include <utility>
 
 extern "C" {
-// From event_listener.js: a JavaScript function that calls callback(context).
-emscripten::EM_VAL web_ui_make_listener(void (*callback)(void*), void* context);
+// From event_listener.js: a JavaScript function that calls callback(context, event).
+emscripten::EM_VAL web_ui_make_listener(void (*callback)(void*, emscripten::EM_VAL), void* context);
 }
 
 namespace web_ui {
 
 using emscripten::val;
 
-EventListener::EventListener(val target, std::string type, std::function<void()> handler)
+EventListener::EventListener(val target, std::string type, Handler handler)
     : target_(std::move(target)),
       type_(std::move(type)),
       handler_(std::move(handler)),
@@ -21,6 +21,8 @@ EventListener::EventListener(val target, std::string type, std::function<void()>
 
 EventListener::~EventListener() { target_.call<void>("removeEventListener", type_, function_); }
 
-void EventListener::dispatch(void* listener) { static_cast<EventListener*>(listener)->handler_(); }
+void EventListener::dispatch(void* listener, emscripten::EM_VAL event) {
+    static_cast<EventListener*>(listener)->handler_(val::take_ownership(event));
+}
 
 }  // namespace web_ui

@@ -23,9 +23,9 @@ WindowScaling::WindowScaling(val window, const design::WindowDesign& design)
     refit();
 }
 
-std::function<void()> WindowScaling::refitter() {
+EventListener::Handler WindowScaling::refitter() {
     // One handler type for the three events, whose code WebAssembly then holds once.
-    return [this] { refit(); };
+    return [this](const val&) { refit(); };
 }
 
 bool WindowScaling::fillsScreen() const {

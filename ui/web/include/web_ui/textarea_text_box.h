@@ -2,9 +2,11 @@
 
 #include <emscripten/val.h>
 
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "presenter/edit_history.h"
 #include "presenter/transcript_binding.h"
 #include "web_ui/event_listener.h"
 
@@ -12,11 +14,15 @@ namespace web_ui {
 
 // A <textarea> as the engine's text box (see presenter::TranscriptBinding). The textarea keeps
 // lines apart with LF; this binding turns them into CR LF and back, so text() returns exactly
-// what setText() was given, and a line break the user typed comes back as CR LF.
+// what setText() was given, and a line break the user typed comes back as CR LF. An append
+// leaves the user's selection where it was. Texts are taken to be valid UTF-8, as the program
+// writes them. The textarea must outlive the binding.
 //
-// An append leaves the user's selection where it was; the browser's undo cannot take back part
-// of what was set. Texts are taken to be valid UTF-8, as the program writes them. The textarea
-// must outlive the binding.
+// Undo and redo are the binding's own (presenter::EditHistory), in place of the browser's, which
+// keeps its editing history across the program's writes and would replay it at offsets that no
+// longer hold: only the user's edits since the program last wrote can be undone, and what the
+// program wrote is never taken back in part. They answer Ctrl+Z, Ctrl+Shift+Z and Ctrl+Y (Cmd on
+// a Mac) in every browser, and the browser's own undo and redo (its menus, a tablet's gestures).
 class TextareaTextBox final : public presenter::TranscriptBinding {
 public:
     explicit TextareaTextBox(emscripten::val textarea);
@@ -26,9 +32,34 @@ private:
     std::size_t contentLength() const override;
     void replaceContent(std::string_view text) override;
     void appendToContent(std::string_view tail) override;
+    void afterWrite() override;
+
+    // The user's edit as it starts, and once the browser has made it.
+    void beforeEdit(const emscripten::val& event);
+    void afterEdit(const emscripten::val& event);
+    void startComposition();
+    void endComposition();
+    void takeUndoKeys(const emscripten::val& event);
+    void recordEdit();
+    void apply(const std::optional<presenter::TextEdit>& edit);
+    presenter::Selection selection() const;
+
+    // What an edit starts from: none for an edit of a kind the history cannot take back.
+    struct EditStart {
+        std::optional<presenter::EditKind> kind;
+        presenter::Selection selection;
+        emscripten::val text;
+    };
 
     emscripten::val textarea_;
-    EventListener userEdits_;
+    presenter::EditHistory history_;
+    std::optional<EditStart> editStart_;
+    bool composing_ = false;
+    EventListener beforeInput_;
+    EventListener input_;
+    EventListener keyDown_;
+    EventListener compositionStart_;
+    EventListener compositionEnd_;
 };
 
 }  // namespace web_ui

@@ -22,7 +22,7 @@ public:
     WindowScaling& operator=(const WindowScaling&) = delete;
 
 private:
-    std::function<void()> refitter();
+    EventListener::Handler refitter();
     bool fillsScreen() const;
     void refit();
     void show(const design::WindowFit& fit);
