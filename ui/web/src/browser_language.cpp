@@ -2,38 +2,54 @@
 
 #include <emscripten/val.h>
 
+#include <optional>
+#include <vector>
+
+#include "presenter/decimal_separator.h"
+
+extern "C" {
+// From browser_language.js.
+emscripten::EM_VAL web_ui_decimal_separator_of(emscripten::EM_VAL tag);
+}
+
 namespace web_ui {
 
 using emscripten::val;
 
 namespace {
 
-// For a language given as a BCP 47 tag ("bg", "en-US"); an empty tag gives the default locale's.
-std::string decimalSeparatorOf(const std::string& language) {
-    const val numberFormat = val::global("Intl")["NumberFormat"];
-    if (numberFormat.isUndefined()) {
-        return ".";
+std::optional<std::string> decimalSeparatorOf(const std::string& tag) {
+    const val separator = val::take_ownership(web_ui_decimal_separator_of(val(tag).as_handle()));
+    if (!separator.isString()) {
+        return std::nullopt;
     }
-    // An empty tag would make it throw; none picks the default locale.
-    val locales = val::array();
-    if (!language.empty()) {
-        locales.call<void>("push", language);
+    return separator.as<std::string>();
+}
+
+// The browser's languages as it reports them, whatever they are: navigator.language first, then
+// navigator.languages.
+std::vector<std::string> browserLanguages() {
+    const val navigator = val::global("navigator");
+    std::vector<std::string> languages;
+    if (const val language = navigator["language"]; language.isString()) {
+        languages.push_back(language.as<std::string>());
     }
-    const val parts = numberFormat.new_(locales).call<val>("formatToParts", 1.5);
-    const int count = parts["length"].as<int>();
-    for (int i = 0; i < count; ++i) {
-        if (parts[i]["type"].as<std::string>() == "decimal") {
-            return parts[i]["value"].as<std::string>();
+    const val list = navigator["languages"];
+    if (val::global("Array").call<bool>("isArray", list)) {
+        const int count = list["length"].as<int>();
+        for (int i = 0; i < count; ++i) {
+            if (list[i].isString()) {
+                languages.push_back(list[i].as<std::string>());
+            }
         }
     }
-    return ".";
+    return languages;
 }
 
 }  // namespace
 
 std::string userDecimalSeparator() {
-    const val language = val::global("navigator")["language"];
-    return decimalSeparatorOf(language.isString() ? language.as<std::string>() : std::string());
+    return presenter::firstDecimalSeparator(browserLanguages(), decimalSeparatorOf);
 }
 
 }  // namespace web_ui
