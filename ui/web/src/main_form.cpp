@@ -18,6 +18,7 @@ using emscripten::val;
 MainForm::MainForm(val host, std::unique_ptr<engine::RandomSource> random)
     : page_(buildPageWindow(host, design::mainForm())),
       errorDialog_(host),
+      announcer_(host),
       scaling_(page_.window, design::mainForm()) {
     host["ownerDocument"].set("title", presenter::documentTitle(design::mainForm().title));
     presenter::MainFormView& view = *this;
@@ -26,7 +27,7 @@ MainForm::MainForm(val host, std::unique_ptr<engine::RandomSource> random)
     for (int index = 0; index < engine::kCommandCount; ++index) {
         clicks_[static_cast<std::size_t>(index)] = std::make_unique<EventListener>(
             page_.commands[static_cast<std::size_t>(index)], "click",
-            [this, index] { presenter_->commandClicked(index); });
+            [this, index](const val&) { presenter_->commandClicked(index); });
     }
 }
 
@@ -81,5 +82,7 @@ void MainForm::showNewestLines() {
 }
 
 void MainForm::reportError(const presenter::ErrorMessage& message) { errorDialog_.show(message); }
+
+void MainForm::announce(std::string_view added) { announcer_.announce(added); }
 
 }  // namespace web_ui

@@ -8,6 +8,7 @@
 #include "engine/form_controls.h"
 #include "engine/random_source.h"
 #include "presenter/main_form_view.h"
+#include "web_ui/announcer.h"
 #include "web_ui/error_dialog.h"
 #include "web_ui/event_listener.h"
 #include "web_ui/page_window.h"
@@ -51,9 +52,11 @@ private:
     void showFirstLines() override;
     void showNewestLines() override;
     void reportError(const presenter::ErrorMessage& message) override;
+    void announce(std::string_view added) override;
 
     PageWindow page_;
     ErrorDialog errorDialog_;
+    Announcer announcer_;
     WindowScaling scaling_;
     std::array<std::unique_ptr<EventListener>, engine::kCommandCount> clicks_;
     // Last, so that it and its bindings go before the elements they bind.
