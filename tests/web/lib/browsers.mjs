@@ -569,9 +569,30 @@ class WebKitPage {
       (resolve) => requestAnimationFrame(() => requestAnimationFrame(resolve))));
   }
 
+  // WebKitWebDriver's picture waits for the next frame drawn, and a page where nothing changes
+  // draws none: while it is taken, a transparent speck changes its transparent colour each frame.
   async screenshot() {
     await this.waitForPaint();
-    return Buffer.from(await this.session.command('GET', '/screenshot'), 'base64');
+    await this.evaluate(() => {
+      const speck = document.createElement('div');
+      speck.style.cssText = 'position: fixed; left: 0; top: 0; width: 1px; height: 1px; '
+        + 'pointer-events: none';
+      document.documentElement.append(speck);
+      let frame = 0;
+      const redraw = () => {
+        if (speck.isConnected) {
+          speck.style.backgroundColor = frame++ % 2 ? 'rgba(255, 0, 0, 0)' : 'rgba(0, 0, 255, 0)';
+          requestAnimationFrame(redraw);
+        }
+      };
+      redraw();
+      window.__proporciaSpeck = speck;
+    });
+    try {
+      return Buffer.from(await this.session.command('GET', '/screenshot'), 'base64');
+    } finally {
+      await this.evaluate(() => window.__proporciaSpeck.remove());
+    }
   }
 
   async collectErrors() {
