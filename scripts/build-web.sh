@@ -14,9 +14,12 @@ fi
 
 packages=(cmake make emscripten)
 if [ $tests = ON ]; then
-    # GoogleTest's sources for the WebAssembly tests; Chromium and the fonts for the page's;
-    # a virtual X display and ImageMagick for the picture of the desktop window.
-    packages+=(libgtest-dev chromium fonts-liberation2 xvfb xauth imagemagick)
+    # GoogleTest's sources for the WebAssembly tests; the three browsers and the fonts for the
+    # page's (WebKit's MiniBrowser comes with its WebDriver, and localedef's sources of the locales
+    # it is started in with locales); a virtual X display, for WebKit and for the picture of the
+    # desktop window, which ImageMagick takes.
+    packages+=(libgtest-dev chromium firefox-esr webkit2gtk-driver locales fonts-liberation2
+        xvfb xauth imagemagick)
     # Node.js from elsewhere brings its own npm, which Debian's would conflict with.
     command -v npm >/dev/null 2>&1 || packages+=(npm)
 fi

@@ -1,9 +1,12 @@
-// Runs a test program built with Emscripten for the web (name.js beside name.wasm) in headless
-// Chromium: serves its folder on the loopback address, loads it in a page, prints what it
-// printed and exits with its exit status. Extra arguments go to the program.
+// Runs a test program built with Emscripten for the web (name.js beside name.wasm) in a browser
+// of the engine PROPORCIA_BROWSER names (chromium, the default, firefox or webkit): serves its
+// folder on the loopback address, loads it in a page, prints what it printed and exits with its
+// exit status, or with 77, skipped, where the engine cannot run here. Extra arguments go to the
+// program.
 // Usage: node run_in_browser.mjs <program.js> [arguments...]
 import { basename, dirname, resolve } from 'node:path';
-import { launchChromium, serveFolder } from './lib/browser.mjs';
+import { serveFolder } from './lib/browser.mjs';
+import { engineOfEnvironment, launchOrSkip } from './lib/browsers.mjs';
 
 const [program, ...programArguments] = process.argv.slice(2);
 if (!program) {
@@ -15,7 +18,8 @@ const timeoutMs = Number(process.env.PROPORCIA_BROWSER_TEST_TIMEOUT_MS ?? 240000
 // Output is kept in the page and read once the program has exited, so none of it can be lost
 // or reordered on the way.
 const page = `<!DOCTYPE html>
-<html lang="bg"><head><meta charset="utf-8"><title>${basename(program)}</title></head><body>
+<html lang="bg"><head><meta charset="utf-8"><title>${basename(program)}</title>
+<link rel="icon" href="data:,"></head><body>
 <script>
 var testOutput = [];
 var Module = {
@@ -30,16 +34,12 @@ var Module = {
 </body></html>`;
 
 const server = await serveFolder(resolve(dirname(program)), { '/run.html': page });
-const browser = await launchChromium();
+const engine = engineOfEnvironment();
+let browser;
 let status = 1;
 try {
+  browser = await launchOrSkip(engine);
   const tab = await browser.newPage();
-  tab.on('pageerror', (error) => {
-    // Emscripten ends the program by throwing its exit status; that one is no error.
-    if (!/ExitStatus|Program terminated/.test(String(error.message))) {
-      console.error(`page error: ${error.message}`);
-    }
-  });
   await tab.goto(`${server.url}run.html`);
   await tab.waitForFunction(() => window.testExitStatus !== undefined, {
     timeout: timeoutMs,
@@ -50,11 +50,18 @@ try {
     exitStatus: window.testExitStatus,
   }));
   console.log(output.join('\n'));
+  // Emscripten ends the program by throwing its exit status; that one is no error.
+  for (const error of await tab.errors()) {
+    if (!/ExitStatus|Program terminated/.test(error)) {
+      console.error(`page error: ${error}`);
+    }
+  }
+  console.log(`(in ${await browser.version()})`);
   status = exitStatus;
 } catch (error) {
-  console.error(`${basename(program)} did not finish in the browser: ${error.message}`);
+  console.error(`${basename(program)} did not finish in ${engine}: ${error.message}`);
 } finally {
-  await browser.close();
+  await browser?.close();
   await server.close();
 }
 process.exit(status);

@@ -6,7 +6,7 @@ import { tmpdir } from 'node:os';
 import { extname, join, normalize, sep } from 'node:path';
 import puppeteer from 'puppeteer-core';
 
-const chromiumPath = process.env.CHROMIUM ?? '/usr/bin/chromium';
+export const chromiumPath = process.env.CHROMIUM ?? '/usr/bin/chromium';
 
 const contentTypes = {
   '.html': 'text/html; charset=utf-8',
@@ -18,6 +18,22 @@ const contentTypes = {
   '.webmanifest': 'application/manifest+json; charset=utf-8',
 };
 
+// Scripts that every HTML document served here runs before its own, for a browser whose driver
+// cannot add them itself (classic WebDriver has no command for it): its page puts them here
+// while it is open.
+export const documentStartScripts = new Set();
+
+function withDocumentStartScripts(html) {
+  if (documentStartScripts.size === 0) {
+    return html;
+  }
+  const scripts = [...documentStartScripts]
+    .map((source) => `<script>${source.replaceAll('</', '<\\/')}</script>`).join('');
+  const head = /<head\b[^>]*>/i.exec(html) ?? /^<!DOCTYPE[^>]*>/i.exec(html);
+  const at = head ? head.index + head[0].length : 0;
+  return html.slice(0, at) + scripts + html.slice(at);
+}
+
 // Serves the files of root on 127.0.0.1 at a free port; extra maps a path ("/x.html") to a
 // page served from memory. Every request is recorded in requests.
 export async function serveFolder(root, extra = {}) {
@@ -27,7 +43,7 @@ export async function serveFolder(root, extra = {}) {
     requests.push(path);
     if (path in extra) {
       response.writeHead(200, { 'Content-Type': contentTypes['.html'] });
-      response.end(extra[path]);
+      response.end(withDocumentStartScripts(extra[path]));
       return;
     }
     const file = normalize(join(root, path.endsWith('/') ? `${path}index.html` : path));
@@ -36,17 +52,20 @@ export async function serveFolder(root, extra = {}) {
       response.end();
       return;
     }
-    response.writeHead(200, {
-      'Content-Type': contentTypes[extname(file)] ?? 'application/octet-stream',
-    });
-    response.end(readFileSync(file));
+    const type = extname(file);
+    response.writeHead(200, { 'Content-Type': contentTypes[type] ?? 'application/octet-stream' });
+    response.end(type === '.html' ? withDocumentStartScripts(readFileSync(file, 'utf8'))
+      : readFileSync(file));
   });
   await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
   const { port } = server.address();
   return {
     url: `http://127.0.0.1:${port}/`,
     requests,
-    close: () => new Promise((resolve) => server.close(resolve)),
+    close: () => new Promise((resolve) => {
+      server.close(resolve);
+      server.closeAllConnections();
+    }),
   };
 }
 
@@ -65,6 +84,7 @@ export async function launchChromium({ language = 'bg', screen, deviceScaleFacto
     : [];
   const browser = await puppeteer.launch({
     executablePath: chromiumPath,
+    timeout: 90000,
     headless: true,
     userDataDir: profile,
     ...(screen ? { defaultViewport: null } : {}),
@@ -82,6 +102,9 @@ export async function launchChromium({ language = 'bg', screen, deviceScaleFacto
       `--accept-lang=${language}`,
     ],
     env: { ...process.env, LANGUAGE: language, LANG: 'C.UTF-8' },
+  }).catch((error) => {
+    rmSync(profile, { recursive: true, force: true });
+    throw error;
   });
   const close = browser.close.bind(browser);
   browser.close = async () => {
