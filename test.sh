@@ -79,7 +79,7 @@ stage "Linux: tests"
 counted ctest --test-dir build --output-on-failure --parallel "$(nproc)"
 
 # The program in a browser: the engine and the page built with Emscripten, the tests run in Node
-# and in headless Chromium.
+# and in Chromium, Firefox and WebKit.
 stage "Web: build"
 scripts/build-web.sh --tests
 stage "Web: tests"
