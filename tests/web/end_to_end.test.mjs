@@ -15,6 +15,7 @@ import { fileURLToPath, pathToFileURL } from 'node:url';
 import { serveFolder } from './lib/browser.mjs';
 import { engineOfEnvironment, launchOrSkip } from './lib/browsers.mjs';
 import { compareLoosely, readPng } from './lib/image_comparison.mjs';
+import { pressChord, undo } from './lib/keys.mjs';
 import {
   checkProblem, introLines, notANumberMessage, placeholderNumbers, runtimeErrorAdvice, scenarios,
   solutionLines,
@@ -87,9 +88,9 @@ const markedLetter = async (page) => {
 };
 const focusedId = (page) => page.evaluate(() => document.activeElement.closest('[id]')?.id);
 
-async function undo(page, times) {
+async function undoTimes(page, times) {
   for (let i = 0; i < times; ++i) {
-    await page.undo();
+    await undo(page);
   }
 }
 
@@ -151,7 +152,9 @@ for (const [language, separator, wallClockMs] of [
       }
       assert.ok(seen.whole > 0 && seen.fraction > 0, JSON.stringify(seen));
       assert.ok(seen.unknowns.size === 6 && seen.scenarios.size >= 12, 'the draws vary');
-      assert.equal(server.requests.length, requestsAtLoad, 'no request after loading');
+      // The browser may check for a newer service worker at any time; the page asks for nothing.
+      assert.deepEqual(server.requests.slice(requestsAtLoad).filter((path) => path !== '/sw.js'),
+        [], 'no request after loading');
       assert.deepEqual(await errors(), []);
       await page.close();
     });
@@ -166,21 +169,16 @@ for (const [language, separator, wallClockMs] of [
       assert.notEqual(first[0], first[1]);
     });
 
-    // Run, but not counted, in WebKit, whose first undo after "Сметки" adds a line break of its own
-    // at the transcript's end.
-    it('appends after what the user typed, and undo takes back only that', {
-      todo: engine === 'webkit' && 'WebKit\'s undo adds a line break after the program\'s append',
-    }, async () => {
+    // The pupil's own typing can be undone until the program next writes: nothing of what it
+    // wrote, and nothing from before it, comes back.
+    it('appends after what the user typed, and undo takes back only that', async () => {
       const { page } = await openPage(browser, server.url);
       const posed = await makeProblem(page);
       await (await controls(page).transcript()).focus();
-      await page.keyboard.down('Control');
-      await page.keyboard.press('End');
-      await page.keyboard.up('Control');
-      // Typed letters that no key of the layout makes may each be an undo step of their own.
+      await pressChord(page, 'Control+End');
       await page.keyboard.type('мисля');
-      await undo(page, 5);
-      assert.deepEqual(await transcriptLines(page), posed.lines, 'undo takes back typing');
+      await undo(page);
+      assert.deepEqual(await transcriptLines(page), posed.lines, 'undo takes back typing whole');
       await page.keyboard.type('мисля, че');
       await page.keyboard.press('Enter');
       await page.keyboard.type('5');
@@ -190,14 +188,12 @@ for (const [language, separator, wallClockMs] of [
       assert.deepEqual(await transcriptLines(page), withTyping);
 
       await (await controls(page).transcript()).focus();
-      await undo(page, 4);
-      const afterUndo = await transcriptLines(page);
-      assert.deepEqual(afterUndo.slice(0, 3), posed.lines);
-      assert.deepEqual(afterUndo.slice(-4).slice(1), solution.slice(1));
+      await undoTimes(page, 4);
+      assert.deepEqual(await transcriptLines(page), withTyping, 'nothing before "Сметки" is undone');
 
       const next = await makeProblem(page);
       await (await controls(page).transcript()).focus();
-      await undo(page, 2);
+      await undoTimes(page, 2);
       assert.deepEqual(await transcriptLines(page), next.lines, 'a new problem is not undone');
       await page.close();
     });
@@ -206,9 +202,7 @@ for (const [language, separator, wallClockMs] of [
       const { page } = await openPage(browser, server.url);
       const posed = await makeProblem(page);
       await (await controls(page).transcript()).focus();
-      await page.keyboard.down('Control');
-      await page.keyboard.press('End');
-      await page.keyboard.up('Control');
+      await pressChord(page, 'Control+End');
       await page.keyboard.press('Backspace');
       await (await controls(page).solve()).click();
       const solution = solutionLines(posed.numbers, posed.unknown, separator);
@@ -263,7 +257,9 @@ for (const [language, separator, wallClockMs] of [
 }
 
 describe('the page opened from its folder, as from a USB stick', () => {
-  it('poses and solves a problem', async () => {
+  // From a file it neither registers a service worker nor asks for its manifest, which a browser
+  // would refuse there and log.
+  it('poses and solves a problem, with nothing in the console', async () => {
     const browser = await launchOrSkip(engine, { language: 'bg' });
     try {
       const page = await browser.newPage();
@@ -273,6 +269,8 @@ describe('the page opened from its folder, as from a USB stick', () => {
       await (await controls(page).solve()).click();
       assert.deepEqual(await transcriptLines(page),
         [...posed.lines, ...solutionLines(posed.numbers, posed.unknown, ',')]);
+      assert.deepEqual(await page.errors(), []);
+      assert.equal(await page.evaluate(() => document.querySelector('link[rel="manifest"]')), null);
     } finally {
       await browser.close();
     }

@@ -34,13 +34,24 @@ function withDocumentStartScripts(html) {
   return html.slice(0, at) + scripts + html.slice(at);
 }
 
+// A service worker that keeps nothing, served in place of the page's own unless a test asks for
+// that one: a page that works offline answers from what it kept before, and later tests would see
+// the page of an earlier one.
+const serviceWorkerKeepingNothing = '// This test keeps no offline copy of the page.\n';
+
 // Serves the files of root on 127.0.0.1 at a free port; extra maps a path ("/x.html") to a
-// page served from memory. Every request is recorded in requests.
-export async function serveFolder(root, extra = {}) {
+// page served from memory. Every request is recorded in requests. With offline, the page's own
+// service worker is served, which keeps the page for offline use.
+export async function serveFolder(root, extra = {}, { offline = false } = {}) {
   const requests = [];
   const server = createServer((request, response) => {
     const path = decodeURIComponent(new URL(request.url, 'http://localhost').pathname);
     requests.push(path);
+    if (path === '/sw.js' && !offline) {
+      response.writeHead(200, { 'Content-Type': contentTypes['.js'] });
+      response.end(serviceWorkerKeepingNothing);
+      return;
+    }
     if (path in extra) {
       response.writeHead(200, { 'Content-Type': contentTypes['.html'] });
       response.end(withDocumentStartScripts(extra[path]));

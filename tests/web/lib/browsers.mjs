@@ -156,13 +156,6 @@ class PuppeteerPage {
     return [...this.collectedErrors];
   }
 
-  // The browser's own undo, as its user gives it.
-  async undo() {
-    await this.keyboard.down('Control');
-    await this.keyboard.press('KeyZ');
-    await this.keyboard.up('Control');
-  }
-
   close() {
     return this.page.close();
   }
@@ -607,12 +600,6 @@ class WebKitPage {
   async errors() {
     await this.collectErrors();
     return [...this.collectedErrors];
-  }
-
-  // The browser's own undo. MiniBrowser binds no key to it: its editing command, as a menu
-  // would give it.
-  async undo() {
-    await this.evaluate(() => document.execCommand('undo'));
   }
 
   async close() {
