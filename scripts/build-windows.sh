@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what the Windows build and its tests need, where missing, then cross-builds with
 # MinGW-w64 in build-windows/: the program (build-windows/app/win32/proporcia.exe), its tests,
-# and the setup program (build-windows/proporcia-<version>-setup.exe). The tests run under Wine:
+# the setup program (build-windows/proporcia-<version>-setup.exe) and the Windows Installer
+# package (build-windows/proporcia-<version>-x64.msi). The tests run under Wine:
 #     (cd build-windows && ctest --output-on-failure)
 #
 #   scripts/build-windows.sh              install what is missing, configure once, build
@@ -10,10 +11,10 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 # The cross compiler (posix threads, for GoogleTest), GoogleTest's sources, NSIS for the setup
-# program, Wine with a virtual display and the X tools for the tests, Liberation Serif for
-# Wine's Times New Roman.
+# program, msitools and gcab for the Windows Installer package, Wine with a virtual display and
+# the X tools for the tests, Liberation Serif for Wine's Times New Roman.
 packages=(cmake make g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 libgtest-dev nsis
-    wine wine64 xvfb xauth xdotool xclip imagemagick fonts-liberation2)
+    msitools gcab wine wine64 xvfb xauth xdotool xclip imagemagick fonts-liberation2)
 if [ "${1:-}" = --packages ]; then
     echo "${packages[*]}"
     exit 0
