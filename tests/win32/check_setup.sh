@@ -13,29 +13,18 @@ app_id=$5
 product=$6
 # shellcheck source=wine-session.sh
 source "$(dirname "$0")/wine-session.sh"
+# shellcheck source=installed-program.sh
+source "$(dirname "$0")/installed-program.sh"
 
 wine_ensure_prefix
 proporcia_on_virtual_display || proporcia_restart_on_virtual_display "$0" "$@"
 trap wine_stop EXIT
 
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
-
-readonly folder="$WINEPREFIX/drive_c/Program Files/Proporcia"
+readonly folder=$installed_folder
 readonly shortcut="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/$product.lnk"
-readonly key="HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$app_id"
 
-# The value of one text entry of the uninstall key, or nothing. Exported, since reg query
-# prints in the console's code page, which has no Cyrillic here.
 entry() {
-    local exported
-    exported=$(mktemp --suffix=.reg)
-    wine reg export "$key" "$(winepath -w "$exported")" /y >/dev/null 2>&1 || true
-    iconv -f UTF-16 -t UTF-8 "$exported" 2>/dev/null | tr -d '\r' |
-        sed -n "s/^\"$1\"=\"\(.*\)\"$/\1/p" | sed 's/\\\(.\)/\1/g'
-    rm -f "$exported"
+    registry_text "$uninstall_keys\\$app_id" "$1"
 }
 
 # A silent run ends without a window and says nothing; what it left is all there is to check.
@@ -43,23 +32,14 @@ wine "$setup" /S || fail "the setup program failed (exit $?)"
 cmp -s "$folder/proporcia.exe" "$built_program" || fail "Program Files\\Proporcia\\proporcia.exe"
 [ -f "$folder/uninstall.exe" ] || fail "no uninstaller"
 [ -f "$shortcut" ] || fail "no Start-menu shortcut \"$product\""
-# A shell link keeps the path both as 8-bit and as UTF-16 text.
-link_texts=$(strings "$shortcut" && strings -el "$shortcut")
-grep -qiF 'C:\Program Files\Proporcia\proporcia.exe' <<<"$link_texts" ||
-    fail "the shortcut does not start the program"
+shortcut_starts_program "$shortcut" || fail "the shortcut does not start the program"
 [ "$(entry DisplayVersion)" = "$version" ] || fail "Apps & features: DisplayVersion is not $version"
 [ "$(entry DisplayName)" = "$product" ] || fail "Apps & features: DisplayName is not \"$product\""
 [ "$(entry QuietUninstallString)" = '"C:\Program Files\Proporcia\uninstall.exe" /S' ] ||
     fail "Apps & features: no silent uninstall"
 echo "Installed: $(entry DisplayName) $(entry DisplayVersion) in $(entry InstallLocation)"
 
-# The installed program starts and shows its window.
-wine "C:\\Program Files\\Proporcia\\proporcia.exe" &
-program=$!
-timeout 30 xdotool search --sync --all --pid "$program" --onlyvisible >/dev/null ||
-    fail "the installed program shows no window"
-kill "$program"
-wine_stop
+installed_program_shows_window
 
 # The uninstaller copies itself away and returns at once; the copy finishes the work.
 wine "$folder/uninstall.exe" /S || fail "the uninstaller failed (exit $?)"
