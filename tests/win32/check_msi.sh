@@ -47,8 +47,8 @@ msiexec() {
 snapshot() {
     wine_stop
     (cd "$WINEPREFIX" && find drive_c -path 'drive_c/users/*/Temp' -prune -o \
-        -path 'drive_c/windows/temp' -prune -o -print | sort &&
-        sed -n 's/^\(\[[^]]*\]\).*/\1/p' system.reg user.reg | sort -u) >"$work/$1"
+        -path 'drive_c/windows/temp' -prune -o -print &&
+        sed -n 's/^\(\[[^]]*\]\).*/\1/p' system.reg user.reg) | sort -u >"$work/$1"
 }
 
 shortcuts() {
