@@ -7,3 +7,9 @@
 # tree, as the project's scripts make, is covered too.
 add_compile_options(
     "$<$<COMPILE_LANGUAGE:C,CXX>:-ffile-prefix-map=${PROJECT_SOURCE_DIR}=.>")
+
+if(MINGW)
+    # The linker stamps a Windows program with the time it was linked; 0 is no time, which
+    # Windows accepts.
+    add_link_options(-Wl,--no-insert-timestamp)
+endif()
