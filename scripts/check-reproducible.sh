@@ -256,7 +256,7 @@ done
 
 echo "$same_count the same, $differences different, $missing not built" >>"$reports/summary.txt"
 if [ $differences -ne 0 ]; then
-    echo "$differences artefacts differ between the two builds of ${commit:0:12}" >&2
+    echo "Artefacts that differ between the two builds of ${commit:0:12}: $differences" >&2
     exit 1
 fi
 echo "Every artefact built is the same in both builds of ${commit:0:12}"
