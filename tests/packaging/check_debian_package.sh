@@ -2,13 +2,16 @@
 # Builds the Debian package with CPack in the build directory, unpacks it into a temporary root
 # and checks that each file is where the desktop looks for it, that the files agree with one
 # another and with the package, and that lintian finds no errors. (The validators of the menu
-# entry and the metainfo run as tests of their own.)
-# Usage: check_debian_package.sh <cpack> <build directory> <version> <application id>
+# entry and the metainfo run as tests of their own.) It makes the package under umask 002, and
+# checks that what a reproducible package must not take from its maker is not there: the modes,
+# owners and dates of its archives' members.
+# Usage: check_debian_package.sh <cpack> <build directory> <version> <application id> <source>
 set -euo pipefail
 cpack=$1
 build=$2
 version=$3
 id=$4
+source=$5
 
 if ! command -v dpkg-deb >/dev/null 2>&1; then
     echo "SKIP: dpkg-deb is not installed; the Debian package is only made on Debian systems"
@@ -25,7 +28,7 @@ fail() {
 
 package="$build/proporcia_${version}_$(dpkg --print-architecture).deb"
 rm -f "$package"
-if ! (cd "$build" && "$cpack" -G DEB) >"$work/cpack.log" 2>&1; then
+if ! (cd "$build" && umask 002 && "$cpack" -G DEB) >"$work/cpack.log" 2>&1; then
     cat "$work/cpack.log" >&2
     echo "FAIL: cpack could not make the package" >&2
     exit 1
@@ -47,6 +50,23 @@ recommends=$(field Recommends)
 for wanted in qt6-wayland qt6-translations-l10n; do
     grep -qE "(^|, )$wanted( |,|$)" <<<"$recommends" || fail "Recommends lacks $wanted: $recommends"
 done
+
+# Every member of the three archives dated by SOURCE_DATE_EPOCH, or else the commit's date, owned
+# by root and with no group write bit from the umask.
+date=${SOURCE_DATE_EPOCH:-$(git -C "$source" log -1 --format=%ct 2>/dev/null || true)}
+if [ -n "$date" ]; then
+    unexpected=$(TZ=UTC ar tv "$package" |
+        grep -vE "^rw-r--r-- 0/0 +[0-9]+ $(TZ=UTC date -d "@$date" '+%b %e %H:%M %Y') ") || true
+    [ -z "$unexpected" ] || fail "outer members not 644, root's and dated $date: $unexpected"
+    stamp=$(TZ=UTC date -d "@$date" '+%F %T')
+    for archive in --ctrl-tarfile --fsys-tarfile; do
+        unexpected=$(dpkg-deb "$archive" "$package" | TZ=UTC tar -tv --full-time |
+            grep -vE "^(-rw-r--r--|-rwxr-xr-x|drwxr-xr-x) root/root +[0-9]+ $stamp ") || true
+        [ -z "$unexpected" ] || fail "$archive: not root's 644 or 755 dated $date: $unexpected"
+    done
+else
+    echo "Neither SOURCE_DATE_EPOCH nor the commit's date is known: the dates are not checked"
+fi
 
 root="$work/root"
 dpkg -x "$package" "$root"
