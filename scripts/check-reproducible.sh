@@ -38,10 +38,9 @@ for build in "${builds[@]}"; do
     case $build in
         # dpkg-shlibdeps finds the package's dependencies; CPack needs file to run it.
         linux) packages+=(g++ qt6-base-dev dpkg-dev file) ;;
-        # NSIS for the setup program; msitools and wixl for the MSI package, where the build
-        # makes one.
+        # NSIS for the setup program, msitools and gcab for the Windows Installer package.
         windows)
-            packages+=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 nsis msitools wixl)
+            packages+=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 nsis msitools gcab)
             ;;
         web) packages+=(emscripten) ;;
     esac
