@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything in build/ and runs every test, builds the page for
 # web browsers in build-web/ and runs its tests, runs the native tests again in a sanitizer build,
-# cross-builds the Windows program in build-windows/ and runs its tests under Wine, then fuzzes
+# cross-builds the Windows program in build-windows/ and runs its tests under Wine, builds the
+# release artefacts twice more from the commit to check that they come out the same, then fuzzes
 # the engine for a minute. At the end, or where a stage fails, it prints what each stage took
 # and what its tests counted.
 #
 #   ./test.sh           the full run, as CI does it
 #   ./test.sh --quick   the plain build and its tests only, for daily work: no web page, no
-#                       sanitizer build, no valgrind, no Windows build, no fuzzing, no packaging
+#                       sanitizer build, no valgrind, no Windows build, no fuzzing, no packaging,
+#                       no reproducibility check
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -89,11 +91,18 @@ counted ctest --test-dir build-web --output-on-failure --parallel "$(nproc)"
 stage "Sanitizers: build and tests"
 counted scripts/sanitizer-tests.sh
 
-# The Windows program, its setup program and its tests, which run one at a time under Wine.
+# The Windows program, its setup program and Windows Installer package, and its tests, which run
+# one at a time under Wine.
 stage "Windows: build"
 scripts/build-windows.sh
 stage "Windows: tests under Wine"
 counted ctest --test-dir build-windows --output-on-failure
+
+# The artefacts built twice more from the committed HEAD, in two fresh clones, by different
+# users, under different umasks, time zones and times, and compared byte for byte.
+stage "Reproducible builds"
+scripts/check-reproducible.sh
+stage_count=$(tail -n 1 build-reproducible/summary.txt)
 
 # A minute of fuzzing the engine, built with clang in build-fuzz/.
 stage "Fuzzing"
