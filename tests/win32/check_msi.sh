@@ -19,6 +19,8 @@ product_arguments=("${@:8}")
 source "$(dirname "$0")/wine-session.sh"
 # shellcheck source=installed-program.sh
 source "$(dirname "$0")/installed-program.sh"
+# shellcheck source=msi-tables.sh
+source "$(dirname "$0")/msi-tables.sh"
 
 wine_ensure_prefix
 proporcia_on_virtual_display || proporcia_restart_on_virtual_display "$0" "$@"
@@ -30,8 +32,7 @@ programs_folders=("$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/
     "$WINEPREFIX/drive_c/users/$(id -un)/AppData/Roaming/Microsoft/Windows/Start Menu/Programs")
 
 product_code() {
-    (cd "$work" && msiinfo export "$1" Property) | tr -d '\r' |
-        awk -F'\t' '$1 == "ProductCode" { print $2 }'
+    msi_cell "$1" Property ProductCode 2
 }
 
 # msiexec, silent, with a log to show when it fails. Wine returns before the installer's
@@ -72,12 +73,12 @@ check_installed() {
     # Windows Installer keeps the product's icon in its own folder, for the shortcut and the entry.
     grep -qiF "C:\\windows\\Installer\\$code\\proporcia.ico" <<<"$(strings -el "${links[0]}")" ||
         fail "the shortcut does not show the program's icon"
-    entry="$uninstall_keys\\$code"
-    [ "$(registry_text "$entry" DisplayName)" = "$product" ] ||
+    entry=$(registry_texts "$uninstall_keys\\$code")
+    [ "$(text_of "$entry" DisplayName)" = "$product" ] ||
         fail "Apps & features: DisplayName is not \"$product\""
-    [ "$(registry_text "$entry" DisplayVersion)" = "$expected_version" ] ||
+    [ "$(text_of "$entry" DisplayVersion)" = "$expected_version" ] ||
         fail "Apps & features: DisplayVersion is not $expected_version"
-    [ "$(registry_text "$entry" Publisher)" = "$publisher" ] ||
+    [ "$(text_of "$entry" Publisher)" = "$publisher" ] ||
         fail "Apps & features: Publisher is not \"$publisher\""
     echo "Installed: $product $expected_version, $code, shortcut ${links[0]#"$WINEPREFIX/"}"
 }

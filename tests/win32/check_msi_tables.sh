@@ -13,16 +13,16 @@ product=$4
 summary=$5
 publisher=$6
 upgrade_code=$7
+# shellcheck source=msi-tables.sh
+source "$(dirname "$0")/msi-tables.sh"
 command -v msiinfo >/dev/null || { echo "SKIP: msiinfo is not installed (msitools)" >&2; exit 77; }
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work"
 
 failures=0
-# One column of the row whose first column is the key; msiinfo exports tables as UTF-8.
 cell() {
-    msiinfo export "$package" "$1" | tr -d '\r' |
-        awk -F'\t' -v key="$2" -v column="$3" 'NR > 3 && $1 == key { print $column }'
+    msi_cell "$package" "$@"
 }
 # The summary's texts are stored in its own code page, 1251.
 summary_text() {

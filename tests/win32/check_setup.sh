@@ -22,10 +22,7 @@ trap wine_stop EXIT
 
 readonly folder=$installed_folder
 readonly shortcut="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/$product.lnk"
-
-entry() {
-    registry_text "$uninstall_keys\\$app_id" "$1"
-}
+readonly key="$uninstall_keys\\$app_id"
 
 # A silent run ends without a window and says nothing; what it left is all there is to check.
 wine "$setup" /S || fail "the setup program failed (exit $?)"
@@ -33,11 +30,15 @@ cmp -s "$folder/proporcia.exe" "$built_program" || fail "Program Files\\Proporci
 [ -f "$folder/uninstall.exe" ] || fail "no uninstaller"
 [ -f "$shortcut" ] || fail "no Start-menu shortcut \"$product\""
 shortcut_starts_program "$shortcut" || fail "the shortcut does not start the program"
-[ "$(entry DisplayVersion)" = "$version" ] || fail "Apps & features: DisplayVersion is not $version"
-[ "$(entry DisplayName)" = "$product" ] || fail "Apps & features: DisplayName is not \"$product\""
-[ "$(entry QuietUninstallString)" = '"C:\Program Files\Proporcia\uninstall.exe" /S' ] ||
+entry=$(registry_texts "$key")
+[ "$(text_of "$entry" DisplayVersion)" = "$version" ] ||
+    fail "Apps & features: DisplayVersion is not $version"
+[ "$(text_of "$entry" DisplayName)" = "$product" ] ||
+    fail "Apps & features: DisplayName is not \"$product\""
+[ "$(text_of "$entry" QuietUninstallString)" = '"C:\Program Files\Proporcia\uninstall.exe" /S' ] ||
     fail "Apps & features: no silent uninstall"
-echo "Installed: $(entry DisplayName) $(entry DisplayVersion) in $(entry InstallLocation)"
+echo "Installed: $(text_of "$entry" DisplayName) $(text_of "$entry" DisplayVersion) in" \
+    "$(text_of "$entry" InstallLocation)"
 
 installed_program_shows_window
 
@@ -46,5 +47,5 @@ wine "$folder/uninstall.exe" /S || fail "the uninstaller failed (exit $?)"
 timeout 60 wineserver -w || fail "the uninstaller did not finish within 60 s"
 [ ! -e "$folder" ] || fail "Program Files\\Proporcia is left behind: $(ls -A "$folder")"
 [ ! -e "$shortcut" ] || fail "the shortcut is left behind"
-[ -z "$(entry DisplayName)" ] || fail "the Apps & features entry is left behind"
+[ -z "$(registry_text "$key" DisplayName)" ] || fail "the Apps & features entry is left behind"
 echo "PASS: installed, started and uninstalled silently, with nothing left behind"

@@ -10,15 +10,25 @@ fail() {
     exit 1
 }
 
-# The value of one text entry of a registry key, or nothing. Exported, since reg query prints
-# in the console's code page, which has no Cyrillic here.
-registry_text() {
+# The text entries of a registry key, a "name=value" line each, or nothing. Exported, since reg
+# query prints in the console's code page, which has no Cyrillic here.
+registry_texts() {
     local exported
     exported=$(mktemp --suffix=.reg)
     wine reg export "$1" "$(winepath -w "$exported")" /y >/dev/null 2>&1 || true
     iconv -f UTF-16 -t UTF-8 "$exported" 2>/dev/null | tr -d '\r' |
-        sed -n "s/^\"$2\"=\"\(.*\)\"$/\1/p" | sed 's/\\\(.\)/\1/g'
+        sed -n 's/^"\([^"]*\)"="\(.*\)"$/\1=\2/p' | sed 's/\\\(.\)/\1/g'
     rm -f "$exported"
+}
+
+# One value of the lines registry_texts gave, or nothing.
+text_of() {
+    sed -n "s/^$2=//p" <<<"$1"
+}
+
+# The value of one text entry of a registry key, or nothing.
+registry_text() {
+    text_of "$(registry_texts "$1")" "$2"
 }
 
 # Whether a shell link starts the installed program. A link keeps the path both as 8-bit and as
