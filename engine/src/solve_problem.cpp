@@ -6,7 +6,7 @@
 #include "engine/main_form_logic.h"
 #include "engine/number_text.h"
 #include "engine/runtime_error.h"
-#include "transcript.h"
+#include "quantity_letter.h"
 
 namespace engine {
 

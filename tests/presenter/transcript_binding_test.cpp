@@ -51,8 +51,8 @@ private:
         contentChanged();
     }
     bool changedByUser() const override { return asked_ && userChanged_; }
-    void afterWrite() override {
-        calls.push_back("after write");
+    void forgetUndoHistory() override {
+        calls.push_back("forget undo");
         userChanged_ = false;
     }
 
@@ -76,43 +76,43 @@ TEST(TranscriptBindingTest, WritesOnlyWhatItMustAndReadsOnlyAfterTheUser) {
                       "Задача\r\n",
                       "",
                       "Задача\r\nX = 5\r\n",
-                      {"append X = 5\r\n", "after write"}},
+                      {"append X = 5\r\n", "forget undo"}},
              WriteRow{"a new text replaces the old",
                       false,
                       "Задача\r\n",
                       "",
                       "Друга\r\n",
-                      {"replace Друга\r\n", "after write"}},
+                      {"replace Друга\r\n", "forget undo"}},
              WriteRow{"after typing, a longer text reads the content once",
                       false,
                       "a\r\n",
                       "мисля",
                       "a\r\nмисля5\r\n",
-                      {"read", "append 5\r\n", "after write"}},
+                      {"read", "append 5\r\n", "forget undo"}},
              WriteRow{"after typing, a text that does not extend it replaces it",
                       false,
                       "a\r\n",
                       "b",
                       "a\r\nc and more",
-                      {"read", "replace a\r\nc and more", "after write"}},
+                      {"read", "replace a\r\nc and more", "forget undo"}},
              WriteRow{"after typing, a shorter text replaces it unread",
                       false,
                       "a long text\r\n",
                       "!",
                       "short",
-                      {"replace short", "after write"}},
+                      {"replace short", "forget undo"}},
              WriteRow{"a control that is asked: the same",
                       true,
                       "a\r\n",
                       "b",
                       "a\r\nb!",
-                      {"read", "append !", "after write"}},
+                      {"read", "append !", "forget undo"}},
              WriteRow{"a control that is asked, untouched: no read",
                       true,
                       "a\r\n",
                       "",
                       "a\r\nb",
-                      {"append b", "after write"}},
+                      {"append b", "forget undo"}},
          }) {
         RecordingControl control(LineBreaks::AsWritten, row.asked);
         control.setText(row.before);
@@ -160,7 +160,7 @@ TEST(TranscriptBindingTest, TheLineFeedAfterALoneCarriageReturn) {
     justTheBreak.setText("a\r");
     justTheBreak.calls.clear();
     justTheBreak.setText("a\r\n");
-    EXPECT_EQ(justTheBreak.calls, (std::vector<std::string>{"after write"}))
+    EXPECT_EQ(justTheBreak.calls, (std::vector<std::string>{"forget undo"}))
         << "nothing is left to append";
     EXPECT_EQ(justTheBreak.text(), "a\r\n");
 }

@@ -46,7 +46,7 @@ void TranscriptBinding::setText(std::string_view text) {
         known_.assign(text);
         knownIsCurrent_ = true;
     }
-    afterWrite();
+    forgetUndoHistory();
 }
 
 void TranscriptBinding::contentChanged() {

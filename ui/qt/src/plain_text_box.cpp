@@ -35,9 +35,7 @@ std::size_t PlainTextBox::contentLength() const {
 
 void PlainTextBox::replaceContent(std::string_view text) { edit_.setPlainText(fromUtf8(text)); }
 
-void PlainTextBox::afterWrite() {
-    // What the program wrote is not the user's to undo: Ctrl+Z after a command would otherwise
-    // take back part of a problem or its solution, out of step with the buttons.
+void PlainTextBox::forgetUndoHistory() {
     edit_.document()->clearUndoRedoStacks();
 }
 

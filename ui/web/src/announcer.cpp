@@ -3,7 +3,7 @@
 #include <string>
 #include <utility>
 
-#include "presenter/line_breaks.h"
+#include "web_core/line_breaks.h"
 
 namespace web_ui {
 
@@ -18,7 +18,7 @@ Announcer::Announcer(val host)
 }
 
 void Announcer::announce(std::string_view text) {
-    region_.set("textContent", presenter::toTextareaLineBreaks(text));
+    region_.set("textContent", web_core::toTextareaLineBreaks(text));
 }
 
 }  // namespace web_ui

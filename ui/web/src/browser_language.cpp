@@ -5,7 +5,7 @@
 #include <optional>
 #include <vector>
 
-#include "presenter/decimal_separator.h"
+#include "web_core/decimal_separator.h"
 
 extern "C" {
 // From browser_language.js.
@@ -49,7 +49,7 @@ std::vector<std::string> browserLanguages() {
 }  // namespace
 
 std::string userDecimalSeparator() {
-    return presenter::firstDecimalSeparator(browserLanguages(), decimalSeparatorOf);
+    return web_core::firstDecimalSeparator(browserLanguages(), decimalSeparatorOf);
 }
 
 }  // namespace web_ui

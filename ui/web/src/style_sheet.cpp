@@ -1,9 +1,9 @@
 #include "web_ui/style_sheet.h"
 
-#include <cstdio>
 #include <stdexcept>
 
 #include "embedded_texts.h"
+#include "web_core/css_colour.h"
 
 namespace web_ui {
 
@@ -16,13 +16,6 @@ constexpr std::string_view kMessageClass = "message";
 
 // "calc(var(--twip) * 360)".
 std::string cssLength(int twips) { return "calc(var(--twip) * " + std::to_string(twips) + ")"; }
-
-// "#c0c0ff".
-std::string cssColour(const design::Rgb& colour) {
-    char text[8];
-    std::snprintf(text, sizeof text, "#%02x%02x%02x", colour.red, colour.green, colour.blue);
-    return text;
-}
 
 // A CSS string: quotes and backslashes escaped, so any family name stays one string.
 std::string cssString(std::string_view text) {
@@ -71,10 +64,10 @@ std::string describedRules(const design::WindowDesign& window) {
     css += windowSelector + " {\n";
     css += "  width: " + cssLength(window.clientArea.width) + ";\n";
     css += "  height: " + cssLength(window.clientArea.height) + ";\n";
-    css += "  background-color: " + cssColour(window.background) + ";\n}\n";
+    css += "  background-color: " + web_core::cssColour(window.background) + ";\n}\n";
     const std::string fillingScreen = ":root." + std::string(kFillingScreenClass);
     css += fillingScreen + ", " + fillingScreen + " body {\n";
-    css += "  background-color: " + cssColour(window.background) + ";\n}\n";
+    css += "  background-color: " + web_core::cssColour(window.background) + ";\n}\n";
 
     int stackingOrder = 0;
     for (const design::Control& control : window.controls) {
@@ -82,7 +75,7 @@ std::string describedRules(const design::WindowDesign& window) {
         appendPlace(css, control.place);
         css += "  z-index: " + std::to_string(++stackingOrder) + ";\n";
         if (control.background) {
-            css += "  background-color: " + cssColour(*control.background) + ";\n";
+            css += "  background-color: " + web_core::cssColour(*control.background) + ";\n";
         }
         if (control.kind == design::ControlKind::Label) {
             css += control.alignment == design::Alignment::Centre

@@ -3,7 +3,7 @@
 #include <array>
 #include <utility>
 
-#include "presenter/line_breaks.h"
+#include "web_core/line_breaks.h"
 
 namespace web_ui {
 
@@ -13,15 +13,15 @@ namespace {
 
 // How the history groups the browser's kinds of edit (InputEvent.inputType) into steps; none for
 // a kind it cannot take back, which then ends what can be undone.
-std::optional<presenter::EditKind> editKindOf(const std::string& inputType) {
+std::optional<web_core::EditKind> editKindOf(const std::string& inputType) {
     if (inputType == "insertText") {
-        return presenter::EditKind::Typing;
+        return web_core::EditKind::Typing;
     }
     if (inputType == "deleteContentBackward") {
-        return presenter::EditKind::DeletingBackward;
+        return web_core::EditKind::DeletingBackward;
     }
     if (inputType == "deleteContentForward") {
-        return presenter::EditKind::DeletingForward;
+        return web_core::EditKind::DeletingForward;
     }
     // Edits of the selection or next to the caret, each a step of its own.
     static constexpr std::array<std::string_view, 16> kOthers{
@@ -35,7 +35,7 @@ std::optional<presenter::EditKind> editKindOf(const std::string& inputType) {
         "deleteHardLineForward", "insertFromPasteAsQuotation"};
     for (const std::string_view other : kOthers) {
         if (inputType == other) {
-            return presenter::EditKind::Other;
+            return web_core::EditKind::Other;
         }
     }
     return std::nullopt;
@@ -54,7 +54,7 @@ TextareaTextBox::TextareaTextBox(val textarea)
       compositionEnd_(textarea_, "compositionend", [this](const val&) { endComposition(); }) {}
 
 std::string TextareaTextBox::readContent() const {
-    return presenter::toEngineLineBreaks(textarea_["value"].as<std::string>());
+    return web_core::toEngineLineBreaks(textarea_["value"].as<std::string>());
 }
 
 std::size_t TextareaTextBox::contentLength() const {
@@ -62,21 +62,21 @@ std::size_t TextareaTextBox::contentLength() const {
 }
 
 void TextareaTextBox::replaceContent(std::string_view text) {
-    textarea_.set("value", presenter::toTextareaLineBreaks(text));
+    textarea_.set("value", web_core::toTextareaLineBreaks(text));
 }
 
 void TextareaTextBox::appendToContent(std::string_view tail) {
     const val end = textarea_["textLength"];
-    textarea_.call<void>("setRangeText", presenter::toTextareaLineBreaks(tail), end, end,
+    textarea_.call<void>("setRangeText", web_core::toTextareaLineBreaks(tail), end, end,
                          std::string("preserve"));
 }
 
-void TextareaTextBox::afterWrite() {
+void TextareaTextBox::forgetUndoHistory() {
     history_.forget();
     editStart_.reset();
 }
 
-presenter::Selection TextareaTextBox::selection() const {
+web_core::Selection TextareaTextBox::selection() const {
     return {textarea_["selectionStart"].as<int>(), textarea_["selectionEnd"].as<int>()};
 }
 
@@ -110,7 +110,7 @@ void TextareaTextBox::afterEdit(const val& event) {
 
 void TextareaTextBox::startComposition() {
     composing_ = true;
-    editStart_ = EditStart{presenter::EditKind::Other, selection(), textarea_["value"]};
+    editStart_ = EditStart{web_core::EditKind::Other, selection(), textarea_["value"]};
 }
 
 void TextareaTextBox::endComposition() {
@@ -125,9 +125,9 @@ void TextareaTextBox::recordEdit() {
     const EditStart start = std::move(*editStart_);
     editStart_.reset();
     const val text = textarea_["value"];
-    const presenter::Selection after = selection();
-    const std::optional<presenter::EditSpan> span =
-        start.kind ? presenter::editSpan(start.selection, start.text["length"].as<int>(), after,
+    const web_core::Selection after = selection();
+    const std::optional<web_core::EditSpan> span =
+        start.kind ? web_core::editSpan(start.selection, start.text["length"].as<int>(), after,
                                          text["length"].as<int>())
                    : std::nullopt;
     if (!span) {
@@ -157,13 +157,13 @@ void TextareaTextBox::takeUndoKeys(const val& event) {
     apply(key == "KeyZ" && !shift ? history_.undo() : history_.redo());
 }
 
-void TextareaTextBox::apply(const std::optional<presenter::TextEdit>& edit) {
+void TextareaTextBox::apply(const std::optional<web_core::TextEdit>& edit) {
     if (!edit) {
         return;
     }
     editStart_.reset();
     textarea_.call<void>("setRangeText", edit->inserted, edit->position,
-                         edit->position + presenter::utf16Length(edit->removed),
+                         edit->position + web_core::utf16Length(edit->removed),
                          std::string("preserve"));
     textarea_.call<void>("setSelectionRange", edit->after.start, edit->after.end);
     contentChanged();

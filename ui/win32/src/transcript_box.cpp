@@ -34,10 +34,9 @@ void TranscriptBox::appendToContent(std::string_view tail) {
 
 bool TranscriptBox::changedByUser() const { return SendMessageW(edit_, EM_GETMODIFY, 0, 0) != 0; }
 
-void TranscriptBox::afterWrite() {
-    // What the program wrote is not the user's to undo: Ctrl+Z after a command would otherwise
-    // take back part of a problem or its solution, out of step with the buttons.
+void TranscriptBox::forgetUndoHistory() {
     SendMessageW(edit_, EM_EMPTYUNDOBUFFER, 0, 0);
+    // Nor is the write a change of the user's (changedByUser()).
     SendMessageW(edit_, EM_SETMODIFY, FALSE, 0);
 }
 

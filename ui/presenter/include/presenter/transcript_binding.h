@@ -48,8 +48,10 @@ private:
     // For a control that is asked rather than heard from: whether the user changed the content
     // since the binding last wrote or read it.
     virtual bool changedByUser() const { return false; }
-    // After each write, for what the control keeps of it besides the text: its undo, say.
-    virtual void afterWrite() {}
+    // After each write: the control forgets what it could undo. What the program wrote is not
+    // the user's to undo; Ctrl+Z after a command would otherwise take back part of a problem or
+    // its solution, out of step with the buttons.
+    virtual void forgetUndoHistory() = 0;
 
     bool knownIsCurrent() const { return knownIsCurrent_ && !changedByUser(); }
     void refreshKnownText() const;

@@ -27,7 +27,7 @@ private:
     std::size_t contentLength() const override;
     void replaceContent(std::string_view text) override;
     void appendToContent(std::string_view tail) override;
-    void afterWrite() override;
+    void forgetUndoHistory() override;
 
     QPlainTextEdit& edit_;
     QMetaObject::Connection edits_;

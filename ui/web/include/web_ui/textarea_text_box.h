@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "presenter/edit_history.h"
+#include "web_core/edit_history.h"
 #include "presenter/transcript_binding.h"
 #include "web_ui/event_listener.h"
 
@@ -18,7 +18,7 @@ namespace web_ui {
 // leaves the user's selection where it was. Texts are taken to be valid UTF-8, as the program
 // writes them. The textarea must outlive the binding.
 //
-// Undo and redo are the binding's own (presenter::EditHistory), in place of the browser's, which
+// Undo and redo are the binding's own (web_core::EditHistory), in place of the browser's, which
 // keeps its editing history across the program's writes and would replay it at offsets that no
 // longer hold: only the user's edits since the program last wrote can be undone, and what the
 // program wrote is never taken back in part. They answer Ctrl+Z, Ctrl+Shift+Z and Ctrl+Y (Cmd on
@@ -32,7 +32,7 @@ private:
     std::size_t contentLength() const override;
     void replaceContent(std::string_view text) override;
     void appendToContent(std::string_view tail) override;
-    void afterWrite() override;
+    void forgetUndoHistory() override;
 
     // The user's edit as it starts, and once the browser has made it.
     void beforeEdit(const emscripten::val& event);
@@ -41,18 +41,18 @@ private:
     void endComposition();
     void takeUndoKeys(const emscripten::val& event);
     void recordEdit();
-    void apply(const std::optional<presenter::TextEdit>& edit);
-    presenter::Selection selection() const;
+    void apply(const std::optional<web_core::TextEdit>& edit);
+    web_core::Selection selection() const;
 
     // What an edit starts from: none for an edit of a kind the history cannot take back.
     struct EditStart {
-        std::optional<presenter::EditKind> kind;
-        presenter::Selection selection;
+        std::optional<web_core::EditKind> kind;
+        web_core::Selection selection;
         emscripten::val text;
     };
 
     emscripten::val textarea_;
-    presenter::EditHistory history_;
+    web_core::EditHistory history_;
     std::optional<EditStart> editStart_;
     bool composing_ = false;
     EventListener beforeInput_;

@@ -31,7 +31,7 @@ private:
     void replaceContent(std::string_view text) override;
     void appendToContent(std::string_view tail) override;
     bool changedByUser() const override;
-    void afterWrite() override;
+    void forgetUndoHistory() override;
 
     HWND edit_;
 };

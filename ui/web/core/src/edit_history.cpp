@@ -1,9 +1,9 @@
-#include "presenter/edit_history.h"
+#include "web_core/edit_history.h"
 
 #include <algorithm>
 #include <utility>
 
-namespace presenter {
+namespace web_core {
 
 namespace {
 
@@ -105,4 +105,4 @@ std::optional<TextEdit> EditHistory::redo() {
     return undo_.back().edit;
 }
 
-}  // namespace presenter
+}  // namespace web_core

@@ -16,7 +16,7 @@
 //
 // Positions and lengths are in the control's own units (UTF-16 code units in a browser); texts
 // are UTF-8.
-namespace presenter {
+namespace web_core {
 
 struct Selection {
     int start = 0;
@@ -89,4 +89,4 @@ private:
     bool lastStepOpen_ = false;
 };
 
-}  // namespace presenter
+}  // namespace web_core

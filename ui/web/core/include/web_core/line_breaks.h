@@ -4,7 +4,7 @@
 #include <string_view>
 
 // A textarea keeps its lines apart with LF alone; the engine writes and expects CR LF.
-namespace presenter {
+namespace web_core {
 
 // Every CR LF, and every lone CR, becomes LF: what a textarea would make of the text anyway.
 std::string toTextareaLineBreaks(std::string_view text);
@@ -12,4 +12,4 @@ std::string toTextareaLineBreaks(std::string_view text);
 // Every LF becomes CR LF.
 std::string toEngineLineBreaks(std::string_view text);
 
-}  // namespace presenter
+}  // namespace web_core

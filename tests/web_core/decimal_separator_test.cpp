@@ -1,6 +1,6 @@
 // The answers' decimal separator from whatever languages the browser reports.
 
-#include "presenter/decimal_separator.h"
+#include "web_core/decimal_separator.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-namespace presenter {
+namespace web_core {
 namespace {
 
 struct SeparatorRow {
@@ -45,4 +45,4 @@ TEST(DecimalSeparatorTest, TheFirstLanguageThatGivesOneThenTheDefaultThenAPoint)
 }
 
 }  // namespace
-}  // namespace presenter
+}  // namespace web_core

@@ -5,10 +5,10 @@
 
 #include <string>
 
-#include "presenter/document_title.h"
-#include "presenter/line_breaks.h"
+#include "web_core/document_title.h"
+#include "web_core/line_breaks.h"
 
-namespace presenter {
+namespace web_core {
 namespace {
 
 struct LineBreakRow {
@@ -42,4 +42,4 @@ TEST(DocumentTitleTest, RunsOfBlanksKeepTheirWidth) {
 }
 
 }  // namespace
-}  // namespace presenter
+}  // namespace web_core

@@ -1,6 +1,6 @@
-#include "presenter/document_title.h"
+#include "web_core/document_title.h"
 
-namespace presenter {
+namespace web_core {
 
 namespace {
 
@@ -23,4 +23,4 @@ std::string documentTitle(std::string_view title) {
     return converted;
 }
 
-}  // namespace presenter
+}  // namespace web_core

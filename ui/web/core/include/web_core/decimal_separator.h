@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace presenter {
+namespace web_core {
 
 // Gives the decimal separator numbers are written with in a language, by its tag ("bg",
 // "en-US"; "" for the system's default), or nothing where the tag is not one it knows: a
@@ -17,4 +17,4 @@ using SeparatorOfLanguage = std::function<std::optional<std::string>(const std::
 std::string firstDecimalSeparator(const std::vector<std::string>& languages,
                                   const SeparatorOfLanguage& separatorOf);
 
-}  // namespace presenter
+}  // namespace web_core

@@ -1,6 +1,6 @@
-#include "presenter/decimal_separator.h"
+#include "web_core/decimal_separator.h"
 
-namespace presenter {
+namespace web_core {
 
 std::string firstDecimalSeparator(const std::vector<std::string>& languages,
                                   const SeparatorOfLanguage& separatorOf) {
@@ -20,4 +20,4 @@ std::string firstDecimalSeparator(const std::vector<std::string>& languages,
     return ".";
 }
 
-}  // namespace presenter
+}  // namespace web_core

@@ -1,8 +1,8 @@
-#include "presenter/line_breaks.h"
+#include "web_core/line_breaks.h"
 
 #include <cstring>
 
-namespace presenter {
+namespace web_core {
 
 std::string toTextareaLineBreaks(std::string_view text) {
     std::string converted;
@@ -35,4 +35,4 @@ std::string toEngineLineBreaks(std::string_view text) {
     return converted;
 }
 
-}  // namespace presenter
+}  // namespace web_core

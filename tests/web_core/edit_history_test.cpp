@@ -1,6 +1,6 @@
 // The user's own undo and redo, kept apart from the program's writes.
 
-#include "presenter/edit_history.h"
+#include "web_core/edit_history.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-namespace presenter {
+namespace web_core {
 namespace {
 
 // A text and its caret, edited as a control would be, with the history recording each edit.
@@ -202,4 +202,4 @@ TEST(EditSpanTest, Utf16LengthsOfUtf8Texts) {
 }
 
 }  // namespace
-}  // namespace presenter
+}  // namespace web_core
