@@ -56,20 +56,6 @@ TEST(WindowLayoutTest, PlacesAndFontFollowTheDpiAndTheScale) {
     }
 }
 
-TEST(WindowLayoutTest, FittingCentresTheLargestDesignTheClientAreaHolds) {
-    const WindowLayout designed = WindowLayout::fitting(96, {466, 324});
-    EXPECT_DOUBLE_EQ(designed.scale(), 1.0);
-    EXPECT_EQ(designed.designArea(), (Pixels{0, 0, 466, 324}));
-
-    const WindowLayout fullHd = WindowLayout::fitting(96, {1920, 1080});
-    EXPECT_DOUBLE_EQ(fullHd.scale(), 1080.0 / 324);
-    EXPECT_EQ(fullHd.designArea(), (Pixels{183, 0, 1553, 1080}));
-
-    const WindowLayout twiceAt192 = WindowLayout::fitting(192, {1864, 1296});
-    EXPECT_DOUBLE_EQ(twiceAt192.scale(), 2.0) << "a zoom step's size is exactly that step";
-    EXPECT_EQ(twiceAt192.designArea(), (Pixels{0, 0, 1864, 1296}));
-}
-
 // Only what lies under the controls stacked above a control is covered: each list over the one
 // before it, the strip over the transcript's bottom edge.
 TEST(WindowLayoutTest, CoveredPartsAreWhatTheControlsAboveOverlap) {

@@ -34,14 +34,6 @@ Pixels intersection(const Pixels& a, const Pixels& b) {
 
 }  // namespace
 
-WindowLayout WindowLayout::fitting(int dotsPerInch, PixelSize clientArea) {
-    const Twips& area = mainForm().clientArea;
-    const double pixelsPerTwip = pixelsPerTwipAt(dotsPerInch);
-    const double scale = fittingScale(area, clientArea, pixelsPerTwip);
-    return WindowLayout(dotsPerInch, scale,
-                        centringOffset(clientArea, scaledSize(area, scale, pixelsPerTwip)));
-}
-
 Pixels WindowLayout::scaled(const Twips& place) const {
     return scaledPlace(place, scale_, pixelsPerTwip_);
 }

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QMargins>
 #include <QRect>
 #include <QSize>
 #include <QString>
@@ -9,6 +10,7 @@
 
 #include "design/scaling.h"
 #include "design/units.h"
+#include "presenter/window_sizing.h"
 
 class QKeyEvent;
 
@@ -34,10 +36,23 @@ inline QRect toQRect(const design::Twips& place, double scale = 1.0) {
     return QRect(pixels.left, pixels.top, pixels.width, pixels.height);
 }
 
+inline QRect toQRect(const design::Pixels& pixels) {
+    return QRect(pixels.left, pixels.top, pixels.width, pixels.height);
+}
+
+inline design::Pixels toPixels(const QRect& rect) {
+    return design::Pixels{rect.left(), rect.top(), rect.width(), rect.height()};
+}
+
 inline QSize toQSize(const design::PixelSize& size) { return QSize(size.width, size.height); }
 
 inline design::PixelSize toPixelSize(const QSize& size) {
     return design::PixelSize{size.width(), size.height()};
+}
+
+inline presenter::FrameMargins toFrameMargins(const QMargins& margins) {
+    return presenter::FrameMargins{margins.left(), margins.top(), margins.right(),
+                                   margins.bottom()};
 }
 
 inline QColor toQColor(const design::Rgb& colour) {

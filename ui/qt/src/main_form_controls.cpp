@@ -46,7 +46,7 @@ void MainForm::buildControls() {
     setWindowTitle(toQString(window.title));
     setWindowIcon(applicationIcon());
     setFont(toQFont(window.font));
-    setMinimumSize(toQRect(window.clientArea).size());
+    setMinimumSize(toQSize(sizing_.leastClientSize()));
     resize(minimumSize());
     fillBackground(*this, toQColor(window.background));
     designArea_ = new QWidget(this);

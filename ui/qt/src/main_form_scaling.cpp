@@ -3,19 +3,18 @@
 
 #include <QCoreApplication>
 #include <QKeyEvent>
-#include <QMargins>
 #include <QRadioButton>
 #include <QResizeEvent>
 #include <QScreen>
 #include <QScrollBar>
 #include <QWindow>
-#include <algorithm>
 #include <optional>
 
 #include "design/main_form_design.h"
 #include "design/scaling.h"
 #include "design_conversions.h"
 #include "presenter/window_keys.h"
+#include "presenter/window_sizing.h"
 #include "qt_ui/main_form.h"
 #include "scaled_style.h"
 
@@ -53,73 +52,60 @@ void MainForm::scaleStyleDrawnParts() {
     }
 }
 
-void MainForm::leaveFullScreen() { setWindowState(windowState() & ~Qt::WindowFullScreen); }
+void MainForm::leaveFullScreen() {
+    setWindowState(windowState() & ~Qt::WindowFullScreen);
+    sizing_.leaveFullScreen();
+}
 
 void MainForm::toggleFullScreen() {
-    if (!isFullScreen()) {
-        frameBeforeFullScreen_ = normalFrame();
+    if (isFullScreen()) {
+        leaveFullScreen();
+        return;
     }
-    setWindowState(windowState() ^ Qt::WindowFullScreen);
+    sizing_.enterFullScreen(frameMargins());
+    setWindowState(windowState() | Qt::WindowFullScreen);
 }
 
 void MainForm::fitDesignToWindow() {
-    const design::WindowDesign& window = design::mainForm();
-    const double scale = design::fittingScale(window.clientArea, toPixelSize(size()));
-    if (scale <= 0.0) {
+    const std::optional<presenter::DesignPlacement> placement = sizing_.fit(toPixelSize(size()));
+    if (!placement) {
         return;  // a window of no size shows nothing
     }
-    const design::PixelSize area = design::scaledSize(window.clientArea, scale);
-    const design::PixelOffset offset = design::centringOffset(toPixelSize(size()), area);
-    designArea_->setGeometry(offset.x, offset.y, area.width, area.height);
-    if (scale == scale_) {
+    designArea_->setGeometry(toQRect(placement->area));
+    if (placement->scale == scale_) {
         return;  // only the margins changed
     }
-    scale_ = scale;
-    scaledStyle_->setScale(scale);
+    scale_ = placement->scale;
+    scaledStyle_->setScale(scale_);
     for (QWidget* part : styleScaledParts_) {
         QEvent metricsChanged(QEvent::StyleChange);
         QCoreApplication::sendEvent(part, &metricsChanged);
     }
-    designArea_->setFont(toQFont(window.font, scale));
+    const design::WindowDesign& window = design::mainForm();
+    designArea_->setFont(toQFont(window.font, scale_));
     for (std::size_t i = 0; i < placedControls_.size(); ++i) {
-        placedControls_[i]->setGeometry(toQRect(window.controls.at(i).place, scale));
+        placedControls_[i]->setGeometry(toQRect(window.controls.at(i).place, scale_));
     }
 }
 
 void MainForm::zoom(design::ZoomKey key) {
-    const std::optional<double> scale = design::zoomedScale(key, scale_, largestWindowedScale());
-    if (!scale) {
+    const bool fillingScreen = windowState() & (Qt::WindowFullScreen | Qt::WindowMaximized);
+    const presenter::WindowGeometry window{toPixels(fillingScreen ? normalGeometry() : geometry()),
+                                           frameMargins(), toPixels(screen()->availableGeometry())};
+    const std::optional<presenter::ZoomedWindow> zoomed = sizing_.zoomed(key, scale_, window);
+    if (!zoomed) {
         return;
     }
-    // A step is a size of the window, so it leaves full screen and maximised, and the window
-    // comes back where it was before them. It grows or shrinks about its centre, and moves only
-    // as far as it must to stay on the screen, its frame included.
-    const bool fillingScreen = windowState() & (Qt::WindowFullScreen | Qt::WindowMaximized);
-    QRect client(QPoint(), toQSize(design::scaledSize(design::mainForm().clientArea, *scale)));
-    client.moveCenter((fillingScreen ? normalGeometry() : geometry()).center());
-    QRect frame = client.marginsAdded(normalFrame());
-    const QRect screenArea = screen()->availableGeometry();
-    frame.moveRight(std::min(frame.right(), screenArea.right()));
-    frame.moveBottom(std::min(frame.bottom(), screenArea.bottom()));
-    frame.moveLeft(std::max(frame.left(), screenArea.left()));
-    frame.moveTop(std::max(frame.top(), screenArea.top()));
     setWindowState(windowState() & ~(Qt::WindowFullScreen | Qt::WindowMaximized));
-    resize(client.size());
+    sizing_.leaveFullScreen();
+    resize(toQSize(zoomed->client));
     // A window's position is its frame's, which every window manager places as asked.
-    move(frame.topLeft());
+    move(zoomed->frame.left, zoomed->frame.top);
 }
 
-double MainForm::largestWindowedScale() const {
-    const QSize available = screen()->availableGeometry().marginsRemoved(normalFrame()).size();
-    return design::fittingScale(design::mainForm().clientArea, toPixelSize(available));
-}
-
-QMargins MainForm::normalFrame() const {
-    // A full screen window has no frame; a step brings back the one it had.
-    if (isFullScreen()) {
-        return frameBeforeFullScreen_;
-    }
-    return windowHandle() != nullptr ? windowHandle()->frameMargins() : QMargins();
+presenter::FrameMargins MainForm::frameMargins() const {
+    return windowHandle() != nullptr ? toFrameMargins(windowHandle()->frameMargins())
+                                     : presenter::FrameMargins{};
 }
 
 }  // namespace qt_ui

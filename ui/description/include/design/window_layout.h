@@ -17,8 +17,6 @@ class WindowLayout {
 public:
     WindowLayout(int dotsPerInch, double scale, PixelOffset origin)
         : pixelsPerTwip_(pixelsPerTwipAt(dotsPerInch)), scale_(scale), origin_(origin) {}
-    // The design as large as a client area of the given size holds it, centred there.
-    static WindowLayout fitting(int dotsPerInch, PixelSize clientArea);
 
     double scale() const { return scale_; }
     // Where the design's client area lies in the window's.

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QMargins>
 #include <QWidget>
 #include <array>
 #include <memory>
@@ -10,6 +9,7 @@
 #include "engine/random_source.h"
 #include "presenter/main_form_view.h"
 #include "presenter/window_keys.h"
+#include "presenter/window_sizing.h"
 
 class QButtonGroup;
 class QGroupBox;
@@ -84,8 +84,7 @@ private:
     void scaleStyleDrawnParts();
     void fitDesignToWindow();
     void zoom(design::ZoomKey key) override;
-    double largestWindowedScale() const;
-    QMargins normalFrame() const;
+    presenter::FrameMargins frameMargins() const;
 
     std::array<QListWidget*, engine::kListCount> lists_{};
     QPlainTextEdit* transcript_ = nullptr;
@@ -103,7 +102,7 @@ private:
     ScaledStyle* scaledStyle_ = nullptr;
     std::vector<QWidget*> styleScaledParts_;
     double scale_ = 0.0;
-    QMargins frameBeforeFullScreen_;
+    presenter::WindowSizing sizing_;
     // Last, so that it and its bindings go before the widgets they bind.
     std::unique_ptr<presenter::MainFormPresenter> presenter_;
 };
