@@ -1,85 +1,165 @@
-// The user's own undo and redo, kept apart from the program's writes.
+// The user's own undo and redo, kept apart from the program's writes, and never bringing back a
+// text the box did not hold, whatever the browser reports.
 
 #include "web_core/edit_history.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <optional>
+#include <random>
+#include <set>
 #include <string>
 #include <vector>
 
 namespace web_core {
 namespace {
 
-// A text and its caret, edited as a control would be, with the history recording each edit.
-class EditedText {
+using std::u16string;
+
+// A text as the browser's front-end reads it, counting the units read.
+class View final : public TextView {
 public:
-    explicit EditedText(std::string text) : text_(std::move(text)) {}
-
-    void type(const std::string& inserted) { edit(EditKind::Typing, caret_, 0, inserted); }
-    void backspace(int units = 1) { edit(EditKind::DeletingBackward, caret_ - units, units, ""); }
-    void deleteForward(int units = 1) { edit(EditKind::DeletingForward, caret_, units, ""); }
-    void enter() { edit(EditKind::Other, caret_, 0, "\n"); }
-    void moveCaret(int to) { caret_ = to; }
-    void programWrites(const std::string& text) {
-        text_ = text;
-        caret_ = static_cast<int>(text.size());
-        history_.forget();
+    explicit View(const u16string& text) : text_(text) {}
+    int length() const override { return static_cast<int>(text_.size()); }
+    u16string slice(int start, int end) const override {
+        unitsRead_ += static_cast<std::size_t>(end - start);
+        return text_.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(end - start));
     }
-
-    bool undo() { return apply(history_.undo()); }
-    bool redo() { return apply(history_.redo()); }
-
-    const std::string& text() const { return text_; }
-    int caret() const { return caret_; }
-    EditHistory& history() { return history_; }
+    std::size_t unitsRead() const { return unitsRead_; }
 
 private:
-    // ASCII only here, so bytes are units.
-    void edit(EditKind kind, int position, int removedLength, const std::string& inserted) {
-        const Selection before{caret_, caret_};
-        TextEdit recorded{position,
-                          text_.substr(static_cast<std::size_t>(position),
-                                       static_cast<std::size_t>(removedLength)),
-                          inserted,
-                          before,
-                          {}};
-        text_.replace(static_cast<std::size_t>(position), static_cast<std::size_t>(removedLength),
-                      inserted);
-        caret_ = position + static_cast<int>(inserted.size());
-        recorded.after = {caret_, caret_};
-        history_.record(kind, recorded);
+    const u16string& text_;
+    mutable std::size_t unitsRead_ = 0;
+};
+
+int size(const u16string& text) { return static_cast<int>(text.size()); }
+
+// A textarea as the browser edits it, and its front-end: each change the browser makes is
+// reported with the selections and the text it says, and checked before it is recorded; undo and
+// redo apply what the history gives back. Every text the box holds is kept, so that a test can
+// tell one it never held.
+class Box {
+public:
+    explicit Box(u16string text) : text_(std::move(text)), caret_(size(text_)) {
+        held_.insert(text_);
     }
+
+    // What the browser did and said: the text became `text`, with the caret at `caretAfter`;
+    // the selection before was reported as `reportedBefore`, and after as `reportedAfter` when
+    // that was not the caret.
+    void change(EditKind kind, u16string text, int caretAfter, std::optional<u16string> told = {},
+                std::optional<Selection> reportedBefore = {},
+                std::optional<Selection> reportedAfter = {}) {
+        const u16string before = std::exchange(text_, std::move(text));
+        const Selection selectionBefore = reportedBefore.value_or(selection_());
+        caret_ = caretAfter;
+        anchor_ = caret_;
+        const Selection selectionAfter = reportedAfter.value_or(selection_());
+        held_.insert(text_);
+        const View viewBefore(before);
+        const View viewAfter(text_);
+        std::optional<TextEdit> edit =
+            checkedEdit(selectionBefore, viewBefore, selectionAfter, viewAfter,
+                        told ? std::optional<std::u16string_view>(*told) : std::nullopt);
+        if (edit) {
+            history_.record(kind, std::move(*edit), size(text_));
+        } else {
+            history_.forget();
+        }
+    }
+    // A change the front-end never heard of.
+    void changeUnseen(u16string text) {
+        text_ = std::move(text);
+        held_.insert(text_);
+    }
+
+    // Edits the browser makes and reports as they are.
+    void type(const u16string& typed) {
+        u16string text = text_;
+        const Selection at = selection_();
+        text.replace(static_cast<std::size_t>(at.start),
+                     static_cast<std::size_t>(at.end - at.start), typed);
+        change(EditKind::Typing, text, at.start + size(typed), typed);
+    }
+    void paste(const u16string& pasted) {
+        u16string text = text_;
+        const Selection at = selection_();
+        text.replace(static_cast<std::size_t>(at.start),
+                     static_cast<std::size_t>(at.end - at.start), pasted);
+        change(EditKind::Other, text, at.start + size(pasted));
+    }
+    void enter() {
+        u16string text = text_;
+        text.insert(static_cast<std::size_t>(caret_), u"\n");
+        change(EditKind::Other, text, caret_ + 1, u"\n");
+    }
+    void backspace(int units = 1) {
+        u16string text = text_;
+        text.erase(static_cast<std::size_t>(caret_ - units), static_cast<std::size_t>(units));
+        change(EditKind::DeletingBackward, text, caret_ - units);
+    }
+    void deleteForward(int units = 1) {
+        u16string text = text_;
+        text.erase(static_cast<std::size_t>(caret_), static_cast<std::size_t>(units));
+        change(EditKind::DeletingForward, text, caret_);
+    }
+    void moveCaret(int to) { caret_ = anchor_ = to; }
+    void select(int from, int to) {
+        anchor_ = from;
+        caret_ = to;
+    }
+    void programWrites(const u16string& text) {
+        text_ = text;
+        caret_ = anchor_ = size(text);
+        history_.forget();
+        held_.insert(text_);
+    }
+
+    bool undo() { return apply(history_.undo(View(text_))); }
+    bool redo() { return apply(history_.redo(View(text_))); }
+
+    const u16string& text() const { return text_; }
+    int caret() const { return caret_; }
+    bool held(const u16string& text) const { return held_.contains(text); }
+    const EditHistory& history() const { return history_; }
+    Selection selection() const { return selection_(); }
+
+private:
+    Selection selection_() const { return {std::min(anchor_, caret_), std::max(anchor_, caret_)}; }
 
     bool apply(const std::optional<TextEdit>& edit) {
         if (!edit) {
             return false;
         }
-        EXPECT_EQ(text_.substr(static_cast<std::size_t>(edit->position), edit->removed.size()),
-                  edit->removed);
         text_.replace(static_cast<std::size_t>(edit->position), edit->removed.size(),
                       edit->inserted);
         caret_ = edit->after.start;
+        anchor_ = edit->after.end;
         return true;
     }
 
-    std::string text_;
+    u16string text_;
     int caret_ = 0;
+    int anchor_ = caret_;
     EditHistory history_;
+    std::set<u16string> held_;
 };
 
+const u16string kPosed = u"Примерен текст на условие:\nX = ?\n";
+
 TEST(EditHistoryTest, UndoTakesBackARunOfTypingWholeAndRedoPutsItBack) {
-    EditedText box("X = ?\n");
-    box.moveCaret(6);
-    for (const char* c : {"a", "b", "c"}) {
+    Box box(u"X = ?\n");
+    for (const char16_t* c : {u"a", u"b", u"c"}) {
         box.type(c);
     }
     ASSERT_TRUE(box.undo());
-    EXPECT_EQ(box.text(), "X = ?\n");
+    EXPECT_EQ(box.text(), u"X = ?\n");
     EXPECT_EQ(box.caret(), 6);
     EXPECT_FALSE(box.undo()) << "no more of the user's";
     ASSERT_TRUE(box.redo());
-    EXPECT_EQ(box.text(), "X = ?\nabc");
+    EXPECT_EQ(box.text(), u"X = ?\nabc");
     EXPECT_EQ(box.caret(), 9);
     EXPECT_FALSE(box.redo());
 }
@@ -89,70 +169,173 @@ TEST(EditHistoryTest, UndoTakesBackARunOfTypingWholeAndRedoPutsItBack) {
 TEST(EditHistoryTest, AProgramWriteIsNeverTakenBackNorIsWhatCameBefore) {
     struct Row {
         const char* what;
-        void (*before)(EditedText&);
+        void (*before)(Box&);
     };
     for (const Row& row : {
              Row{"the box emptied, then a new problem",
-                 [](EditedText& box) {
+                 [](Box& box) {
                      box.moveCaret(0);
-                     box.deleteForward(static_cast<int>(box.text().size()));
+                     box.deleteForward(size(box.text()));
                  }},
              Row{"typed, then the solution appended",
-                 [](EditedText& box) {
-                     box.moveCaret(static_cast<int>(box.text().size()));
-                     box.type("a");
-                     box.type("b");
+                 [](Box& box) {
+                     box.type(u"a");
+                     box.type(u"b");
                  }},
              Row{"typed and undone, then a new problem",
-                 [](EditedText& box) {
-                     box.moveCaret(static_cast<int>(box.text().size()));
-                     box.type("XYZ");
+                 [](Box& box) {
+                     box.type(u"XYZ");
                      box.undo();
                  }},
          }) {
-        EditedText box("Примерен текст\nX = ?\n");
+        Box box(u"Примерен текст\nX = ?\n");
         row.before(box);
-        box.programWrites("Нова задача\nX = ?\n");
+        box.programWrites(u"Нова задача\nX = ?\n");
         EXPECT_FALSE(box.undo()) << row.what;
         EXPECT_FALSE(box.redo()) << row.what;
-        EXPECT_EQ(box.text(), "Нова задача\nX = ?\n") << row.what;
+        EXPECT_EQ(box.text(), u"Нова задача\nX = ?\n") << row.what;
     }
 }
 
 TEST(EditHistoryTest, StepsFollowTheKindsOfEditAndTheCaret) {
-    EditedText box("");
-    box.type("a");
-    box.type("b");
+    Box box(u"");
+    box.type(u"a");
+    box.type(u"b");
     box.enter();  // a step of its own
-    box.type("c");
+    box.type(u"c");
     box.backspace();  // deleting starts a new step
     box.backspace();  // the line break, with the same run
     box.moveCaret(0);
-    box.type("z");  // typing elsewhere starts a new step
+    box.type(u"z");  // typing elsewhere starts a new step
     box.deleteForward();
     box.deleteForward();  // forward deletes run on at the same place
 
-    std::vector<std::string> texts{box.text()};
+    std::vector<u16string> texts{box.text()};
     while (box.undo()) {
         texts.push_back(box.text());
     }
-    EXPECT_EQ(texts, (std::vector<std::string>{"z", "zab", "ab", "ab\nc", "ab\n", "ab", ""}));
+    EXPECT_EQ(texts, (std::vector<u16string>{u"z", u"zab", u"ab", u"ab\nc", u"ab\n", u"ab", u""}));
 }
 
 TEST(EditHistoryTest, ANewEditAfterUndoClearsTheRedoAndStartsAFreshStep) {
-    EditedText box("");
-    box.type("a");
-    box.type("b");
+    Box box(u"");
+    box.type(u"a");
+    box.type(u"b");
     box.undo();
-    box.type("c");
+    box.type(u"c");
     EXPECT_FALSE(box.redo()) << "what was undone is gone once the user edits again";
-    box.type("d");
+    box.type(u"d");
     box.undo();
-    EXPECT_EQ(box.text(), "") << "c and d are one run";
+    EXPECT_EQ(box.text(), u"") << "c and d are one run";
+}
+
+// What the browser reported, and what the history then holds; an undo and a redo give back
+// texts the box held, or nothing. The four sequences first are those a random walk found in
+// Chromium to bring back a text the box never held, before edits were checked.
+TEST(EditHistoryTest, MisreportedEditsLeaveNothingToUndoRatherThanInventText) {
+    struct Row {
+        const char* what;
+        void (*steps)(Box&);
+        u16string expectedAfterUndo;
+    };
+    const int end = size(kPosed);
+    for (const Row& row : {
+             Row{"an input method's line break, committed as q: told q, the box shows \\nq",
+                 [](Box& box) {
+                     box.type(u"ab");
+                     const Selection start = box.selection();
+                     box.change(EditKind::Other, kPosed + u"ab\nq", size(kPosed) + 4, u"q", start);
+                 },
+                 kPosed + u"ab\nq"},
+             Row{"the same composition gone by unrecorded: the typing before is not undone",
+                 [](Box& box) {
+                     box.type(u"ab");
+                     box.changeUnseen(kPosed + u"ab\nq");
+                 },
+                 kPosed + u"ab\nq"},
+             Row{"a paste, then a composition still open",
+                 [](Box& box) {
+                     box.paste(u"z");
+                     box.changeUnseen(kPosed + u"zé");
+                 },
+                 kPosed + u"zé"},
+             Row{"a transpose, reported as one unit replaced at the caret",
+                 [](Box& box) {
+                     box.type(u"xaby");
+                     box.moveCaret(size(kPosed) + 2);
+                     box.change(EditKind::Other, kPosed + u"xbay", size(kPosed) + 3);
+                 },
+                 kPosed + u"xbay"},
+             Row{"a transpose at the end of the line, the caret unmoved",
+                 [](Box& box) {
+                     box.type(u"xy");
+                     box.change(EditKind::Other, kPosed + u"yx", size(kPosed) + 2);
+                 },
+                 kPosed + u"yx"},
+             Row{"text the box cut short",
+                 [](Box& box) {
+                     box.type(u"a");
+                     box.change(EditKind::Typing, kPosed + u"ab", size(kPosed) + 2, u"bc");
+                 },
+                 kPosed + u"ab"},
+             Row{"a selection reported two units off",
+                 [](Box& box) {
+                     box.type(u"abcd");
+                     box.change(EditKind::Other, kPosed + u"abXcd", size(kPosed) + 3, {},
+                                Selection{size(kPosed), size(kPosed)},
+                                Selection{size(kPosed) + 1, size(kPosed) + 1});
+                 },
+                 kPosed + u"abXcd"},
+             // Checked and recorded, as they are what they seem.
+             Row{"a paste of CR LF lines, kept with LF",
+                 [](Box& box) {
+                     box.change(EditKind::Other, kPosed + u"1\n2", size(kPosed) + 3, u"1\r\n2");
+                 },
+                 kPosed},
+             Row{"a composition over the word before the caret",
+                 [](Box& box) {
+                     box.type(u"wor");
+                     box.moveCaret(size(kPosed) + 3);
+                     box.change(EditKind::Other, kPosed + u"world", size(kPosed) + 5, u"world");
+                 },
+                 kPosed + u"wor"},
+         }) {
+        Box box(kPosed);
+        ASSERT_EQ(box.caret(), end);
+        row.steps(box);
+        box.undo();
+        EXPECT_EQ(box.text(), row.expectedAfterUndo) << row.what;
+        box.redo();
+        EXPECT_TRUE(box.held(box.text())) << row.what;
+    }
+}
+
+// Characters beyond the Basic Multilingual Plane take two units, and a lone surrogate one: an
+// undo and a redo put back exactly the units there were, next to them too.
+TEST(EditHistoryTest, KeepsTheBoxsOwnUnitsBeyondThePlaneAndLoneSurrogates) {
+    for (const u16string& typed :
+         {u16string(u"\U00090000"), u16string(u"😀𝑥"), u16string(1, char16_t{0xD800}),
+          u16string(1, char16_t{0xDC00}), u16string{char16_t{0xDBFF}, u'a', char16_t{0xDC20}}}) {
+        Box box(u"\U00090000|");
+        box.type(typed);
+        box.enter();
+        box.type(typed);
+        const u16string typedText = box.text();
+        while (box.undo()) {
+        }
+        EXPECT_EQ(box.text(), u"\U00090000|");
+        while (box.redo()) {
+        }
+        EXPECT_EQ(box.text(), typedText);
+        box.moveCaret(2);
+        box.backspace(2);
+        box.undo();
+        EXPECT_EQ(box.text(), typedText);
+    }
 }
 
 TEST(EditHistoryTest, KeepsTheLatestStepsOnly) {
-    EditedText box("");
+    Box box(u"");
     for (std::size_t i = 0; i < EditHistory::kMostSteps + 5; ++i) {
         box.enter();
     }
@@ -161,7 +344,81 @@ TEST(EditHistoryTest, KeepsTheLatestStepsOnly) {
         ++undone;
     }
     EXPECT_EQ(undone, EditHistory::kMostSteps);
-    EXPECT_EQ(box.text(), std::string(5, '\n'));
+    EXPECT_EQ(box.text(), u16string(5, u'\n'));
+}
+
+// The text the steps keep, in both directions, stays within the bound: large pastes push out
+// the oldest steps, and one past the bound on its own leaves nothing to undo.
+TEST(EditHistoryTest, KeepsTheLatestBytesOnly) {
+    constexpr std::size_t kUnitsInBound = EditHistory::kMostBytes / sizeof(char16_t);
+    struct Row {
+        const char* what;
+        std::vector<std::size_t> pastes;  // units each
+        std::size_t undone;
+    };
+    for (const Row& row : {
+             Row{"small pastes, all kept", {1000, 2000, 3000}, 3},
+             Row{"three of a third each, with the step before",
+                 {10, 3 * kUnitsInBound / 10, 3 * kUnitsInBound / 10, 3 * kUnitsInBound / 10},
+                 4},
+             Row{"a third past the bound, the oldest goes",
+                 {10, kUnitsInBound / 3, kUnitsInBound / 3, kUnitsInBound / 3},
+                 3},
+             Row{"two halves and a step: the first half goes",
+                 {kUnitsInBound / 2, kUnitsInBound / 2, 1},
+                 2},
+             Row{"exactly the bound", {kUnitsInBound}, 1},
+             Row{"one past the bound, after small ones", {10, 20, kUnitsInBound + 1}, 0},
+             Row{"a 10 MiB paste, then typing", {5 * kUnitsInBound, 1}, 1},
+         }) {
+        Box box(u"");
+        for (const std::size_t units : row.pastes) {
+            box.paste(u16string(units, u'p'));
+            EXPECT_LE(box.history().keptBytes(), EditHistory::kMostBytes) << row.what;
+        }
+        std::size_t undone = 0;
+        while (box.undo()) {
+            ++undone;
+            EXPECT_LE(box.history().keptBytes(), EditHistory::kMostBytes) << row.what;
+        }
+        EXPECT_EQ(undone, row.undone) << row.what;
+        while (box.redo()) {
+        }
+        EXPECT_LE(box.history().keptBytes(), EditHistory::kMostBytes) << row.what;
+    }
+}
+
+TEST(EditHistoryTest, ARunOfTypingPastTheBoundIsForgotten) {
+    Box box(u"");
+    box.type(u"a");
+    const u16string half(EditHistory::kMostBytes / sizeof(char16_t) / 2, u't');
+    box.type(half);
+    box.type(half);
+    EXPECT_EQ(box.history().keptBytes(), 0u);
+    box.type(u"b");
+    ASSERT_TRUE(box.undo()) << "b, typed after, is a step of its own";
+    EXPECT_EQ(box.text(), u"a" + half + half);
+    EXPECT_FALSE(box.undo());
+}
+
+// Typing after a long paste checks no more than it did before it.
+TEST(CheckedEditTest, ReadsTheEditAndItsNeighbourhoodOnlyNotTheWholeText) {
+    u16string before(10 << 20, u'p');
+    u16string after = before;
+    after.insert(5 << 20, u"x");
+    const View viewBefore(before);
+    const View viewAfter(after);
+    const int position = 5 << 20;
+    ASSERT_TRUE(checkedEdit({position, position}, viewBefore, {position + 1, position + 1},
+                            viewAfter, u"x"));
+    EXPECT_LE(viewBefore.unitsRead() + viewAfter.unitsRead(),
+              static_cast<std::size_t>(4 * kCheckedNeighbourhood + 3));
+
+    EditHistory history;
+    history.record(EditKind::Typing, {position, u"", u"x", {}, {}}, size(after));
+    const View now(after);
+    ASSERT_TRUE(history.undo(now));
+    EXPECT_EQ(now.unitsRead(), 1u);
 }
 
 struct SpanRow {
@@ -193,12 +450,165 @@ TEST(EditSpanTest, FromTheSelectionsAndLengthsAroundAnEdit) {
     }
 }
 
-TEST(EditSpanTest, Utf16LengthsOfUtf8Texts) {
-    EXPECT_EQ(utf16Length(""), 0);
-    EXPECT_EQ(utf16Length("X = 5"), 5);
-    EXPECT_EQ(utf16Length("Отговор"), 7);
-    EXPECT_EQ(utf16Length("😀𝑥"), 4) << "each beyond the Basic Multilingual Plane takes two";
-    EXPECT_EQ(utf16Length("a\n€"), 3);
+// A random walk of edits, some of them misreported as browsers do, and of undos and redos:
+// after each step the box holds a text it held before, or one the edit just made.
+class RandomWalk {
+public:
+    explicit RandomWalk(std::uint32_t seed) : random_(seed), box_(u"Задача\n") {}
+
+    void step() {
+        const u16string before = box_.text();
+        const bool undoOrRedo = pick(5) < 2;
+        if (undoOrRedo) {
+            pick(2) ? box_.undo() : box_.redo();
+        } else {
+            edit();
+        }
+        ASSERT_TRUE(box_.held(box_.text())) << "after text of " << before.size() << " units";
+        if (undoOrRedo) {
+            ++undosAndRedos_;
+            applied_ += box_.text() != before;
+        }
+    }
+    int undosAndRedos() const { return undosAndRedos_; }
+    int applied() const { return applied_; }
+
+private:
+    int pick(int count) { return std::uniform_int_distribution<int>(0, count - 1)(random_); }
+    u16string someText(int most) {
+        static const std::vector<u16string> kPieces{u"a",
+                                                    u"b",
+                                                    u"ж",
+                                                    u"\n",
+                                                    u"\r\n",
+                                                    u"\r",
+                                                    u"😀",
+                                                    u"\U00090000",
+                                                    u16string(1, char16_t{0xD800}),
+                                                    u16string(1, char16_t{0xDC00}),
+                                                    u"é",
+                                                    u" "};
+        u16string text;
+        for (int i = 1 + pick(most); i > 0; --i) {
+            text += kPieces[static_cast<std::size_t>(pick(static_cast<int>(kPieces.size())))];
+        }
+        return text;
+    }
+    // As the textarea keeps it.
+    static u16string kept(u16string text) {
+        u16string result;
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            if (text[i] != u'\r') {
+                result += text[i];
+            } else if (i + 1 == text.size() || text[i + 1] != u'\n') {
+                result += u'\n';
+            }
+        }
+        return result;
+    }
+
+    void edit() {
+        const u16string& text = box_.text();
+        const int length = size(text);
+        if (length > 400) {
+            box_.programWrites(u"Задача\n");
+            return;
+        }
+        if (pick(3) == 0) {  // most edits follow on where the last left the caret
+            const int a = pick(length + 1);
+            box_.select(a, pick(3) ? a : pick(length + 1));
+        }
+        const Selection at = box_.selection();
+        const auto replaced = [&](const u16string& inserted) {
+            u16string result = text;
+            result.replace(static_cast<std::size_t>(at.start),
+                           static_cast<std::size_t>(at.end - at.start), inserted);
+            return result;
+        };
+        const int off = pick(7) - 3;
+        const auto shifted = [&](int units) { return std::clamp(units + off, 0, length); };
+        switch (pick(10)) {
+            case 0:
+            case 1: {  // typed
+                const u16string typed = someText(2);
+                box_.change(EditKind::Typing, replaced(kept(typed)), at.start + size(kept(typed)),
+                            typed);
+                break;
+            }
+            case 2: {  // pasted, the data told or not, as an edit of any kind
+                const u16string pasted = someText(8);
+                box_.change(static_cast<EditKind>(pick(4)), replaced(kept(pasted)),
+                            at.start + size(kept(pasted)),
+                            pick(2) ? std::optional(pasted) : std::nullopt);
+                break;
+            }
+            case 3:  // Backspace
+                if (at.start == at.end && at.start > 0) {
+                    box_.backspace();
+                }
+                break;
+            case 4:  // Delete
+                if (at.start == at.end && at.end < length) {
+                    box_.deleteForward();
+                }
+                break;
+            case 5:  // a transpose of the units around the caret, told as one unit replaced
+                if (at.start == at.end && at.start > 0 && at.start < length) {
+                    u16string swapped = text;
+                    std::swap(swapped[static_cast<std::size_t>(at.start - 1)],
+                              swapped[static_cast<std::size_t>(at.start)]);
+                    box_.change(EditKind::Other, swapped, at.start + 1);
+                }
+                break;
+            case 6: {  // a composition committed as something else than the box shows
+                const u16string told = someText(2);
+                const u16string shown = someText(2) + kept(told);
+                box_.change(EditKind::Other, replaced(shown), at.start + size(shown), told);
+                break;
+            }
+            case 7: {  // a composition that took in the units before the caret
+                const int from = std::max(0, at.start - pick(3));
+                const u16string composed = someText(3);
+                u16string result = text;
+                result.replace(static_cast<std::size_t>(from),
+                               static_cast<std::size_t>(at.end - from), composed);
+                box_.change(EditKind::Other, result, from + size(composed), composed, at);
+                break;
+            }
+            case 8: {  // the selection before reported a few units off
+                const u16string typed = someText(2);
+                box_.change(EditKind::Typing, replaced(kept(typed)), at.start + size(kept(typed)),
+                            pick(2) ? std::optional(typed) : std::nullopt,
+                            Selection{shifted(at.start), shifted(at.end)});
+                break;
+            }
+            case 9: {  // the selection after reported a few units off
+                const u16string pasted = someText(4);
+                const int caret = at.start + size(kept(pasted));
+                const int reported = std::clamp(caret + off, 0, length + size(kept(pasted)));
+                box_.change(static_cast<EditKind>(pick(4)), replaced(kept(pasted)), caret, {}, {},
+                            Selection{reported, reported});
+                break;
+            }
+        }
+    }
+
+    std::mt19937 random_;
+    Box box_;
+    int undosAndRedos_ = 0;
+    int applied_ = 0;
+};
+
+TEST(EditHistoryTest, UndoAndRedoBringBackOnlyTextsTheBoxHeldWhateverTheBrowserReports) {
+    for (const std::uint32_t seed : {1u, 2u, 3u, 20240611u}) {
+        RandomWalk walk(seed);
+        for (int i = 0; i < 5000 && !testing::Test::HasFatalFailure(); ++i) {
+            walk.step();
+        }
+        ASSERT_FALSE(testing::Test::HasFatalFailure()) << "seed " << seed;
+        // Not a walk that forgot everything: many of them did undo or redo something.
+        EXPECT_GT(walk.applied(), walk.undosAndRedos() / 5) << "seed " << seed;
+    }
 }
 
 }  // namespace

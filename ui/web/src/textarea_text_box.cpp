@@ -1,6 +1,8 @@
 #include "web_ui/textarea_text_box.h"
 
+#include <algorithm>
 #include <array>
+#include <cstdint>
 #include <utility>
 
 #include "web_core/line_breaks.h"
@@ -41,6 +43,50 @@ std::optional<web_core::EditKind> editKindOf(const std::string& inputType) {
     return std::nullopt;
 }
 
+// The textarea's text as the history's check reads it: slices of a JavaScript string, in its
+// own UTF-16 units, lone surrogates included (embind reads a std::u16string unit by unit).
+class JsText final : public web_core::TextView {
+public:
+    explicit JsText(val text) : text_(std::move(text)), length_(text_["length"].as<int>()) {}
+
+    int length() const override { return length_; }
+    std::u16string slice(int start, int end) const override {
+        return text_.call<val>("slice", start, end).as<std::u16string>();
+    }
+
+private:
+    val text_;
+    int length_;
+};
+
+// A JavaScript string of the units. Not through embind's own std::u16string, which decodes all
+// but the shortest with a TextDecoder that turns a lone surrogate into U+FFFD.
+val jsString(std::u16string_view units) {
+    // Within what Function.prototype.apply takes as arguments in every engine.
+    constexpr std::size_t kChunk = 8192;
+    const val fromCharCode = val::global("String")["fromCharCode"];
+    val text("");
+    for (std::size_t start = 0; start < units.size(); start += kChunk) {
+        const std::size_t count = std::min(kChunk, units.size() - start);
+        const val chunk(emscripten::typed_memory_view(
+            count, reinterpret_cast<const std::uint16_t*>(units.data() + start)));
+        text = text.call<val>("concat", fromCharCode.call<val>("apply", val::null(), chunk));
+    }
+    return text;
+}
+
+// The text an input event says it inserts, where it says one.
+std::optional<std::u16string> toldText(const val& event, const std::string& inputType) {
+    if (inputType == "insertLineBreak" || inputType == "insertParagraph") {
+        return u"\n";
+    }
+    const val data = event["data"];
+    if (inputType.starts_with("insert") && data.isString()) {
+        return data.as<std::u16string>();
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 TextareaTextBox::TextareaTextBox(val textarea)
@@ -51,7 +97,8 @@ TextareaTextBox::TextareaTextBox(val textarea)
       input_(textarea_, "input", [this](const val& event) { afterEdit(event); }),
       keyDown_(textarea_, "keydown", [this](const val& event) { takeUndoKeys(event); }),
       compositionStart_(textarea_, "compositionstart", [this](const val&) { startComposition(); }),
-      compositionEnd_(textarea_, "compositionend", [this](const val&) { endComposition(); }) {}
+      compositionEnd_(textarea_, "compositionend",
+                      [this](const val& event) { endComposition(event); }) {}
 
 std::string TextareaTextBox::readContent() const {
     return web_core::toEngineLineBreaks(textarea_["value"].as<std::string>());
@@ -74,6 +121,7 @@ void TextareaTextBox::appendToContent(std::string_view tail) {
 void TextareaTextBox::forgetUndoHistory() {
     history_.forget();
     editStart_.reset();
+    lengthAtCompositionEnd_.reset();
 }
 
 web_core::Selection TextareaTextBox::selection() const {
@@ -84,13 +132,18 @@ void TextareaTextBox::beforeEdit(const val& event) {
     const std::string inputType = event["inputType"].as<std::string>();
     if (inputType == "historyUndo" || inputType == "historyRedo") {
         event.call<void>("preventDefault");
-        apply(inputType == "historyUndo" ? history_.undo() : history_.redo());
+        // Not under a composition, which the browser would go on with over the text undone.
+        if (!composing_ && !event["isComposing"].as<bool>()) {
+            undoOrRedo(inputType == "historyUndo");
+        }
         return;
     }
     if (composing_) {
         return;  // the composition is one edit, from its start to its end
     }
-    editStart_ = EditStart{editKindOf(inputType), selection(), textarea_["value"]};
+    lengthAtCompositionEnd_.reset();
+    editStart_ = EditStart{editKindOf(inputType), selection(), textarea_["value"],
+                           toldText(event, inputType)};
 }
 
 void TextareaTextBox::afterEdit(const val& event) {
@@ -98,54 +151,61 @@ void TextareaTextBox::afterEdit(const val& event) {
     if (composing_) {
         return;
     }
-    if (!editStart_) {
-        // Some browsers end a composition with an input event of their own.
-        if (event["inputType"].as<std::string>() != "insertCompositionText") {
-            history_.forget();  // a change that came unannounced
-        }
+    if (editStart_) {
+        recordEdit(std::move(editStart_->told));
         return;
     }
-    recordEdit();
+    // Some browsers end a composition with an input event of their own, after its end; any
+    // other change came unannounced.
+    const bool endOfComposition = event["inputType"].as<std::string>() == "insertCompositionText" &&
+                                  lengthAtCompositionEnd_ == textarea_["textLength"].as<int>();
+    if (!endOfComposition) {
+        history_.forget();
+    }
+    lengthAtCompositionEnd_.reset();
 }
 
 void TextareaTextBox::startComposition() {
     composing_ = true;
-    editStart_ = EditStart{web_core::EditKind::Other, selection(), textarea_["value"]};
+    lengthAtCompositionEnd_.reset();
+    editStart_ = EditStart{web_core::EditKind::Other, selection(), textarea_["value"], {}};
 }
 
-void TextareaTextBox::endComposition() {
+void TextareaTextBox::endComposition(const val& event) {
     composing_ = false;
     contentChanged();
-    if (editStart_) {
-        recordEdit();
-    }
-}
-
-void TextareaTextBox::recordEdit() {
-    const EditStart start = std::move(*editStart_);
-    editStart_.reset();
-    const val text = textarea_["value"];
-    const web_core::Selection after = selection();
-    const std::optional<web_core::EditSpan> span =
-        start.kind ? web_core::editSpan(start.selection, start.text["length"].as<int>(), after,
-                                         text["length"].as<int>())
-                   : std::nullopt;
-    if (!span) {
+    if (!editStart_) {
         history_.forget();
         return;
     }
-    const auto slice = [](const val& from, int position, int length) {
-        return from.call<val>("slice", position, position + length).as<std::string>();
-    };
-    history_.record(*start.kind,
-                    {span->position, slice(start.text, span->position, span->removedLength),
-                     slice(text, span->position, span->insertedLength), start.selection, after});
+    const val data = event["data"];
+    recordEdit(data.isString() ? std::optional(data.as<std::u16string>()) : std::nullopt);
+    lengthAtCompositionEnd_ = textarea_["textLength"].as<int>();
+}
+
+void TextareaTextBox::recordEdit(std::optional<std::u16string> told) {
+    const EditStart start = std::move(*editStart_);
+    editStart_.reset();
+    if (!start.kind) {
+        history_.forget();
+        return;
+    }
+    const JsText before(start.text);
+    const JsText after(textarea_["value"]);
+    std::optional<web_core::TextEdit> edit =
+        web_core::checkedEdit(start.selection, before, selection(), after,
+                              told ? std::optional<std::u16string_view>(*told) : std::nullopt);
+    if (edit) {
+        history_.record(*start.kind, std::move(*edit), after.length());
+    } else {
+        history_.forget();
+    }
 }
 
 void TextareaTextBox::takeUndoKeys(const val& event) {
     // By the key's place, so that Ctrl+Z is undo whatever the layout (Cyrillic included).
     const bool command = event["ctrlKey"].as<bool>() || event["metaKey"].as<bool>();
-    if (!command || event["altKey"].as<bool>() || composing_) {
+    if (!command || event["altKey"].as<bool>()) {
         return;
     }
     const std::string key = event["code"].as<std::string>();
@@ -154,16 +214,21 @@ void TextareaTextBox::takeUndoKeys(const val& event) {
         return;
     }
     event.call<void>("preventDefault");
-    apply(key == "KeyZ" && !shift ? history_.undo() : history_.redo());
+    if (!composing_ && !event["isComposing"].as<bool>()) {
+        undoOrRedo(key == "KeyZ" && !shift);
+    }
 }
 
-void TextareaTextBox::apply(const std::optional<web_core::TextEdit>& edit) {
+void TextareaTextBox::undoOrRedo(bool undo) {
+    const JsText text(textarea_["value"]);
+    const std::optional<web_core::TextEdit> edit = undo ? history_.undo(text) : history_.redo(text);
     if (!edit) {
         return;
     }
     editStart_.reset();
-    textarea_.call<void>("setRangeText", edit->inserted, edit->position,
-                         edit->position + web_core::utf16Length(edit->removed),
+    lengthAtCompositionEnd_.reset();
+    textarea_.call<void>("setRangeText", jsString(edit->inserted), edit->position,
+                         edit->position + static_cast<int>(edit->removed.size()),
                          std::string("preserve"));
     textarea_.call<void>("setSelectionRange", edit->after.start, edit->after.end);
     contentChanged();

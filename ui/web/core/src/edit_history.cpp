@@ -12,6 +12,26 @@ TextEdit inverse(const TextEdit& edit) {
     return TextEdit{edit.position, edit.inserted, edit.removed, edit.after, edit.before};
 }
 
+int length(const std::u16string& text) { return static_cast<int>(text.size()); }
+
+std::size_t bytesOf(const TextEdit& edit) {
+    return (edit.removed.size() + edit.inserted.size()) * sizeof(char16_t);
+}
+
+// The text with its CR LF and lone CR as LF, as a textarea keeps it.
+std::u16string withTextareaLineBreaks(std::u16string_view text) {
+    std::u16string result;
+    result.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != u'\r') {
+            result += text[i];
+        } else if (i + 1 == text.size() || text[i + 1] != u'\n') {
+            result += u'\n';
+        }
+    }
+    return result;
+}
+
 }  // namespace
 
 std::optional<EditSpan> editSpan(Selection before, int lengthBefore, Selection after,
@@ -26,37 +46,80 @@ std::optional<EditSpan> editSpan(Selection before, int lengthBefore, Selection a
     return EditSpan{position, removed, inserted};
 }
 
-int utf16Length(std::string_view utf8) {
-    int units = 0;
-    for (const char c : utf8) {
-        const auto byte = static_cast<unsigned char>(c);
-        if ((byte & 0xC0) != 0x80) {
-            // A lead byte: one unit, two for a character beyond the Basic Multilingual Plane.
-            units += byte >= 0xF0 ? 2 : 1;
+std::optional<TextEdit> checkedEdit(Selection selectionBefore, const TextView& before,
+                                    Selection selectionAfter, const TextView& after,
+                                    std::optional<std::u16string_view> told) {
+    const int lengthBefore = before.length();
+    const int lengthAfter = after.length();
+    const std::optional<EditSpan> span =
+        editSpan(selectionBefore, lengthBefore, selectionAfter, lengthAfter);
+    if (!span) {
+        return std::nullopt;
+    }
+    const int position = span->position;
+    const int endBefore = position + span->removedLength;
+    const int endAfter = position + span->insertedLength;
+    const int leftStart = std::max(0, position - kCheckedNeighbourhood);
+    // What follows the span is as long before as after, the lengths having made the span.
+    const int rightLength = std::min(kCheckedNeighbourhood, lengthBefore - endBefore);
+    if (before.slice(leftStart, position) != after.slice(leftStart, position) ||
+        before.slice(endBefore, endBefore + rightLength) !=
+            after.slice(endAfter, endAfter + rightLength)) {
+        return std::nullopt;
+    }
+    std::u16string inserted = after.slice(position, endAfter);
+    if (told) {
+        const std::u16string expected = withTextareaLineBreaks(*told);
+        const int reachBack = length(expected) - span->insertedLength;
+        if (reachBack < 0 || reachBack > position - leftStart ||
+            after.slice(position - reachBack, endAfter) != expected) {
+            return std::nullopt;
         }
     }
-    return units;
+    return TextEdit{position, before.slice(position, endBefore), std::move(inserted),
+                    selectionBefore, selectionAfter};
 }
 
-void EditHistory::record(EditKind kind, TextEdit edit) {
-    redo_.clear();
-    if (extendsLastStep(kind, edit)) {
-        TextEdit& last = undo_.back().edit;
-        if (kind == EditKind::DeletingBackward) {
-            last.removed = edit.removed + last.removed;
-            last.position = edit.position;
-        } else {
-            last.removed += edit.removed;
-            last.inserted += edit.inserted;
-        }
-        last.after = edit.after;
+void EditHistory::record(EditKind kind, TextEdit edit, int lengthAfter) {
+    if (edit.removed.empty() && edit.inserted.empty()) {
         return;
     }
-    if (undo_.size() == kMostSteps) {
-        undo_.erase(undo_.begin());
+    for (const Step& step : redo_) {
+        keptBytes_ -= bytesOf(step.edit);
     }
-    undo_.push_back({kind, std::move(edit)});
-    lastStepOpen_ = true;
+    redo_.clear();
+    if (extendsLastStep(kind, edit)) {
+        Step& last = undo_.back();
+        keptBytes_ += bytesOf(edit);
+        if (kind == EditKind::DeletingBackward) {
+            last.edit.removed = edit.removed + last.edit.removed;
+            last.edit.position = edit.position;
+        } else {
+            last.edit.removed += edit.removed;
+            last.edit.inserted += edit.inserted;
+        }
+        last.edit.after = edit.after;
+        last.lengthAfter = lengthAfter;
+    } else {
+        keptBytes_ += bytesOf(edit);
+        undo_.push_back({kind, std::move(edit), lengthAfter});
+        lastStepOpen_ = true;
+    }
+    dropOldestBeyondBounds();
+}
+
+void EditHistory::dropOldestBeyondBounds() {
+    std::size_t dropped = 0;
+    while (dropped < undo_.size() &&
+           (undo_.size() - dropped > kMostSteps || keptBytes_ > kMostBytes)) {
+        keptBytes_ -= bytesOf(undo_[dropped].edit);
+        ++dropped;
+    }
+    undo_.erase(undo_.begin(), undo_.begin() + static_cast<std::ptrdiff_t>(dropped));
+    if (undo_.empty()) {
+        // The last edit alone was too large: it cannot be undone, and so neither can any before.
+        forget();
+    }
 }
 
 bool EditHistory::extendsLastStep(EditKind kind, const TextEdit& edit) const {
@@ -66,13 +129,11 @@ bool EditHistory::extendsLastStep(EditKind kind, const TextEdit& edit) const {
     const TextEdit& last = undo_.back().edit;
     switch (kind) {
         case EditKind::Typing:
-            return edit.removed.empty() &&
-                   edit.position == last.position + utf16Length(last.inserted);
+            return edit.removed.empty() && edit.position == last.position + length(last.inserted);
         case EditKind::DeletingBackward:
-            return edit.inserted.empty() &&
-                   edit.position + utf16Length(edit.removed) == last.position;
+            return edit.inserted.empty() && edit.position + length(edit.removed) == last.position;
         case EditKind::DeletingForward:
-            return edit.inserted.empty() && edit.position == last.position;
+            return edit.inserted.empty() && last.inserted.empty() && edit.position == last.position;
         case EditKind::Other:
             return false;
     }
@@ -82,27 +143,38 @@ bool EditHistory::extendsLastStep(EditKind kind, const TextEdit& edit) const {
 void EditHistory::forget() {
     undo_.clear();
     redo_.clear();
+    keptBytes_ = 0;
     lastStepOpen_ = false;
 }
 
-std::optional<TextEdit> EditHistory::undo() {
-    if (undo_.empty()) {
-        return std::nullopt;
-    }
-    lastStepOpen_ = false;
-    redo_.push_back(std::move(undo_.back()));
-    undo_.pop_back();
-    return inverse(redo_.back().edit);
+std::optional<TextEdit> EditHistory::undo(const TextView& text) {
+    return move(undo_, redo_, true, text);
 }
 
-std::optional<TextEdit> EditHistory::redo() {
-    if (redo_.empty()) {
+std::optional<TextEdit> EditHistory::redo(const TextView& text) {
+    return move(redo_, undo_, false, text);
+}
+
+std::optional<TextEdit> EditHistory::move(std::vector<Step>& from, std::vector<Step>& to,
+                                          bool undoing, const TextView& text) {
+    if (from.empty()) {
+        return std::nullopt;
+    }
+    const Step& step = from.back();
+    const TextEdit edit = undoing ? inverse(step.edit) : step.edit;
+    const int lengthNow =
+        undoing ? step.lengthAfter
+                : step.lengthAfter - length(step.edit.inserted) + length(step.edit.removed);
+    const int end = edit.position + length(edit.removed);
+    if (text.length() != lengthNow || end > lengthNow ||
+        text.slice(edit.position, end) != edit.removed) {
+        forget();
         return std::nullopt;
     }
     lastStepOpen_ = false;
-    undo_.push_back(std::move(redo_.back()));
-    redo_.pop_back();
-    return undo_.back().edit;
+    to.push_back(std::move(from.back()));
+    from.pop_back();
+    return edit;
 }
 
 }  // namespace web_core

@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "web_core/edit_history.h"
 #include "presenter/transcript_binding.h"
+#include "web_core/edit_history.h"
 #include "web_ui/event_listener.h"
 
 namespace web_ui {
@@ -23,6 +23,11 @@ namespace web_ui {
 // longer hold: only the user's edits since the program last wrote can be undone, and what the
 // program wrote is never taken back in part. They answer Ctrl+Z, Ctrl+Shift+Z and Ctrl+Y (Cmd on
 // a Mac) in every browser, and the browser's own undo and redo (its menus, a tablet's gestures).
+// Each edit is recorded as the textarea's own UTF-16 units, and only once checked against the
+// text it left (web_core::checkedEdit, which reads slices of the text around the edit, never all
+// of it); an edit that does not check (a transpose, a composition the browser rewrote, a kind of
+// edit not known here) leaves nothing to undo. So undo and redo bring back only texts the box
+// held. While an input method composes, undo and redo do nothing, whoever asks for them.
 class TextareaTextBox final : public presenter::TranscriptBinding {
 public:
     explicit TextareaTextBox(emscripten::val textarea);
@@ -38,23 +43,28 @@ private:
     void beforeEdit(const emscripten::val& event);
     void afterEdit(const emscripten::val& event);
     void startComposition();
-    void endComposition();
+    void endComposition(const emscripten::val& event);
     void takeUndoKeys(const emscripten::val& event);
-    void recordEdit();
-    void apply(const std::optional<web_core::TextEdit>& edit);
+    void recordEdit(std::optional<std::u16string> told);
+    void undoOrRedo(bool undo);
     web_core::Selection selection() const;
 
-    // What an edit starts from: none for an edit of a kind the history cannot take back.
+    // What an edit starts from: no kind for an edit of a kind the history cannot take back.
     struct EditStart {
         std::optional<web_core::EditKind> kind;
         web_core::Selection selection;
         emscripten::val text;
+        // The text the event says it inserts.
+        std::optional<std::u16string> told;
     };
 
     emscripten::val textarea_;
     web_core::EditHistory history_;
     std::optional<EditStart> editStart_;
     bool composing_ = false;
+    // The text's length when a composition was last recorded: a browser that tells of the
+    // composition's end before its last input event must not have changed the text in between.
+    std::optional<int> lengthAtCompositionEnd_;
     EventListener beforeInput_;
     EventListener input_;
     EventListener keyDown_;
