@@ -15,9 +15,8 @@ MainForm::MainForm(std::unique_ptr<engine::RandomSource> random, ErrorReport rep
     : reportError_(reportError ? std::move(reportError) : showRuntimeErrorBox) {
     createWindow();
     createControls();
-    dotsPerInch_ = static_cast<int>(GetDpiForWindow(window_));
-    resizeClientArea(design::scaledSize(design::mainForm().clientArea, 1.0,
-                                        design::pixelsPerTwipAt(dotsPerInch_)));
+    setDotsPerInch(static_cast<int>(GetDpiForWindow(window_)));
+    resizeClientArea(sizing_.leastClientSize());
     accessibleNames_ = std::make_unique<AccessibleNames>();
     nameControlsForScreenReaders();
     // Focus rectangles show once the keyboard is used, as in a dialog box.

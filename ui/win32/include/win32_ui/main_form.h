@@ -13,6 +13,7 @@
 #include "engine/random_source.h"
 #include "presenter/main_form_view.h"
 #include "presenter/window_keys.h"
+#include "presenter/window_sizing.h"
 
 namespace design {
 class WindowLayout;
@@ -66,7 +67,7 @@ public:
 
     // The scale the design is shown at on top of the DPI, and whether the window is full screen.
     double scale() const { return scale_; }
-    bool isFullScreen() const { return fullScreen_; }
+    bool isFullScreen() const { return sizing_.isFullScreen(); }
 
 private:
     static LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam,
@@ -90,20 +91,26 @@ private:
     void showNewestLines() override;
     void reportError(const presenter::ErrorMessage& message) override;
 
-    // The window's size and the design's scale (main_form_scaling.cpp).
+    // The design shown in the window (main_form_layout.cpp).
     void fitDesignToWindow();
     void setScaledFont(const design::WindowLayout& layout);
     void placeControls(const design::WindowLayout& layout);
     void clipToDesign(std::size_t controlIndex, const design::WindowLayout& layout);
+
+    // The window's size and place (main_form_sizing.cpp).
+    design::PixelSize clientSize() const;
+    RECT clientOnScreen() const;
+    presenter::FrameMargins frameMargins() const;
+    presenter::WindowGeometry geometry() const;
     void resizeClientArea(design::PixelSize client);
-    design::PixelSize clientAreaAtDpi(int dotsPerInch) const;
-    RECT frameMargins() const;
-    RECT workArea() const;
-    double largestWindowedScale() const;
     void limitTrackingSize(MINMAXINFO& limits) const;
     void zoom(design::ZoomKey key) override;
     void toggleFullScreen() override;
     void leaveFullScreen() override;
+
+    // A change of DPI (main_form_dpi.cpp).
+    void setDotsPerInch(int dotsPerInch);
+    design::PixelSize clientAreaAtDpi(int dotsPerInch) const;
     LRESULT onDpiScaledSize(int dotsPerInch, SIZE& size) const;
     void onDpiChanged(int dotsPerInch, const RECT& suggested);
 
@@ -120,10 +127,9 @@ private:
     double scale_ = 0.0;
     int fontDotsPerInch_ = 0;
     design::Pixels designArea_{};
-    bool fullScreen_ = false;
-    // Where the window comes back to from full screen, and the frame it had there.
+    presenter::WindowSizing sizing_;
+    // Where the window comes back to from full screen.
     WINDOWPLACEMENT placementBeforeFullScreen_{};
-    RECT marginsBeforeFullScreen_{};
     HFONT font_ = nullptr;
     HBRUSH windowBackground_ = nullptr;
     // Parallel to the description's controls, and a brush for each one with a background.
