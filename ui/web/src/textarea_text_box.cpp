@@ -138,6 +138,13 @@ void TextareaTextBox::beforeEdit(const val& event) {
         }
         return;
     }
+    if (composing_ && !event["isComposing"].as<bool>()) {
+        // Chromium may drop a composition without its end: the edit ends it.
+        composing_ = false;
+        if (editStart_) {
+            recordEdit(std::nullopt);
+        }
+    }
     if (composing_) {
         return;  // the composition is one edit, from its start to its end
     }
