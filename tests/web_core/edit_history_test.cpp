@@ -36,33 +36,35 @@ private:
 
 int size(const u16string& text) { return static_cast<int>(text.size()); }
 
+// `text` with the units from `start` up to `end` replaced by `inserted`.
+u16string replaced(u16string text, int start, int end, const u16string& inserted) {
+    return text.replace(static_cast<std::size_t>(start), static_cast<std::size_t>(end - start),
+                        inserted);
+}
+
 // A textarea as the browser edits it, and its front-end: each change the browser makes is
 // reported with the selections and the text it says, and checked before it is recorded; undo and
 // redo apply what the history gives back. Every text the box holds is kept, so that a test can
 // tell one it never held.
 class Box {
 public:
-    explicit Box(u16string text) : text_(std::move(text)), caret_(size(text_)) {
+    explicit Box(u16string text) : text_(std::move(text)), selection_{size(text_), size(text_)} {
         held_.insert(text_);
     }
 
     // What the browser did and said: the text became `text`, with the caret at `caretAfter`;
-    // the selection before was reported as `reportedBefore`, and after as `reportedAfter` when
-    // that was not the caret.
+    // the selection before was reported as `reportedBefore`, and after as `reportedAfter`, where
+    // these are given.
     void change(EditKind kind, u16string text, int caretAfter, std::optional<u16string> told = {},
                 std::optional<Selection> reportedBefore = {},
                 std::optional<Selection> reportedAfter = {}) {
         const u16string before = std::exchange(text_, std::move(text));
-        const Selection selectionBefore = reportedBefore.value_or(selection_());
-        caret_ = caretAfter;
-        anchor_ = caret_;
-        const Selection selectionAfter = reportedAfter.value_or(selection_());
+        const Selection selectionBefore = reportedBefore.value_or(selection_);
+        selection_ = {caretAfter, caretAfter};
         held_.insert(text_);
-        const View viewBefore(before);
-        const View viewAfter(text_);
-        std::optional<TextEdit> edit =
-            checkedEdit(selectionBefore, viewBefore, selectionAfter, viewAfter,
-                        told ? std::optional<std::u16string_view>(*told) : std::nullopt);
+        std::optional<TextEdit> edit = checkedEdit(
+            selectionBefore, View(before), reportedAfter.value_or(selection_), View(text_),
+            told ? std::optional<std::u16string_view>(*told) : std::nullopt);
         if (edit) {
             history_.record(kind, std::move(*edit), size(text_));
         } else {
@@ -70,79 +72,54 @@ public:
         }
     }
     // A change the front-end never heard of.
-    void changeUnseen(u16string text) {
-        text_ = std::move(text);
-        held_.insert(text_);
-    }
+    void changeUnseen(u16string text) { held_.insert(text_ = std::move(text)); }
 
     // Edits the browser makes and reports as they are.
-    void type(const u16string& typed) {
-        u16string text = text_;
-        const Selection at = selection_();
-        text.replace(static_cast<std::size_t>(at.start),
-                     static_cast<std::size_t>(at.end - at.start), typed);
-        change(EditKind::Typing, text, at.start + size(typed), typed);
-    }
-    void paste(const u16string& pasted) {
-        u16string text = text_;
-        const Selection at = selection_();
-        text.replace(static_cast<std::size_t>(at.start),
-                     static_cast<std::size_t>(at.end - at.start), pasted);
-        change(EditKind::Other, text, at.start + size(pasted));
-    }
-    void enter() {
-        u16string text = text_;
-        text.insert(static_cast<std::size_t>(caret_), u"\n");
-        change(EditKind::Other, text, caret_ + 1, u"\n");
-    }
+    void type(const u16string& typed) { replaceSelection(EditKind::Typing, typed, typed); }
+    void paste(const u16string& pasted) { replaceSelection(EditKind::Other, pasted, {}); }
+    void enter() { replaceSelection(EditKind::Other, u"\n", u"\n"); }
     void backspace(int units = 1) {
-        u16string text = text_;
-        text.erase(static_cast<std::size_t>(caret_ - units), static_cast<std::size_t>(units));
-        change(EditKind::DeletingBackward, text, caret_ - units);
+        const int caret = selection_.start;
+        change(EditKind::DeletingBackward, replaced(text_, caret - units, caret, u""),
+               caret - units);
     }
     void deleteForward(int units = 1) {
-        u16string text = text_;
-        text.erase(static_cast<std::size_t>(caret_), static_cast<std::size_t>(units));
-        change(EditKind::DeletingForward, text, caret_);
+        const int caret = selection_.start;
+        change(EditKind::DeletingForward, replaced(text_, caret, caret + units, u""), caret);
     }
-    void moveCaret(int to) { caret_ = anchor_ = to; }
-    void select(int from, int to) {
-        anchor_ = from;
-        caret_ = to;
-    }
+    void select(Selection selection) { selection_ = selection; }
+    void moveCaret(int to) { selection_ = {to, to}; }
     void programWrites(const u16string& text) {
-        text_ = text;
-        caret_ = anchor_ = size(text);
+        held_.insert(text_ = text);
+        moveCaret(size(text));
         history_.forget();
-        held_.insert(text_);
     }
 
     bool undo() { return apply(history_.undo(View(text_))); }
     bool redo() { return apply(history_.redo(View(text_))); }
 
     const u16string& text() const { return text_; }
-    int caret() const { return caret_; }
+    int caret() const { return selection_.end; }
+    Selection selection() const { return selection_; }
     bool held(const u16string& text) const { return held_.contains(text); }
     const EditHistory& history() const { return history_; }
-    Selection selection() const { return selection_(); }
 
 private:
-    Selection selection_() const { return {std::min(anchor_, caret_), std::max(anchor_, caret_)}; }
-
+    void replaceSelection(EditKind kind, const u16string& inserted, std::optional<u16string> told) {
+        change(kind, replaced(text_, selection_.start, selection_.end, inserted),
+               selection_.start + size(inserted), std::move(told));
+    }
     bool apply(const std::optional<TextEdit>& edit) {
-        if (!edit) {
-            return false;
+        if (edit) {
+            text_ = replaced(text_, edit->position, edit->position + size(edit->removed),
+                             edit->inserted);
+            selection_ = edit->after;
         }
-        text_.replace(static_cast<std::size_t>(edit->position), edit->removed.size(),
-                      edit->inserted);
-        caret_ = edit->after.start;
-        anchor_ = edit->after.end;
-        return true;
+        return edit.has_value();
     }
 
     u16string text_;
-    int caret_ = 0;
-    int anchor_ = caret_;
+    Selection selection_;
     EditHistory history_;
     std::set<u16string> held_;
 };
@@ -476,26 +453,17 @@ public:
 private:
     int pick(int count) { return std::uniform_int_distribution<int>(0, count - 1)(random_); }
     u16string someText(int most) {
-        static const std::vector<u16string> kPieces{u"a",
-                                                    u"b",
-                                                    u"ж",
-                                                    u"\n",
-                                                    u"\r\n",
-                                                    u"\r",
-                                                    u"😀",
-                                                    u"\U00090000",
-                                                    u16string(1, char16_t{0xD800}),
-                                                    u16string(1, char16_t{0xDC00}),
-                                                    u"é",
-                                                    u" "};
+        static constexpr std::u16string_view kPieces[] = {
+            u"a",    u"b",  u"ж", u"é",          u" ",      u"\n",
+            u"\r\n", u"\r", u"😀", u"\U00090000", u"\xD800", u"\xDC00"};
         u16string text;
         for (int i = 1 + pick(most); i > 0; --i) {
-            text += kPieces[static_cast<std::size_t>(pick(static_cast<int>(kPieces.size())))];
+            text += kPieces[pick(static_cast<int>(std::size(kPieces)))];
         }
         return text;
     }
     // As the textarea keeps it.
-    static u16string kept(u16string text) {
+    static u16string kept(const u16string& text) {
         u16string result;
         for (std::size_t i = 0; i < text.size(); ++i) {
             if (text[i] != u'\r') {
@@ -508,7 +476,7 @@ private:
     }
 
     void edit() {
-        const u16string& text = box_.text();
+        const u16string text = box_.text();
         const int length = size(text);
         if (length > 400) {
             box_.programWrites(u"Задача\n");
@@ -516,43 +484,28 @@ private:
         }
         if (pick(3) == 0) {  // most edits follow on where the last left the caret
             const int a = pick(length + 1);
-            box_.select(a, pick(3) ? a : pick(length + 1));
+            const int b = pick(3) ? a : pick(length + 1);
+            box_.select({std::min(a, b), std::max(a, b)});
         }
         const Selection at = box_.selection();
-        const auto replaced = [&](const u16string& inserted) {
-            u16string result = text;
-            result.replace(static_cast<std::size_t>(at.start),
-                           static_cast<std::size_t>(at.end - at.start), inserted);
-            return result;
-        };
+        const u16string given = someText(pick(4) ? 2 : 8);  // as the event says it
+        const u16string inserted = kept(given);
+        const u16string edited = replaced(text, at.start, at.end, inserted);
+        const int caret = at.start + size(inserted);
+        const std::optional<u16string> told = pick(2) ? std::optional(given) : std::nullopt;
         const int off = pick(7) - 3;
-        const auto shifted = [&](int units) { return std::clamp(units + off, 0, length); };
-        switch (pick(10)) {
+        const auto shifted = [&](int units, int most) { return std::clamp(units + off, 0, most); };
+        switch (pick(8)) {
             case 0:
-            case 1: {  // typed
-                const u16string typed = someText(2);
-                box_.change(EditKind::Typing, replaced(kept(typed)), at.start + size(kept(typed)),
-                            typed);
+            case 1:  // typed, or pasted, as it is
+                box_.change(pick(2) ? EditKind::Typing : EditKind::Other, edited, caret, told);
                 break;
-            }
-            case 2: {  // pasted, the data told or not, as an edit of any kind
-                const u16string pasted = someText(8);
-                box_.change(static_cast<EditKind>(pick(4)), replaced(kept(pasted)),
-                            at.start + size(kept(pasted)),
-                            pick(2) ? std::optional(pasted) : std::nullopt);
-                break;
-            }
-            case 3:  // Backspace
-                if (at.start == at.end && at.start > 0) {
-                    box_.backspace();
+            case 2:  // Backspace and Delete
+                if (at.start == at.end && at.start > 0 && at.end < length) {
+                    pick(2) ? box_.backspace() : box_.deleteForward();
                 }
                 break;
-            case 4:  // Delete
-                if (at.start == at.end && at.end < length) {
-                    box_.deleteForward();
-                }
-                break;
-            case 5:  // a transpose of the units around the caret, told as one unit replaced
+            case 3:  // a transpose of the units around the caret, told as one unit replaced
                 if (at.start == at.end && at.start > 0 && at.start < length) {
                     u16string swapped = text;
                     std::swap(swapped[static_cast<std::size_t>(at.start - 1)],
@@ -560,33 +513,25 @@ private:
                     box_.change(EditKind::Other, swapped, at.start + 1);
                 }
                 break;
-            case 6: {  // a composition committed as something else than the box shows
-                const u16string told = someText(2);
-                const u16string shown = someText(2) + kept(told);
-                box_.change(EditKind::Other, replaced(shown), at.start + size(shown), told);
+            case 4: {  // a composition committed as something else than the box shows
+                const u16string shown = someText(2) + inserted;
+                box_.change(EditKind::Other, replaced(text, at.start, at.end, shown),
+                            at.start + size(shown), given);
                 break;
             }
-            case 7: {  // a composition that took in the units before the caret
+            case 5: {  // a composition that took in the units before the caret
                 const int from = std::max(0, at.start - pick(3));
-                const u16string composed = someText(3);
-                u16string result = text;
-                result.replace(static_cast<std::size_t>(from),
-                               static_cast<std::size_t>(at.end - from), composed);
-                box_.change(EditKind::Other, result, from + size(composed), composed, at);
+                box_.change(EditKind::Other, replaced(text, from, at.end, inserted),
+                            from + size(inserted), given, at);
                 break;
             }
-            case 8: {  // the selection before reported a few units off
-                const u16string typed = someText(2);
-                box_.change(EditKind::Typing, replaced(kept(typed)), at.start + size(kept(typed)),
-                            pick(2) ? std::optional(typed) : std::nullopt,
-                            Selection{shifted(at.start), shifted(at.end)});
+            case 6:  // the selection before reported a few units off, the edit of any kind
+                box_.change(static_cast<EditKind>(pick(4)), edited, caret, told,
+                            Selection{shifted(at.start, length), shifted(at.end, length)});
                 break;
-            }
-            case 9: {  // the selection after reported a few units off
-                const u16string pasted = someText(4);
-                const int caret = at.start + size(kept(pasted));
-                const int reported = std::clamp(caret + off, 0, length + size(kept(pasted)));
-                box_.change(static_cast<EditKind>(pick(4)), replaced(kept(pasted)), caret, {}, {},
+            case 7: {  // the selection after reported a few units off
+                const int reported = shifted(caret, size(edited));
+                box_.change(static_cast<EditKind>(pick(4)), edited, caret, told, std::nullopt,
                             Selection{reported, reported});
                 break;
             }
