@@ -35,9 +35,7 @@ std::size_t PlainTextBox::contentLength() const {
 
 void PlainTextBox::replaceContent(std::string_view text) { edit_.setPlainText(fromUtf8(text)); }
 
-void PlainTextBox::forgetUndoHistory() {
-    edit_.document()->clearUndoRedoStacks();
-}
+void PlainTextBox::forgetUndoHistory() { edit_.document()->clearUndoRedoStacks(); }
 
 std::string PlainTextBox::readContent() const {
     // The raw text keeps no-break spaces as they are and marks each break between paragraphs,
