@@ -55,7 +55,8 @@ public:
     // What the browser did and said: the text became `text`, with the caret at `caretAfter`;
     // the selection before was reported as `reportedBefore`, and after as `reportedAfter`, where
     // these are given.
-    void change(EditKind kind, u16string text, int caretAfter, std::optional<u16string> told = {},
+    void change(EditKind kind, u16string text, int caretAfter,
+                const std::optional<u16string>& told = std::nullopt,
                 std::optional<Selection> reportedBefore = {},
                 std::optional<Selection> reportedAfter = {}) {
         const u16string before = std::exchange(text_, std::move(text));
@@ -76,7 +77,7 @@ public:
 
     // Edits the browser makes and reports as they are.
     void type(const u16string& typed) { replaceSelection(EditKind::Typing, typed, typed); }
-    void paste(const u16string& pasted) { replaceSelection(EditKind::Other, pasted, {}); }
+    void paste(const u16string& pasted) { replaceSelection(EditKind::Other, pasted, std::nullopt); }
     void enter() { replaceSelection(EditKind::Other, u"\n", u"\n"); }
     void backspace(int units = 1) {
         const int caret = selection_.start;
@@ -105,9 +106,10 @@ public:
     const EditHistory& history() const { return history_; }
 
 private:
-    void replaceSelection(EditKind kind, const u16string& inserted, std::optional<u16string> told) {
+    void replaceSelection(EditKind kind, const u16string& inserted,
+                          const std::optional<u16string>& told) {
         change(kind, replaced(text_, selection_.start, selection_.end, inserted),
-               selection_.start + size(inserted), std::move(told));
+               selection_.start + size(inserted), told);
     }
     bool apply(const std::optional<TextEdit>& edit) {
         if (edit) {
