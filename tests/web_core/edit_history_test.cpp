@@ -382,12 +382,11 @@ TEST(EditHistoryTest, ARunOfTypingPastTheBoundIsForgotten) {
 
 // Typing after a long paste checks no more than it did before it.
 TEST(CheckedEditTest, ReadsTheEditAndItsNeighbourhoodOnlyNotTheWholeText) {
-    u16string before(10 << 20, u'p');
-    u16string after = before;
-    after.insert(5 << 20, u"x");
+    const int position = 5 << 20;
+    const u16string before(10 << 20, u'p');
+    const u16string after = replaced(before, position, position, u"x");
     const View viewBefore(before);
     const View viewAfter(after);
-    const int position = 5 << 20;
     ASSERT_TRUE(checkedEdit({position, position}, viewBefore, {position + 1, position + 1},
                             viewAfter, u"x"));
     EXPECT_LE(viewBefore.unitsRead() + viewAfter.unitsRead(),
