@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "web_core/line_breaks.h"
+
 namespace web_core {
 namespace {
 
@@ -463,18 +465,6 @@ private:
         }
         return text;
     }
-    // As the textarea keeps it.
-    static u16string kept(const u16string& text) {
-        u16string result;
-        for (std::size_t i = 0; i < text.size(); ++i) {
-            if (text[i] != u'\r') {
-                result += text[i];
-            } else if (i + 1 == text.size() || text[i + 1] != u'\n') {
-                result += u'\n';
-            }
-        }
-        return result;
-    }
 
     void edit() {
         const u16string text = box_.text();
@@ -490,7 +480,7 @@ private:
         }
         const Selection at = box_.selection();
         const u16string given = someText(pick(4) ? 2 : 8);  // as the event says it
-        const u16string inserted = kept(given);
+        const u16string inserted = toTextareaLineBreaks(given);
         const u16string edited = replaced(text, at.start, at.end, inserted);
         const int caret = at.start + size(inserted);
         const std::optional<u16string> told = pick(2) ? std::optional(given) : std::nullopt;

@@ -62,8 +62,6 @@ public:
     explicit WindowSizing(double pixelsPerTwip = design::kPixelsPerTwipAt96Dpi)
         : pixelsPerTwip_(pixelsPerTwip) {}
 
-    double pixelsPerTwip() const { return pixelsPerTwip_; }
-
     // The design as large as a client area of the given size holds it, centred there (see
     // design::fittingScale); nothing for an empty area, such as a minimised window's.
     std::optional<DesignPlacement> fit(design::PixelSize client) const;
@@ -79,10 +77,6 @@ public:
     void leaveFullScreen() { fullScreen_ = false; }
     bool isFullScreen() const { return fullScreen_; }
 
-    // The largest scale of the design in a window that is neither maximised nor full screen, on
-    // the given work area.
-    double largestWindowedScale(const WindowGeometry& window) const;
-
     // Where a zoom key puts a window that shows the design at `scale`: the window is to be
     // restored (neither maximised nor full screen) and its frame set to this place and size. It
     // keeps the centre of its normal frame and moves only as far as it must to stay on the work
@@ -92,7 +86,7 @@ public:
                                        const WindowGeometry& window) const;
 
     // The client area a window that shows the design at `scale` keeps when its DPI changes from
-    // pixelsPerTwip() to `newPixelsPerTwip` (Win32): a window that shows the design without
+    // the sizing's to `newPixelsPerTwip` (Win32): a window that shows the design without
     // margins shows it at the same scale, exactly; any other keeps its size in inches.
     design::PixelSize clientAtDensity(design::PixelSize client, double scale,
                                       double newPixelsPerTwip) const;
@@ -102,6 +96,9 @@ public:
 private:
     // The margins of the frame when it is not full screen.
     FrameMargins normalMargins(FrameMargins now) const;
+    // The largest scale of the design in a window that is neither maximised nor full screen, on
+    // the given work area.
+    double largestWindowedScale(const WindowGeometry& window) const;
 
     double pixelsPerTwip_;
     bool fullScreen_ = false;

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "web_core/line_breaks.h"
+
 namespace web_core {
 
 namespace {
@@ -16,20 +18,6 @@ int length(const std::u16string& text) { return static_cast<int>(text.size()); }
 
 std::size_t bytesOf(const TextEdit& edit) {
     return (edit.removed.size() + edit.inserted.size()) * sizeof(char16_t);
-}
-
-// The text with its CR LF and lone CR as LF, as a textarea keeps it.
-std::u16string withTextareaLineBreaks(std::u16string_view text) {
-    std::u16string result;
-    result.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != u'\r') {
-            result += text[i];
-        } else if (i + 1 == text.size() || text[i + 1] != u'\n') {
-            result += u'\n';
-        }
-    }
-    return result;
 }
 
 }  // namespace
@@ -69,7 +57,7 @@ std::optional<TextEdit> checkedEdit(Selection selectionBefore, const TextView& b
     }
     std::u16string inserted = after.slice(position, endAfter);
     if (told) {
-        const std::u16string expected = withTextareaLineBreaks(*told);
+        const std::u16string expected = toTextareaLineBreaks(*told);
         const int reachBack = length(expected) - span->insertedLength;
         if (reachBack < 0 || reachBack > position - leftStart ||
             after.slice(position - reachBack, endAfter) != expected) {

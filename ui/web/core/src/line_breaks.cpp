@@ -4,18 +4,27 @@
 
 namespace web_core {
 
-std::string toTextareaLineBreaks(std::string_view text) {
-    std::string converted;
+namespace {
+
+template <typename Char>
+std::basic_string<Char> withLineFeedsOnly(std::basic_string_view<Char> text) {
+    std::basic_string<Char> converted;
     converted.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '\r') {
+        if (text[i] != Char{'\r'}) {
             converted += text[i];
-        } else if (i + 1 == text.size() || text[i + 1] != '\n') {
-            converted += '\n';
+        } else if (i + 1 == text.size() || text[i + 1] != Char{'\n'}) {
+            converted += Char{'\n'};
         }
     }
     return converted;
 }
+
+}  // namespace
+
+std::string toTextareaLineBreaks(std::string_view text) { return withLineFeedsOnly(text); }
+
+std::u16string toTextareaLineBreaks(std::u16string_view text) { return withLineFeedsOnly(text); }
 
 std::string toEngineLineBreaks(std::string_view text) {
     std::string converted;
