@@ -34,11 +34,11 @@ void MainFormLogic::GenerateProblem() {
 
     // A, B and C lie in 3..19.
     for (int position = 1; position < kFirstOfSecondSituation; ++position) {
-        numbers.addItem(integerText(DrawPercent(random_) % 17 + 3));
+        numbers.addItem(integerText(DrawPercent(draws_) % 17 + 3));
     }
     // D, E and F are A, B and C times 2, 4, 8 or 16, so every answer is a terminating decimal.
     for (int position = kFirstOfSecondSituation; position <= kQuantityCount; ++position) {
-        const int exponent = DrawPercent(random_) % 4;
+        const int exponent = DrawPercent(draws_) % 4;
         std::int32_t multiplier = 1;
         for (int j = 0; j <= exponent; ++j) {
             multiplier = checkedMultiply(multiplier, 2);
@@ -47,10 +47,10 @@ void MainFormLogic::GenerateProblem() {
         numbers.addItem(integerText(roundToInt16(multiplier * firstSituationQuantity)));
     }
 
-    unknownIndex_ = static_cast<std::int16_t>(DrawPercent(random_) % kQuantityCount + 1);
+    unknownIndex_ = static_cast<std::int16_t>(DrawPercent(draws_) % kQuantityCount + 1);
     controls_.Option1[static_cast<std::size_t>(unknownIndex_ - 1)]->select();
 
-    const int scenario = DrawPercent(random_) % kScenarioCount + 1;
+    const int scenario = DrawPercent(draws_) % kScenarioCount + 1;
     const ListBox& fragments = *controls_.List1[static_cast<std::size_t>(scenario)];
 
     const bool unknownInFirstSituation = unknownIndex_ < kFirstOfSecondSituation;

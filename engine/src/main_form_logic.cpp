@@ -21,7 +21,13 @@ bool allSet(const std::array<Control*, N>& controls) {
 
 MainFormLogic::MainFormLogic(const FormControls& controls, RandomSource& random,
                              std::string decimalSeparator)
-    : controls_(controls), random_(random), decimalSeparator_(std::move(decimalSeparator)) {
+    : MainFormLogic(controls, static_cast<UniformSource&>(random), std::move(decimalSeparator)) {
+    clockSeeded_ = &random;
+}
+
+MainFormLogic::MainFormLogic(const FormControls& controls, UniformSource& draws,
+                             std::string decimalSeparator)
+    : controls_(controls), draws_(draws), decimalSeparator_(std::move(decimalSeparator)) {
     if (!allSet(controls.List1) || controls.Text1 == nullptr || !allSet(controls.Option1) ||
         !allSet(controls.Command1)) {
         throw std::invalid_argument("MainFormLogic needs every control of the window");
@@ -29,7 +35,9 @@ MainFormLogic::MainFormLogic(const FormControls& controls, RandomSource& random,
 }
 
 void MainFormLogic::load() {
-    random_.seedFromClock();
+    if (clockSeeded_ != nullptr) {
+        clockSeeded_->seedFromClock();
+    }
     controls_.Command1[kSolveCommand]->setEnabled(false);
 }
 

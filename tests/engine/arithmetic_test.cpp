@@ -14,9 +14,8 @@
 namespace engine {
 namespace {
 
-struct OneValueSource final : RandomSource {
+struct OneValueSource final : UniformSource {
     explicit OneValueSource(float value) : value(value) {}
-    void seedFromClock() override {}
     float next() override { return value; }
     float value;
 };

@@ -16,10 +16,14 @@ namespace engine {
 // stays written, and the solve button keeps the state it had before the click.
 class MainFormLogic {
 public:
-    // decimalSeparator is the user's locale's, used in the answer's value.
+    // The window's form. decimalSeparator is the user's locale's, used in the answer's value.
     MainFormLogic(const FormControls& controls, RandomSource& random, std::string decimalSeparator);
+    // A form that draws from a source seeded otherwise, such as a worksheet's from its code:
+    // load() leaves that source as it is.
+    MainFormLogic(const FormControls& controls, UniformSource& draws, std::string decimalSeparator);
 
-    // Runs once, after the controls exist and before the window is first shown.
+    // Runs once, after the controls exist and before the window is first shown: seeds the
+    // window's source from the clock and disables the solve button.
     void load();
 
     // The click handler shared by the command buttons: index 0 makes a problem, index 1
@@ -37,7 +41,8 @@ public:
 
 private:
     FormControls controls_;
-    RandomSource& random_;
+    UniformSource& draws_;
+    RandomSource* clockSeeded_ = nullptr;
     std::string decimalSeparator_;
     std::int16_t unknownIndex_ = 0;
 };
