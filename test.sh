@@ -66,9 +66,10 @@ scripts/install-packages.sh cmake make g++ libgtest-dev qt6-base-dev qt6-transla
     libxcb-damage0-dev desktop-file-utils appstream dpkg-dev file lintian \
     binutils-mingw-w64-x86-64 clang libclang-rt-dev $(scripts/build-windows.sh --packages)
 
+# The Debian package carries the page's folder, which the web build below makes.
 stage "Linux: build"
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON \
-    -DPROPORCIA_WARNINGS_AS_ERRORS=ON
+    -DPROPORCIA_WARNINGS_AS_ERRORS=ON -DPROPORCIA_PAGE_FOLDER="$PWD/build-web/page"
 cmake --build build --parallel "$(nproc)"
 if $quick; then
     stage "Linux: tests (quick)"
@@ -77,13 +78,14 @@ if $quick; then
         --label-exclude 'memcheck|package'
     exit 0
 fi
-stage "Linux: tests"
-counted ctest --test-dir build --output-on-failure --parallel "$(nproc)"
 
 # The program in a browser: the engine and the page built with Emscripten, the tests run in Node
-# and in Chromium, Firefox and WebKit.
+# and in Chromium, Firefox and WebKit. It is built before the Linux tests, whose package carries
+# it, and after the Linux build, whose window its tests compare the page's with.
 stage "Web: build"
 scripts/build-web.sh --tests
+stage "Linux: tests"
+counted ctest --test-dir build --output-on-failure --parallel "$(nproc)"
 stage "Web: tests"
 counted ctest --test-dir build-web --output-on-failure --parallel "$(nproc)"
 

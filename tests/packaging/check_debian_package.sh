@@ -1,17 +1,23 @@
 #!/usr/bin/env bash
 # Builds the Debian package with CPack in the build directory, unpacks it into a temporary root
 # and checks that each file is where the desktop looks for it, that the files agree with one
-# another and with the package, and that lintian finds no errors. (The validators of the menu
-# entry and the metainfo run as tests of their own.) It makes the package under umask 002, and
+# another and with the package, that it carries the page's folder as built, whatever files that
+# holds, and that lintian finds no errors or warnings. (The validators of the menu entries and the
+# metainfo run as tests of their own.) It makes the package under umask 002, and
 # checks that what a reproducible package must not take from its maker is not there: the modes,
 # owners and dates of its archives' members.
 # Usage: check_debian_package.sh <cpack> <build directory> <version> <application id> <source>
+#        <page folder as built> <page folder as installed> <worksheet's file> <worksheet's name>
 set -euo pipefail
 cpack=$1
 build=$2
 version=$3
 id=$4
 source=$5
+page=$6
+installed_page=$7
+sheet=$8
+sheet_name=$9
 
 if ! command -v dpkg-deb >/dev/null 2>&1; then
     echo "SKIP: dpkg-deb is not installed; the Debian package is only made on Debian systems"
@@ -42,7 +48,7 @@ field() { dpkg-deb -f "$package" "$1"; }
 [ "$(field Version)" = "$version" ] || fail "package version $(field Version)"
 [ "$(field Section)" = education ] || fail "section $(field Section)"
 depends=$(field Depends)
-for needed in libqt6widgets6 fonts-liberation2; do
+for needed in libqt6widgets6 fonts-liberation2 xdg-utils; do
     grep -qE "(^|, )$needed( |,|$)" <<<"$depends" || fail "Depends lacks $needed: $depends"
 done
 # Without the Wayland platform, a session with no X server cannot show the window at all.
@@ -72,11 +78,12 @@ root="$work/root"
 dpkg -x "$package" "$root"
 share="$root/usr/share"
 entry="$share/applications/$id.desktop"
+sheet_entry="$share/applications/$id.sheet.desktop"
 metainfo="$share/metainfo/$id.metainfo.xml"
 
 # Where desktops, software centres, man and dpkg look.
 [ -x "$root/usr/bin/proporcia" ] || fail "no executable usr/bin/proporcia"
-for file in "$entry" "$metainfo" "$share/doc/proporcia/copyright" \
+for file in "$entry" "$sheet_entry" "$metainfo" "$share/doc/proporcia/copyright" \
     "$share/doc/proporcia/changelog.gz" "$share/man/man1/proporcia.1.gz" \
     "$share/man/bg/man1/proporcia.1.gz"; do
     [ -f "$file" ] || fail "no ${file#"$root/"}"
@@ -93,12 +100,38 @@ done
 unexpected=$(find "$root" -type f ! -path "$root/usr/bin/*" ! -path "$root/usr/share/*")
 [ -z "$unexpected" ] || fail "files outside usr/bin and usr/share: $unexpected"
 
-# The menu entry starts the installed program with the installed icon, under Education.
-key() { sed -n "s/^$1=//p" "$entry"; }
-if [ -f "$entry" ]; then
-    [ -x "$root/usr/bin/$(key Exec)" ] || fail "Exec=$(key Exec) is not in usr/bin"
-    [ "$(key Icon)" = "$id" ] || fail "Icon=$(key Icon), not $id"
-    [[ ";$(key Categories)" == *";Education;"* ]] || fail "Categories=$(key Categories)"
+# The menu entries: the program's starts it, the worksheet's opens the installed page in the
+# user's browser; both with the installed icon, under Education and Math.
+key() { sed -n "s/^$2=//p" "$1"; }
+# entry        key         expected
+while IFS='|' read -r file name expected; do
+    [ -f "$file" ] || continue
+    [ "$(key "$file" "$name")" = "$expected" ] ||
+        fail "${file##*/}: $name=$(key "$file" "$name"), not $expected"
+done <<ROWS
+$entry|Exec|proporcia
+$entry|Icon|$id
+$entry|Categories|Education;Math;
+$sheet_entry|Name|$sheet_name
+$sheet_entry|Exec|xdg-open $installed_page/$sheet
+$sheet_entry|Icon|$id
+$sheet_entry|Categories|Education;Math;
+$sheet_entry|Terminal|false
+ROWS
+
+# The page's folder, file for file and byte for byte, and nothing else in its place.
+if [ -f "$page/index.html" ]; then
+    (cd "$page" && find . -type f | LC_ALL=C sort) >"$work/page-built"
+    (cd "$root$installed_page" 2>/dev/null && find . -type f | LC_ALL=C sort) >"$work/page-packed"
+    diff -u "$work/page-built" "$work/page-packed" >&2 ||
+        fail "the package's $installed_page does not hold the files of $page"
+    while read -r file; do
+        cmp -s "$page/$file" "$root$installed_page/$file" ||
+            fail "$installed_page/${file#./} is not the page's as built"
+    done <"$work/page-packed"
+    [ -f "$page/$sheet" ] || echo "NOTE: the page has no $sheet yet, which its menu entry opens"
+else
+    fail "no page built in $page, to compare the package's with"
 fi
 # The software centre's entry names this menu entry and describes this version.
 if [ -f "$metainfo" ]; then
@@ -119,7 +152,7 @@ if command -v lintian >/dev/null 2>&1; then
     lintian --tag-display-limit 0 "$package" >"$work/lintian.log" 2>&1 || status=$?
     grep -v 'running with root privileges' "$work/lintian.log" || true
     [ $status -eq 0 ] || fail "lintian exited with status $status"
-    ! grep -q '^E: ' "$work/lintian.log" || fail "lintian reports errors"
+    ! grep -qE '^(E|W): ' "$work/lintian.log" || fail "lintian reports errors or warnings"
 else
     echo "lintian is not installed: the package's policy checks are left out"
 fi
