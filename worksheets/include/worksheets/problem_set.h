@@ -11,7 +11,7 @@ namespace worksheets {
 
 // One problem of a worksheet with its solution, as the window writes them.
 struct SheetProblem {
-    std::string sentence;     // the problem: the line after "Примерен текст на условие:"
+    std::string sentence;  // the problem: the line after "Примерен текст на условие:"
     std::string knownValues;  // "Сметки"'s first line: "A = 7; C = 12; D = 28; E = 10; F = 96; "
     std::string answer;       // its last: "X = (12 * 28 * 10) / (7 * 96) = 5"
 

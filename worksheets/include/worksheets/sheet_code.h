@@ -43,8 +43,7 @@ public:
     friend bool operator==(const SheetCode&, const SheetCode&) = default;
 
 private:
-    SheetCode(std::string text, std::uint32_t number)
-        : text_(std::move(text)), number_(number) {}
+    SheetCode(std::string text, std::uint32_t number) : text_(std::move(text)), number_(number) {}
 
     std::string text_;
     std::uint32_t number_;

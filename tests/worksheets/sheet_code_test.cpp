@@ -1,0 +1,101 @@
+#include "worksheets/sheet_code.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace worksheets {
+namespace {
+
+// A spread of codes, from the first to the last.
+constexpr std::uint32_t kSampleNumbers[] = {0, 1, 30, 31, 12345, 1234567, 20261210, 28629150};
+
+TEST(SheetCodeTest, EveryCodeReadsBackAsItsNumber) {
+    for (const std::uint32_t number : kSampleNumbers) {
+        const SheetCode code = SheetCode::fromNumber(number);
+        ASSERT_EQ(code.text().size(), SheetCode::kLength);
+        const std::optional<SheetCode> read = SheetCode::read(code.text());
+        ASSERT_TRUE(read) << code.text();
+        EXPECT_EQ(read->number(), number) << code.text();
+    }
+    EXPECT_EQ(SheetCode::fromNumber(SheetCode::kCount + 7), SheetCode::fromNumber(7));
+}
+
+TEST(SheetCodeTest, EverySingleCharacterTypoIsCaught) {
+    for (const std::uint32_t number : kSampleNumbers) {
+        const std::string text = SheetCode::fromNumber(number).text();
+        for (std::size_t position = 0; position < text.size(); ++position) {
+            for (const char other : SheetCode::kAlphabet) {
+                if (other == text[position]) {
+                    continue;
+                }
+                std::string typo = text;
+                typo[position] = other;
+                EXPECT_FALSE(SheetCode::read(typo)) << text << " typed " << typo;
+            }
+            std::string shorter = text;
+            shorter.erase(position, 1);
+            EXPECT_FALSE(SheetCode::read(shorter)) << text << " typed " << shorter;
+            std::string longer = text;
+            longer.insert(position, 1, text[position]);
+            EXPECT_FALSE(SheetCode::read(longer)) << text << " typed " << longer;
+        }
+    }
+}
+
+TEST(SheetCodeTest, EverySwapOfNeighboursIsCaught) {
+    for (const std::uint32_t number : kSampleNumbers) {
+        const std::string text = SheetCode::fromNumber(number).text();
+        for (std::size_t position = 0; position + 1 < text.size(); ++position) {
+            if (text[position] == text[position + 1]) {
+                continue;
+            }
+            std::string swapped = text;
+            std::swap(swapped[position], swapped[position + 1]);
+            EXPECT_FALSE(SheetCode::read(swapped)) << text << " typed " << swapped;
+        }
+    }
+}
+
+struct TypedRow {
+    std::string_view typed;
+    std::optional<std::string_view> read;  // none: refused
+};
+
+void PrintTo(const TypedRow& row, std::ostream* out) { *out << '"' << row.typed << '"'; }
+
+class TypedCodeTest : public ::testing::TestWithParam<TypedRow> {};
+
+TEST_P(TypedCodeTest, ReadsAsATeacherMeantIt) {
+    const std::optional<SheetCode> code = SheetCode::read(GetParam().typed);
+    if (GetParam().read) {
+        ASSERT_TRUE(code);
+        EXPECT_EQ(code->text(), *GetParam().read);
+    } else {
+        EXPECT_FALSE(code) << code->text();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Typed, TypedCodeTest,
+    ::testing::Values(TypedRow{"3CFPS6", "3CFPS6"}, TypedRow{"3cfps6", "3CFPS6"},
+                      TypedRow{" 3CF-PS6 ", "3CFPS6"}, TypedRow{"3cf ps6", "3CFPS6"},
+                      // Cyrillic С and Р, capital and small, from a Bulgarian keyboard
+                      TypedRow{"3СFРS6", "3CFPS6"}, TypedRow{"3сFрS6", "3CFPS6"},
+                      // every look-alike: А В Е К М Н Р С Т Х
+                      TypedRow{"АВЕКМН", "ABEKMH"}, TypedRow{"авекмн", "ABEKMH"},
+                      TypedRow{"РСТХ26", "PCTX26"}, TypedRow{"рстх26", "PCTX26"},
+                      TypedRow{"", std::nullopt}, TypedRow{"3CFPS", std::nullopt},
+                      TypedRow{"3CFPS66", std::nullopt}, TypedRow{"3CFPS7", std::nullopt},
+                      // no 0, O, 1, I or L, and no Cyrillic letter but the look-alikes
+                      TypedRow{"3CFPS0", std::nullopt}, TypedRow{"3CFPSO", std::nullopt},
+                      TypedRow{"3CFPS1", std::nullopt}, TypedRow{"3CFPSI", std::nullopt},
+                      TypedRow{"3CFPSL", std::nullopt}, TypedRow{"ЗCFPS6", std::nullopt},
+                      TypedRow{"3CFPSЖ", std::nullopt}, TypedRow{"3CF.PS6", std::nullopt},
+                      TypedRow{"3CFPS6\xD0", std::nullopt}, TypedRow{"\xFF", std::nullopt}));
+
+}  // namespace
+}  // namespace worksheets
