@@ -19,7 +19,7 @@ if [ $tests = ON ]; then
     # it is started in with locales); a virtual X display, for WebKit and for the picture of the
     # desktop window, which ImageMagick takes.
     packages+=(libgtest-dev chromium firefox-esr webkit2gtk-driver locales fonts-liberation2
-        xvfb xauth imagemagick)
+        xvfb xauth imagemagick poppler-utils)
     # Node.js from elsewhere brings its own npm, which Debian's would conflict with.
     command -v npm >/dev/null 2>&1 || packages+=(npm)
 fi
