@@ -1,0 +1,225 @@
+#include "web_core/sheet_settings.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <utility>
+
+namespace web_core {
+
+namespace {
+
+constexpr std::string_view kCodeName = "code";
+constexpr std::string_view kProblemsName = "n";
+constexpr std::string_view kVariantsName = "variants";
+constexpr std::string_view kKeyName = "key";
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+int hexValue(char c) {
+    if (isDigit(c)) {
+        return c - '0';
+    }
+    if (c >= 'A' && c <= 'F') {
+        return c - 'A' + 10;
+    }
+    if (c >= 'a' && c <= 'f') {
+        return c - 'a' + 10;
+    }
+    return -1;
+}
+
+// As a browser decodes a query's part: "+" a blank, "%41" a byte, and a "%" not followed by two
+// hex digits left as it is.
+std::string percentDecoded(std::string_view text) {
+    std::string decoded;
+    decoded.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '+') {
+            decoded += ' ';
+        } else if (text[i] == '%' && i + 2 < text.size() && hexValue(text[i + 1]) >= 0 &&
+                   hexValue(text[i + 2]) >= 0) {
+            decoded += static_cast<char>(hexValue(text[i + 1]) * 16 + hexValue(text[i + 2]));
+            i += 2;
+        } else {
+            decoded += text[i];
+        }
+    }
+    return decoded;
+}
+
+std::string percentEncoded(std::string_view text) {
+    constexpr std::string_view kHex = "0123456789ABCDEF";
+    std::string encoded;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        const bool unreserved = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || isDigit(c) ||
+                                c == '-' || c == '.' || c == '_' || c == '~';
+        if (unreserved) {
+            encoded += c;
+        } else {
+            encoded += '%';
+            encoded += kHex[byte >> 4];
+            encoded += kHex[byte & 0xF];
+        }
+    }
+    return encoded;
+}
+
+// The length of the UTF-8 sequence at the start of text and the character it encodes, or a
+// length of 0 where it is no valid sequence (overlong, a surrogate, beyond U+10FFFF, cut short).
+std::pair<std::size_t, std::uint32_t> utf8Character(std::string_view text) {
+    const auto lead = static_cast<unsigned char>(text[0]);
+    std::size_t length = 0;
+    std::uint32_t character = 0;
+    if (lead < 0x80) {
+        return {1, lead};
+    } else if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+        character = lead & 0x1F;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        character = lead & 0x0F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        character = lead & 0x07;
+    } else {
+        return {0, 0};
+    }
+    if (text.size() < length) {
+        return {0, 0};
+    }
+    for (std::size_t i = 1; i < length; ++i) {
+        const auto next = static_cast<unsigned char>(text[i]);
+        if ((next & 0xC0) != 0x80) {
+            return {0, 0};
+        }
+        character = (character << 6) | (next & 0x3F);
+    }
+    constexpr std::array<std::uint32_t, 5> kLeast{0, 0, 0x80, 0x800, 0x10000};
+    if (character < kLeast[length] || character > 0x10FFFF ||
+        (character >= 0xD800 && character <= 0xDFFF)) {
+        return {0, 0};
+    }
+    return {length, character};
+}
+
+bool isControl(std::uint32_t character) {
+    return character < 0x20 || (character >= 0x7F && character <= 0x9F);
+}
+
+// The text as a field can show it: invalid bytes and control characters left out, and no more
+// than kMostTypedCodeCharacters characters.
+std::string keptAsTyped(std::string_view typed) {
+    std::string kept;
+    std::size_t characters = 0;
+    while (!typed.empty() && characters < kMostTypedCodeCharacters) {
+        const auto [length, character] = utf8Character(typed);
+        if (length == 0) {
+            typed.remove_prefix(1);
+            continue;
+        }
+        if (!isControl(character)) {
+            kept.append(typed.substr(0, length));
+            ++characters;
+        }
+        typed.remove_prefix(length);
+    }
+    return kept;
+}
+
+std::string_view withoutBlanksAround(std::string_view text) {
+    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; };
+    while (!text.empty() && blank(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && blank(text.back())) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
+}  // namespace
+
+int nearestAllowed(std::string_view text, CountRange range) {
+    text = withoutBlanksAround(text);
+    bool negative = false;
+    if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
+        negative = text.front() == '-';
+        text.remove_prefix(1);
+    }
+    const std::size_t point = text.find('.');
+    std::string_view whole = text.substr(0, point);
+    const std::string_view fraction =
+        point == std::string_view::npos ? std::string_view() : text.substr(point + 1);
+    const auto allDigits = [](std::string_view part) {
+        return std::all_of(part.begin(), part.end(), isDigit);
+    };
+    if ((whole.empty() && fraction.empty()) || !allDigits(whole) || !allDigits(fraction)) {
+        return range.absent;
+    }
+    while (!whole.empty() && whole.front() == '0') {
+        whole.remove_prefix(1);
+    }
+    // Nine digits are far beyond any bound, and cannot overflow an int.
+    long long magnitude = 1'000'000'000;
+    if (whole.size() <= 9) {
+        magnitude = 0;
+        for (const char digit : whole) {
+            magnitude = magnitude * 10 + (digit - '0');
+        }
+        if (!fraction.empty() && fraction.front() >= '5') {
+            ++magnitude;
+        }
+    }
+    const long long value = negative ? -magnitude : magnitude;
+    return static_cast<int>(std::clamp<long long>(value, range.least, range.most));
+}
+
+void setTypedCode(SheetSettings& settings, std::string_view typed) {
+    settings.code = worksheets::SheetCode::read(typed);
+    settings.codeText = settings.code ? settings.code->text() : keptAsTyped(typed);
+}
+
+SheetSettings readSheetQuery(std::string_view query) {
+    if (!query.empty() && query.front() == '?') {
+        query.remove_prefix(1);
+    }
+    SheetSettings settings;
+    bool seenCode = false;
+    bool seenProblems = false;
+    bool seenVariants = false;
+    bool seenKey = false;
+    while (!query.empty()) {
+        const std::size_t end = query.find('&');
+        const std::string_view parameter = query.substr(0, end);
+        query = end == std::string_view::npos ? std::string_view() : query.substr(end + 1);
+        const std::size_t equals = parameter.find('=');
+        const std::string name = percentDecoded(parameter.substr(0, equals));
+        const std::string value = percentDecoded(
+            equals == std::string_view::npos ? std::string_view() : parameter.substr(equals + 1));
+        if (name == kCodeName && !std::exchange(seenCode, true)) {
+            setTypedCode(settings, value);
+        } else if (name == kProblemsName && !std::exchange(seenProblems, true)) {
+            settings.problems = nearestAllowed(value, kProblemsPerPupil);
+        } else if (name == kVariantsName && !std::exchange(seenVariants, true)) {
+            settings.variants = nearestAllowed(value, kVariantCount);
+        } else if (name == kKeyName && !std::exchange(seenKey, true)) {
+            settings.key = nearestAllowed(value, kKeyShown) != 0;
+        }
+    }
+    return settings;
+}
+
+std::string sheetQuery(const SheetSettings& settings) {
+    std::string query = "?";
+    if (!settings.codeText.empty()) {
+        query += std::string(kCodeName) + "=" + percentEncoded(settings.codeText) + "&";
+    }
+    query += std::string(kProblemsName) + "=" + std::to_string(settings.problems);
+    query += "&" + std::string(kVariantsName) + "=" + std::to_string(settings.variants);
+    query += "&" + std::string(kKeyName) + "=" + (settings.key ? "1" : "0");
+    return query;
+}
+
+}  // namespace web_core
