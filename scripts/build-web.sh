@@ -3,13 +3,17 @@
 # index.html, the script and its WebAssembly module, the icon and the web app manifest, which
 # any static web server can serve (scripts/serve-web.sh does on this computer).
 # With --tests, also builds the page's tests in build-web/ and installs the npm packages they
-# use (tests/web/package-lock.json); ./test.sh runs them with ctest.
+# use (tests/web/package-lock.json); ./test.sh runs them with ctest. Without it, a build-web/
+# set up with the tests keeps them, so that building the page for the packages
+# (scripts/build-windows.sh) does not undo ./test.sh's set-up.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-tests=OFF
+tests=
 if [ "${1:-}" = --tests ]; then
     tests=ON
+elif [ ! -f build-web/CMakeCache.txt ]; then
+    tests=OFF
 fi
 
 packages=(cmake make emscripten)
@@ -33,7 +37,7 @@ desktop=()
 if [ -x build/app/qt/proporcia ]; then
     desktop=(-DPROPORCIA_DESKTOP_PROGRAM="$PWD/build/app/qt/proporcia")
 fi
-emcmake cmake -S . -B build-web -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=$tests \
+emcmake cmake -S . -B build-web -DCMAKE_BUILD_TYPE=Release ${tests:+-DBUILD_TESTING=$tests} \
     -DPROPORCIA_WARNINGS_AS_ERRORS=ON "${desktop[@]}"
 cmake --build build-web --parallel "$(nproc)"
 

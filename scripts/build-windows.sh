@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what the Windows build and its tests need, where missing, then cross-builds with
+# Installs what the Windows build and its tests need, where missing, builds the page, which both
+# installers carry, into build-web/page/ (scripts/build-web.sh), then cross-builds with
 # MinGW-w64 in build-windows/: the program (build-windows/app/win32/proporcia.exe), its tests,
 # the setup program (build-windows/proporcia-<version>-setup.exe) and the Windows Installer
 # package (build-windows/proporcia-<version>-x64.msi). The tests run under Wine:
@@ -21,8 +22,10 @@ if [ "${1:-}" = --packages ]; then
 fi
 
 scripts/install-packages.sh "${packages[@]}"
+scripts/build-web.sh
 if [ ! -f build-windows/CMakeCache.txt ]; then
     cmake -S . -B build-windows -DCMAKE_TOOLCHAIN_FILE=cmake/toolchains/mingw-w64-x86_64.cmake \
-        -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON -DPROPORCIA_WARNINGS_AS_ERRORS=ON
+        -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON -DPROPORCIA_WARNINGS_AS_ERRORS=ON \
+        -DPROPORCIA_PAGE_FOLDER="$PWD/build-web/page"
 fi
 cmake --build build-windows --parallel "$(nproc)"
