@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# Installs the Windows Installer package silently under Wine, checks the installed file, the
-# Start-menu shortcut and the Apps & features entry, starts the installed program; installs a
+# Installs the Windows Installer package silently under Wine, checks the installed program, the
+# page's folder, the two Start-menu shortcuts and the Apps & features entry, starts the installed
+# program; installs a
 # newer package over it, which must replace it in place, and the older one again, which must be
 # refused; then removes the newer one silently and checks that nothing is left behind.
 # Usage: check_msi.sh <wine prefix> <package.msi> <program.exe as built> <version>
-#        <product name> <publisher> -- <what build-msi.sh needs besides the program, version
-#        and output>
+#        <product name> <publisher> <page folder as built> <worksheet's file> <worksheet's name>
+#        -- <what build-msi.sh needs besides the program, version and output>
 set -euo pipefail
 export PROPORCIA_WINE_PREFIX=$1
 package=$(realpath "$2")
@@ -13,8 +14,11 @@ built_program=$(realpath "$3")
 version=$4
 product=$5
 publisher=$6
-[ "$7" = -- ] || { echo "usage: see the head of $0" >&2; exit 2; }
-product_arguments=("${@:8}")
+page=$7
+sheet_page=$8
+sheet_name=$9
+[ "${10}" = -- ] || { echo "usage: see the head of $0" >&2; exit 2; }
+product_arguments=("${@:11}")
 # shellcheck source=wine-session.sh
 source "$(dirname "$0")/wine-session.sh"
 # shellcheck source=installed-program.sh
@@ -52,22 +56,30 @@ snapshot() {
         sed -n 's/^\(\[[^]]*\]\).*/\1/p' system.reg user.reg) | sort -u >"$work/$1"
 }
 
+# The Start-menu shortcuts of a name, wherever Wine put them.
 shortcuts() {
     local folder
     for folder in "${programs_folders[@]}"; do
-        [ -e "$folder/$product.lnk" ] && echo "$folder/$product.lnk"
+        [ -e "$folder/$1.lnk" ] && echo "$folder/$1.lnk"
     done
     return 0
 }
 
-# Checks what one installed package left: its file, its shortcut, its single entry.
+# Checks what one installed package left: its files, its shortcuts, its single entry.
 check_installed() {
-    local code=$1 expected_version=$2 links entry
+    local code=$1 expected_version=$2 links sheet_links entry
     cmp -s "$installed_folder/proporcia.exe" "$built_program" ||
         fail "Program Files\\Proporcia\\proporcia.exe is not the program as built"
-    [ "$(ls -A "$installed_folder")" = proporcia.exe ] ||
-        fail "Program Files\\Proporcia holds more: $(ls -A "$installed_folder")"
-    mapfile -t links < <(shortcuts)
+    [ "$(ls -A "$installed_folder" | tr '\n' ' ')" = "page proporcia.exe " ] ||
+        fail "Program Files\\Proporcia holds other files: $(ls -A "$installed_folder")"
+    page_installed_as_built "$page" ||
+        fail "Program Files\\Proporcia\\page is not the page's folder as built"
+    mapfile -t sheet_links < <(shortcuts "$sheet_name")
+    [ "${#sheet_links[@]}" = 1 ] ||
+        fail "not one Start-menu shortcut \"$sheet_name\": ${sheet_links[*]:-none}"
+    shortcut_opens_page "${sheet_links[0]}" "$sheet_page" ||
+        fail "the shortcut \"$sheet_name\" does not open page\\$sheet_page"
+    mapfile -t links < <(shortcuts "$product")
     [ "${#links[@]}" = 1 ] || fail "not one Start-menu shortcut \"$product\": ${links[*]:-none}"
     shortcut_starts_program "${links[0]}" || fail "the shortcut does not start the program"
     # Windows Installer keeps the product's icon in its own folder, for the shortcut and the entry.

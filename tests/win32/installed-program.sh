@@ -39,6 +39,18 @@ shortcut_starts_program() {
     grep -qiF 'C:\Program Files\Proporcia\proporcia.exe' <<<"$texts"
 }
 
+# Whether a shell link opens the installed page's file, given as a path under the page's folder.
+shortcut_opens_page() {
+    local texts file=${2//\//\\}
+    texts=$(strings "$1" && strings -el "$1")
+    grep -qiF "C:\Program Files\Proporcia\page\\$file" <<<"$texts"
+}
+
+# Whether the installed page's folder holds the built one's files, and no others.
+page_installed_as_built() {
+    diff -r -q "$1" "$installed_folder/page"
+}
+
 # The installed program starts and shows its window.
 installed_program_shows_window() {
     local program
