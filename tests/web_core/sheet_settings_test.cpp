@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 namespace web_core {
 namespace {
@@ -125,6 +126,19 @@ TEST(SheetSettingsTest, TypedCodesKeepTheirCharactersWhole) {
     EXPECT_EQ(settings.codeText, "QY5GFR");
     ASSERT_TRUE(settings.code);
     EXPECT_EQ(settings.code->text(), "QY5GFR");
+}
+
+// How much of a code has been typed, before it is judged: no blanks or hyphens, and a Cyrillic
+// look-alike one character although two bytes.
+TEST(SheetSettingsTest, CountsTheCharactersOfATypedCode) {
+    for (const auto& [typed, length] : {std::pair<const char*, std::size_t>{"", 0},
+                                        {"3CF", 3},
+                                        {"3CF-PS6", 6},
+                                        {" 3 c f p s 6 ", 6},
+                                        {"3СFРS6", 6},
+                                        {"жжжжжжж", 7}}) {
+        EXPECT_EQ(typedCodeLength(typed), length) << typed;
+    }
 }
 
 }  // namespace

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <emscripten/val.h>
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "web_core/sheet_settings.h"
+#include "web_ui/event_listener.h"
+
+namespace web_ui {
+
+// The worksheet page (sheet.html): its settings' controls bound to the sheet they show, and the
+// address kept as the link to that sheet. The page's markup holds the controls, by these ids:
+// "sheet-code" (the code's field), "sheet-code-problem" (what is wrong with it), "sheet-problems"
+// and "sheet-variants" (number fields), "sheet-key" (the key's checkbox), the buttons
+// "sheet-new", "sheet-copy" and "sheet-print", "sheet-link-box" with the field "sheet-link" (the
+// link, shown where it cannot be copied), "sheet-status" (a polite live region) and "sheets",
+// where the sheets go (web_core/sheet_markup.h).
+//
+// The address is read once, at the start; then every change of a setting writes the address
+// afresh (history.replaceState, no reload), so that the address, a bookmark or a copied link
+// always opens the sheet shown.
+class SheetPage {
+public:
+    explicit SheetPage(emscripten::val document);
+    SheetPage(const SheetPage&) = delete;
+    SheetPage& operator=(const SheetPage&) = delete;
+
+private:
+    emscripten::val byId(const char* id) const;
+    void countTyped(const emscripten::val& field, int& setting, web_core::CountRange range);
+    void countCommitted(emscripten::val field, int setting);
+    void codeTyped(bool committed);
+    void drawNewSheet();
+    void copyLink();
+    static void linkCopied(void* page, int copied);
+    std::string link() const;
+    void announce(std::string_view text);
+    // The controls, the address and the sheets as the settings say.
+    void showSettings();
+    void show();
+
+    emscripten::val document_;
+    emscripten::val codeField_;
+    emscripten::val codeProblem_;
+    emscripten::val problemsField_;
+    emscripten::val variantsField_;
+    emscripten::val keyBox_;
+    emscripten::val linkBox_;
+    emscripten::val linkField_;
+    emscripten::val status_;
+    emscripten::val sheets_;
+    web_core::SheetSettings settings_;
+    // Whether a code that cannot be read is said to be so: once it is complete or left.
+    bool codeProblemShown_ = false;
+    // What the sheets were last made of, so that a change that alters nothing makes nothing.
+    std::optional<std::string> shown_;
+    EventListener problemsTyped_;
+    EventListener problemsCommitted_;
+    EventListener variantsTyped_;
+    EventListener variantsCommitted_;
+    EventListener keyChanged_;
+    EventListener codeTyped_;
+    EventListener codeCommitted_;
+    EventListener newClicked_;
+    EventListener copyClicked_;
+    EventListener printClicked_;
+};
+
+}  // namespace web_ui

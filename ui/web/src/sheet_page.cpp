@@ -1,0 +1,180 @@
+#include "web_ui/sheet_page.h"
+
+#include <cstdint>
+#include <stdexcept>
+
+#include "web_core/sheet_markup.h"
+#include "worksheets/problem_set.h"
+
+extern "C" {
+// From sheet_page.js.
+int web_ui_replace_query(emscripten::EM_VAL query);
+void web_ui_copy_text(emscripten::EM_VAL text, void (*callback)(void*, int), void* context);
+}
+
+namespace web_ui {
+
+using emscripten::val;
+
+namespace {
+
+constexpr std::string_view kLinkCopied = "Връзката е копирана.";
+constexpr std::string_view kCopyByHand = "Връзката е избрана: копирайте я с Ctrl+C.";
+
+// A new sheet's code, from the browser's generator of random numbers for cryptography: every
+// code as likely as another, and two teachers' sheets different.
+worksheets::SheetCode drawnCode() {
+    val number = val::global("Uint32Array").new_(1);
+    val::global("crypto").call<val>("getRandomValues", number);
+    return worksheets::SheetCode::fromNumber(number[0].as<std::uint32_t>());
+}
+
+}  // namespace
+
+SheetPage::SheetPage(val document)
+    : document_(std::move(document)),
+      codeField_(byId("sheet-code")),
+      codeProblem_(byId("sheet-code-problem")),
+      problemsField_(byId("sheet-problems")),
+      variantsField_(byId("sheet-variants")),
+      keyBox_(byId("sheet-key")),
+      linkBox_(byId("sheet-link-box")),
+      linkField_(byId("sheet-link")),
+      status_(byId("sheet-status")),
+      sheets_(byId("sheets")),
+      settings_(web_core::readSheetQuery(document_["location"]["search"].as<std::string>())),
+      problemsTyped_(problemsField_, "input",
+                     [this](const val&) {
+                         countTyped(problemsField_, settings_.problems,
+                                    web_core::kProblemsPerPupil);
+                     }),
+      problemsCommitted_(
+          problemsField_, "change",
+          [this](const val&) { countCommitted(problemsField_, settings_.problems); }),
+      variantsTyped_(variantsField_, "input",
+                     [this](const val&) {
+                         countTyped(variantsField_, settings_.variants, web_core::kVariantCount);
+                     }),
+      variantsCommitted_(
+          variantsField_, "change",
+          [this](const val&) { countCommitted(variantsField_, settings_.variants); }),
+      keyChanged_(keyBox_, "change",
+                  [this](const val&) {
+                      settings_.key = keyBox_["checked"].as<bool>();
+                      show();
+                  }),
+      codeTyped_(codeField_, "input", [this](const val&) { codeTyped(false); }),
+      codeCommitted_(codeField_, "change", [this](const val&) { codeTyped(true); }),
+      newClicked_(byId("sheet-new"), "click", [this](const val&) { drawNewSheet(); }),
+      copyClicked_(byId("sheet-copy"), "click", [this](const val&) { copyLink(); }),
+      printClicked_(byId("sheet-print"), "click",
+                    [this](const val&) { document_["defaultView"].call<void>("print"); }) {
+    codeProblem_.set("textContent", std::string(worksheets::kNoSuchSheetCode));
+    // Opened without a code, the page makes a sheet of its own; a code it cannot read is said
+    // to be so at once, as nobody is typing it.
+    if (settings_.codeText.empty()) {
+        settings_.code = drawnCode();
+        settings_.codeText = settings_.code->text();
+    }
+    codeProblemShown_ = !settings_.code.has_value();
+    showSettings();
+    show();
+}
+
+val SheetPage::byId(const char* id) const {
+    val element = document_.call<val>("getElementById", std::string(id));
+    if (element.isNull()) {
+        throw std::logic_error(std::string("the worksheet page has no element ") + id);
+    }
+    return element;
+}
+
+void SheetPage::countTyped(const val& field, int& setting, web_core::CountRange range) {
+    // While a number is being typed, what is not yet one leaves the sheet as it is.
+    setting = web_core::nearestAllowed(field["value"].as<std::string>(),
+                                       {range.least, range.most, setting});
+    show();
+}
+
+void SheetPage::countCommitted(val field, int setting) {
+    field.set("value", std::to_string(setting));
+}
+
+void SheetPage::codeTyped(bool committed) {
+    const std::string typed = codeField_["value"].as<std::string>();
+    const bool wasShown = codeProblemShown_ && !settings_.code;
+    web_core::setTypedCode(settings_, typed);
+    codeProblemShown_ =
+        committed || web_core::typedCodeLength(typed) >= worksheets::SheetCode::kLength;
+    if (committed && settings_.code) {
+        codeField_.set("value", settings_.codeText);
+    }
+    show();
+    if (!settings_.code && codeProblemShown_ && !wasShown) {
+        announce(worksheets::kNoSuchSheetCode);
+    }
+}
+
+void SheetPage::drawNewSheet() {
+    settings_.code = drawnCode();
+    settings_.codeText = settings_.code->text();
+    codeField_.set("value", settings_.codeText);
+    show();
+    announce("Нов лист с код " + settings_.codeText + ".");
+}
+
+std::string SheetPage::link() const {
+    // The page's own address, whatever the browser let the page write into it.
+    std::string address = document_["location"]["href"].as<std::string>();
+    address = address.substr(0, address.find_first_of("?#"));
+    return address + web_core::sheetQuery(settings_);
+}
+
+void SheetPage::copyLink() {
+    linkField_.set("value", link());
+    web_ui_copy_text(val(link()).as_handle(), &SheetPage::linkCopied, this);
+}
+
+void SheetPage::linkCopied(void* page, int copied) {
+    auto& self = *static_cast<SheetPage*>(page);
+    self.linkBox_.set("hidden", copied != 0);
+    if (copied != 0) {
+        self.announce(kLinkCopied);
+        return;
+    }
+    self.linkField_.call<void>("focus");
+    self.linkField_.call<void>("select");
+    self.announce(kCopyByHand);
+}
+
+void SheetPage::announce(std::string_view text) { status_.set("textContent", std::string(text)); }
+
+void SheetPage::showSettings() {
+    codeField_.set("value", settings_.codeText);
+    problemsField_.set("value", std::to_string(settings_.problems));
+    variantsField_.set("value", std::to_string(settings_.variants));
+    keyBox_.set("checked", settings_.key);
+}
+
+void SheetPage::show() {
+    const std::string query = web_core::sheetQuery(settings_);
+    web_ui_replace_query(val(query).as_handle());
+    linkField_.set("value", link());
+    const bool problem = !settings_.code && codeProblemShown_;
+    codeProblem_.set("hidden", !problem);
+    codeField_.call<void>("setAttribute", std::string("aria-invalid"),
+                          std::string(problem ? "true" : "false"));
+    // A code that cannot be read shows no sheet at all, rather than some other one.
+    const std::string made = settings_.code ? query : std::string();
+    if (made == shown_) {
+        return;
+    }
+    sheets_.set("innerHTML",
+                settings_.code
+                    ? web_core::sheetMarkup(worksheets::ProblemSet(*settings_.code),
+                                            settings_.problems, settings_.variants, settings_.key)
+                    : std::string());
+    shown_ = made;
+}
+
+}  // namespace web_ui
