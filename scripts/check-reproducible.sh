@@ -2,7 +2,8 @@
 # Checks that the committed HEAD builds to the same bytes twice. It clones the repository into two
 # new folders, with paths of different lengths, builds the release artefacts in each and compares
 # them: the Debian package, proporcia.exe, the setup program and the MSI package, and the page's
-# folder. The second build runs later than the first, and with another folder, umask (002, not
+# folder. The packages carry the page, so each clone builds it first, whichever builds are asked
+# for. The second build runs later than the first, and with another folder, umask (002, not
 # 022), time zone, locale, temporary folder and user: a throw-away one when run as root, otherwise
 # only another HOME, USER and LOGNAME. Dates come from SOURCE_DATE_EPOCH where it is set, and
 # otherwise from the commit's date, which the build files read themselves.
@@ -23,7 +24,9 @@ builds=()
 for argument in "$@"; do
     case $argument in
         --keep) keep=true ;;
-        linux | windows | web) builds+=("$argument") ;;
+        linux | windows | web)
+            [[ " ${builds[*]} " == *" $argument "* ]] || builds+=("$argument")
+            ;;
         *)
             echo "Usage: $0 [--keep] [linux] [windows] [web]" >&2
             exit 2
@@ -33,7 +36,8 @@ done
 [ ${#builds[@]} -gt 0 ] || builds=(linux windows web)
 
 # The tools of the builds asked for, and no more; diffoscope-minimal shows where two files differ.
-packages=(git cmake make diffoscope-minimal)
+# The page's are always needed.
+packages=(git cmake make diffoscope-minimal emscripten)
 for build in "${builds[@]}"; do
     case $build in
         # dpkg-shlibdeps finds the package's dependencies; CPack needs file to run it.
@@ -42,7 +46,7 @@ for build in "${builds[@]}"; do
         windows)
             packages+=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 nsis msitools gcab)
             ;;
-        web) packages+=(emscripten) ;;
+        web) ;;
     esac
 done
 scripts/install-packages.sh "${packages[@]}"
@@ -102,14 +106,14 @@ build_commands() {
     case $1 in
         linux)
             echo "cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF \
--DPROPORCIA_WARNINGS_AS_ERRORS=ON && cmake --build build --parallel $jobs && \
-cd build && cpack -G DEB"
+-DPROPORCIA_WARNINGS_AS_ERRORS=ON -DPROPORCIA_PAGE_FOLDER=\$PWD/build-web/page && \
+cmake --build build --parallel $jobs && cd build && cpack -G DEB"
             ;;
         windows)
             echo "cmake -S . -B build-windows \
 -DCMAKE_TOOLCHAIN_FILE=cmake/toolchains/mingw-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=Release \
--DBUILD_TESTING=OFF -DPROPORCIA_WARNINGS_AS_ERRORS=ON && \
-cmake --build build-windows --parallel $jobs"
+-DBUILD_TESTING=OFF -DPROPORCIA_WARNINGS_AS_ERRORS=ON \
+-DPROPORCIA_PAGE_FOLDER=\$PWD/build-web/page && cmake --build build-windows --parallel $jobs"
             ;;
         web)
             echo "emcmake cmake -S . -B build-web -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
@@ -217,27 +221,30 @@ compare() {
     fi
 }
 
-# Both clones build at once, which keeps both cores busy through each build's serial steps (the
-# configuring, the linking, the packing). The second takes the builds in another order, so that
-# no build runs in both clones at the same time; a single build runs in one, then the other.
+# The page first in the first clone; then both clones build at once, which keeps both cores busy
+# through each build's serial steps (the configuring, the linking, the packing): the first the
+# packages, the second the page and then the packages in another order, so that the same build
+# seldom runs in both clones at once.
+packages_built=()
+for build in "${builds[@]}"; do
+    [ "$build" = web ] || packages_built+=("$build")
+done
+second_order=(web "${packages_built[@]:1}" "${packages_built[@]:0:1}")
 started=$SECONDS
-if [ ${#builds[@]} -eq 1 ]; then
-    if ! { build_first "${builds[0]}" && build_second "${builds[0]}"; }; then
-        keep=true
-        exit 1
-    fi
-else
-    (for build in "${builds[@]}"; do build_first "$build" || exit 1; done) &
-    first_builds=$!
-    (for build in "${builds[@]:1}" "${builds[0]}"; do build_second "$build" || exit 1; done) &
-    second_builds=$!
-    status=0
-    wait $first_builds || status=1
-    wait $second_builds || status=1
-    if [ $status -ne 0 ]; then
-        keep=true
-        exit 1
-    fi
+if ! build_first web; then
+    keep=true
+    exit 1
+fi
+(for build in "${packages_built[@]}"; do build_first "$build" || exit 1; done) &
+first_builds=$!
+(for build in "${second_order[@]}"; do build_second "$build" || exit 1; done) &
+second_builds=$!
+status=0
+wait $first_builds || status=1
+wait $second_builds || status=1
+if [ $status -ne 0 ]; then
+    keep=true
+    exit 1
 fi
 
 echo "==> The artefacts of the two builds ($((SECONDS - started)) s)"
