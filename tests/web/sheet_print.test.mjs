@@ -1,0 +1,258 @@
+// The worksheet page printed as a teacher prints it, to A4 PDF, and read back with poppler's
+// tools: each pupil's variant starts a page of its own, no problem is split across pages and each
+// has its room to work in, the pupils' pages never show the sheet's code, and the key, on pages
+// of its own at the end, does. Every printed text must be the page's own preview, word for word,
+// in order, with nothing else on the paper; a few lines are pinned literally too.
+//
+// Environment: PROPORCIA_BROWSER, the engine (chromium or firefox; lib/browsers.mjs);
+// PROPORCIA_PAGE_DIR, the page's folder; PROPORCIA_TEST_OUTPUT_DIR, where the PDFs go.
+import assert from 'node:assert/strict';
+import { existsSync } from 'node:fs';
+import { join } from 'node:path';
+import { after, before, describe, it } from 'node:test';
+import { serveFolder } from './lib/browser.mjs';
+import { engineOfEnvironment, launchOrSkip, skipExitCode } from './lib/browsers.mjs';
+import {
+  a4Points, pdfPages, pdfPageTexts, pdfPageWords, popplerAvailable, printToPdf, wordsOf,
+} from './lib/pdf.mjs';
+
+const pageDir = process.env.PROPORCIA_PAGE_DIR;
+const outputDir = process.env.PROPORCIA_TEST_OUTPUT_DIR ?? '.';
+const engine = engineOfEnvironment();
+assert.ok(pageDir && existsSync(join(pageDir, 'sheet.html')), 'PROPORCIA_PAGE_DIR: no sheet there');
+if (!popplerAvailable()) {
+  console.log('SKIP: poppler-utils (pdfinfo, pdftotext) is not installed');
+  process.exit(skipExitCode);
+}
+
+const sheetTitle = 'Работен лист – сложно тройно правило';
+const nameLine = 'Име: ………………… Клас: …… № ……';
+const keyTitle = 'Отговори';
+// What a pupil needs under each problem, in points.
+const roomPoints = (4 / 2.54) * 72;
+// How much lower than a heading a page's first problem may start (it has a little room above).
+const topSlackPoints = 8;
+// Five problems fit on a page, so a variant of n takes this many pages.
+const pagesOfVariant = (problems) => Math.ceil(problems / 5);
+
+// The sheet as the page's preview shows it, whitespace collapsed: each variant's heading and
+// problems, and the key's heading, then each of its variants' name and problems.
+function readPreview() {
+  const collapse = (text) => text.replace(/[\s\u00A0]+/gu, ' ').trim();
+  // The text of element, words of neighbouring elements kept apart, leaving out what lies in
+  // its descendants that match inner.
+  const text = (element, inner) => {
+    const walker = document.createTreeWalker(element, NodeFilter.SHOW_TEXT);
+    const parts = [];
+    while (walker.nextNode()) {
+      const within = inner && walker.currentNode.parentElement.closest(inner);
+      if (!within || !element.contains(within)) {
+        parts.push(walker.currentNode.data);
+      }
+    }
+    return collapse(parts.join(' '));
+  };
+  const key = document.querySelector('.sheet-key');
+  return {
+    variants: [...document.querySelectorAll('.sheet-variant')].map((variant) => ({
+      heading: text(variant, '.sheet-problem'),
+      problems: [...variant.querySelectorAll('.sheet-problem')].map((problem) => text(problem)),
+    })),
+    key: key && {
+      heading: text(key, '.sheet-key-variant'),
+      variants: [...key.querySelectorAll('.sheet-key-variant')].map((variant) => ({
+        name: text(variant, '.sheet-key-problem'),
+        problems: [...variant.querySelectorAll('.sheet-key-problem')]
+          .map((problem) => text(problem)),
+      })),
+    },
+  };
+}
+
+// Lays blocks of text, in order, on the printed pages' texts: each block whole on one page, one
+// with startsPage first on its page, and nothing on the pages besides. Gives the index of the page
+// of each block; fails saying where the paper differs.
+function layOut(pages, blocks, what) {
+  const placed = [];
+  let page = 0;
+  let rest = pages[0] ?? '';
+  for (const block of blocks) {
+    if (rest === '' && page + 1 < pages.length) {
+      page += 1;
+      rest = pages[page];
+    }
+    const where = `${what}, page ${page + 1}`;
+    if (block.startsPage) {
+      assert.equal(rest, pages[page], `${where}: "${block.text.slice(0, 60)}" does not start a ` +
+        `page, but comes after "${pages[page].slice(0, pages[page].length - rest.length).slice(-120)}"`);
+    }
+    const whole = rest.startsWith(block.text) &&
+      (rest.length === block.text.length || rest[block.text.length] === ' ');
+    assert.ok(whole, `${where}: expected "${block.text}"\n  the page has "${rest.slice(0, 300)}"` +
+      (page + 1 < pages.length ? `\n  the next page "${pages[page + 1].slice(0, 160)}"` : ''));
+    placed.push(page);
+    rest = rest.slice(block.text.length).trimStart();
+  }
+  assert.equal(rest, '', `${what}, page ${page + 1}: more than the preview: "${rest.slice(0, 200)}"`);
+  assert.equal(page, pages.length - 1, `${what}: pages after the last text`);
+  return placed;
+}
+
+// The room under each "X = ?" on the printed pupils' pages: down to the next line of text, or the
+// paper's edge under the page's last one. And every page's text starts at the top: a room split
+// across pages would push the next page's first problem down by what is left of it.
+function checkRoom(pages, what) {
+  const tops = pages.map(({ words }) => Math.min(...words.map((w) => w.yMin)));
+  for (const [index, top] of tops.entries()) {
+    assert.ok(top - tops[0] <= topSlackPoints, `${what}, page ${index + 1}: the text starts ` +
+      `${(top - tops[0]).toFixed(0)} pt lower than on the first page`);
+  }
+  for (const [index, { height, words }] of pages.entries()) {
+    words.forEach((word, i) => {
+      if (!words.slice(Math.max(0, i - 2), i + 1).map((w) => w.text).join('').endsWith('X=?')) {
+        return;
+      }
+      // The first word of a later line, wherever pdftotext's reading order puts it.
+      const below = Math.min(height, ...words.filter((w) => (w.yMin + w.yMax) / 2 > word.yMax)
+        .map((w) => w.yMin));
+      assert.ok(below - word.yMax >= roomPoints - 1, `${what}, page ${index + 1}: ` +
+        `${(below - word.yMax).toFixed(0)} pt under an "X = ?", not 4 cm (${roomPoints.toFixed(0)})`);
+    });
+  }
+}
+
+const rows = [
+  {
+    what: '3 variants of 5 problems with the key',
+    code: '3CFPS6', problems: 5, variants: 3, key: true,
+    // Literally, so that a preview that is wrong is not taken as the truth.
+    pupilLines: [[1, 'Задача 1. 4 миньора за 12 часа изкопават 6 кубика руда, ако 8 миньора ' +
+      'за X часа ще изкопаят 12 кубика руда. X = ?']],
+    keyLines: [[1, 'Задача 1. A = 4; B = 12; C = 6; D = 8; F = 12; ' +
+      'X = (4 * 12 * 12) / (6 * 8) = 12'], [1, 'X = (11 * 8 * 40) / (88 * 32) = 1,25']],
+  },
+  {
+    what: '2 variants of 7 problems, each over two pages',
+    code: 'QY5GFR', problems: 7, variants: 2, key: true,
+    keyLines: [[1, 'X = (3 * 19 * 152) / (19 * 304) = 1,5']],
+  },
+  {
+    what: '4 variants of 3 problems without the key',
+    code: '3CFPS6', problems: 3, variants: 4, key: false,
+  },
+  {
+    what: 'the most: 40 variants of 20 problems with the key',
+    code: 'QY5GFR', problems: 20, variants: 40, key: true,
+    keyLines: [[1, 'X = (3 * 19 * 152) / (19 * 304) = 1,5']],
+  },
+];
+
+describe(`the worksheet printed to PDF in ${engine}`, () => {
+  let server;
+  let browser;
+  before(async () => {
+    server = await serveFolder(pageDir);
+    browser = await launchOrSkip(engine, { language: 'bg', viewport: { width: 1000, height: 800 } });
+  });
+  after(async () => {
+    await browser?.close();
+    await server?.close();
+  });
+
+  for (const row of rows) {
+    it(row.what, { timeout: 600000 }, async () => {
+      const page = await browser.newPage();
+      const query = `code=${row.code}&n=${row.problems}&variants=${row.variants}` +
+        `&key=${row.key ? 1 : 0}`;
+      await page.goto(`${server.url}sheet.html?${query}`);
+      await page.waitForFunction((variants, problems, key) =>
+        document.querySelectorAll('.sheet-variant').length === variants &&
+        document.querySelectorAll('.sheet-variant .sheet-problem').length === variants * problems &&
+        document.querySelectorAll('.sheet-key .sheet-key-problem').length ===
+          (key ? variants * problems : 0), { timeout: 60000 },
+      row.variants, row.problems, row.key);
+      await page.evaluate(() => document.fonts.ready.then(() => undefined));
+      const preview = await page.evaluate(readPreview);
+      // Compared as words and marks, as the PDF's text gives them.
+      for (const variant of preview.variants) {
+        variant.heading = wordsOf(variant.heading);
+        variant.problems = variant.problems.map(wordsOf);
+      }
+      if (preview.key) {
+        preview.key.heading = wordsOf(preview.key.heading);
+        for (const variant of preview.key.variants) {
+          variant.name = wordsOf(variant.name);
+          variant.problems = variant.problems.map(wordsOf);
+        }
+      }
+
+      const file = join(outputDir, `sheet-${row.code}-${row.variants}x${row.problems}` +
+        `-key${row.key ? 1 : 0}.pdf`);
+      const started = Date.now();
+      await printToPdf(page, { path: file });
+      const printMs = Date.now() - started;
+      assert.deepEqual(await page.errors(), []);
+      await page.close();
+
+      const sizes = pdfPages(file);
+      const texts = pdfPageTexts(file).map(wordsOf);
+      assert.equal(texts.length, sizes.length);
+      console.log(`${engine}: ${row.what}: ${sizes.length} pages in ${printMs} ms`);
+      for (const [index, { width, height }] of sizes.entries()) {
+        assert.ok(Math.abs(width - a4Points.width) <= 1 && Math.abs(height - a4Points.height) <= 1,
+          `page ${index + 1} is ${width} x ${height} pt, not A4`);
+        assert.notEqual(texts[index], '', `page ${index + 1} is blank`);
+      }
+
+      const keyStart = texts.findIndex((text) => text.startsWith(keyTitle));
+      const pupilPages = keyStart < 0 ? texts : texts.slice(0, keyStart);
+      const keyPages = keyStart < 0 ? [] : texts.slice(keyStart);
+
+      // The pupils' pages: each variant from a new page, each problem on one.
+      const blocks = preview.variants.flatMap(({ heading, problems }, v) => [
+        { text: heading, startsPage: true, variant: v },
+        ...problems.map((text) => ({ text, variant: v })),
+      ]);
+      preview.variants.forEach(({ heading }, v) =>
+        assert.equal(heading, wordsOf(`${sheetTitle} Вариант ${v + 1} ${nameLine}`)));
+      const placed = layOut(pupilPages, blocks, 'the pupils\' pages');
+      for (let v = 0; v < row.variants; v += 1) {
+        const pages = new Set(placed.filter((_, b) => blocks[b].variant === v));
+        assert.equal(pages.size, pagesOfVariant(row.problems), `variant ${v + 1}'s pages`);
+      }
+      assert.ok(pupilPages.every((text) => !text.includes(row.code)),
+        'the code is on a pupil\'s page');
+      checkRoom(pdfPageWords(file).slice(0, pupilPages.length), 'the pupils\' pages');
+      for (const [variant, line] of row.pupilLines ?? []) {
+        assert.ok(pupilPages[placed[blocks.findIndex((b) => b.variant === variant - 1)]]
+          .includes(wordsOf(line)), `variant ${variant}: no "${line}"`);
+      }
+
+      if (!row.key) {
+        assert.equal(keyStart, -1, 'a key printed without being asked for');
+        assert.ok(texts.every((text) => !text.includes(keyTitle) && !text.includes(row.code)));
+        return;
+      }
+      // The key: after the pupils' pages, its heading with the code, then every variant's
+      // problems with their known values and answers.
+      assert.ok(keyStart > 0, 'no key printed');
+      assert.ok(preview.key.heading.startsWith(keyTitle) &&
+        preview.key.heading.includes(row.code), `the key's heading: ${preview.key.heading}`);
+      assert.ok(keyPages[0].includes(row.code), 'no code on the key\'s first page');
+      layOut(keyPages, [
+        { text: preview.key.heading, startsPage: true },
+        ...preview.key.variants.flatMap(({ name, problems }, v) => {
+          assert.equal(name, wordsOf(`Вариант ${v + 1}`));
+          return [{ text: name }, ...problems.map((text) => ({ text }))];
+        }),
+      ], 'the key');
+      const keyText = keyPages.join(' ');
+      for (const [variant, line] of row.keyLines ?? []) {
+        const from = keyText.indexOf(wordsOf(`Вариант ${variant} Задача 1.`));
+        const to = keyText.indexOf(wordsOf(`Вариант ${variant + 1} Задача 1.`));
+        assert.ok(from >= 0 && keyText.slice(from, to < 0 ? undefined : to).includes(wordsOf(line)),
+          `variant ${variant} of the key: no "${line}"`);
+      }
+    });
+  }
+});
