@@ -159,6 +159,29 @@ describe(`the worksheet printed to PDF in ${engine}`, () => {
     await server?.close();
   });
 
+  // A print dialog prints the page's address in the margins unless told not to (Chromium's
+  // "Headers and footers", Firefox's "Print headers and footers", both on at first), and the
+  // sheet's address carries its code.
+  it('with the browser\'s headers and footers, no code on the pupils\' pages', {
+    timeout: 120000,
+    ...(engine === 'chromium' ? { todo: 'the address, with the code, is in every page\'s footer' }
+      : { skip: 'headers and footers need Chromium\'s DevTools protocol' }),
+  }, async () => {
+    const page = await browser.newPage();
+    await page.goto(`${server.url}sheet.html?code=3CFPS6&n=7&variants=2&key=1`);
+    await page.waitForFunction(() => document.querySelectorAll('.sheet-key-problem').length === 14);
+    await page.evaluate(() => document.fonts.ready.then(() => undefined));
+    const file = join(outputDir, 'sheet-headers-and-footers.pdf');
+    await printToPdf(page, { path: file, headersAndFooters: true });
+    await page.close();
+    const texts = pdfPageTexts(file);
+    const pupilPages = texts.slice(0, 2 * pagesOfVariant(7));
+    assert.ok(pupilPages.some((text) => text.includes('Задача 7')), 'not the pupils\' pages');
+    pupilPages.forEach((text, index) =>
+      assert.ok(!text.includes('3CFPS6'), `the code on page ${index + 1}: ` +
+        `"${text.slice(Math.max(0, text.indexOf('3CFPS6') - 80)).slice(0, 160)}"`));
+  });
+
   for (const row of rows) {
     it(row.what, { timeout: 600000 }, async () => {
       const page = await browser.newPage();

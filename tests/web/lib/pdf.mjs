@@ -11,11 +11,13 @@ import { writeFileSync } from 'node:fs';
 export const a4Points = { width: 595.28, height: 841.89 };
 
 // The PDF of a page of lib/browsers.mjs (a Chromium or Firefox one, driven by puppeteer-core),
-// as a Buffer; written to path too, where one is given. Printing 200 pages takes a while.
-export async function printToPdf(page, { path, timeoutMs = 300000 } = {}) {
+// as a Buffer; written to path too, where one is given. Printing 200 pages takes a while. With
+// headersAndFooters, Chromium prints its own date, title, address and page numbers in the margins,
+// as its print dialog does unless told not to.
+export async function printToPdf(page, { path, timeoutMs = 300000, headersAndFooters = false } = {}) {
   let pdf;
   if (page.engine === 'chromium') {
-    pdf = await chromiumPdf(page.page, timeoutMs);
+    pdf = await chromiumPdf(page.page, timeoutMs, headersAndFooters);
   } else if (page.engine === 'firefox') {
     pdf = Buffer.from(await page.page.pdf({
       format: 'A4', preferCSSPageSize: true, timeout: timeoutMs,
@@ -29,11 +31,11 @@ export async function printToPdf(page, { path, timeoutMs = 300000 } = {}) {
   return pdf;
 }
 
-async function chromiumPdf(puppeteerPage, timeoutMs) {
+async function chromiumPdf(puppeteerPage, timeoutMs, displayHeaderFooter) {
   const session = await puppeteerPage.createCDPSession();
   try {
     const printing = session.send('Page.printToPDF', {
-      preferCSSPageSize: true, transferMode: 'ReturnAsStream',
+      preferCSSPageSize: true, transferMode: 'ReturnAsStream', displayHeaderFooter,
     });
     let timer;
     const { stream } = await Promise.race([
