@@ -1,14 +1,16 @@
 # Run as cmake -DFOLDER=<page folder> -DLISTING=<file> -DNSIS=<file> -P page_files.cmake, at each
-# build. Fails when FOLDER holds no built page. Writes LISTING, a line "<SHA-256> <path>" for each
-# of the page's files, on which the setup program and the Windows Installer package depend; and
-# NSIS, the setup program's two macros that install and remove them, file by file in a fixed
-# order, so that the same folder makes the same setup program. Each is rewritten only when it
+# build. Fails when FOLDER holds no built page with its worksheet. Writes LISTING, a line
+# "<SHA-256> <path>" for each of the page's files, on which the setup program and the Windows
+# Installer package depend; and NSIS, the setup program's two macros that install and remove
+# them, file by file in a fixed order, so that the same folder makes the same setup program. Each is rewritten only when it
 # changes, so that an unchanged page remakes nothing.
-if(NOT EXISTS "${FOLDER}/index.html")
-    message(FATAL_ERROR "The setup program and the Windows Installer package carry the page, but "
-        "${FOLDER} holds no built page: build it first with scripts/build-web.sh, or set "
-        "PROPORCIA_PAGE_FOLDER to the folder it is built in.")
-endif()
+foreach(page index.html sheet.html)
+    if(NOT EXISTS "${FOLDER}/${page}")
+        message(FATAL_ERROR "The setup program and the Windows Installer package carry the page, "
+            "but ${FOLDER} has no ${page}: build it first with scripts/build-web.sh, or set "
+            "PROPORCIA_PAGE_FOLDER to the folder it is built in.")
+    endif()
+endforeach()
 
 file(GLOB_RECURSE files LIST_DIRECTORIES false RELATIVE "${FOLDER}" "${FOLDER}/*")
 list(SORT files)
