@@ -43,32 +43,16 @@ SheetPage::SheetPage(val document)
       status_(byId("sheet-status")),
       sheets_(byId("sheets")),
       settings_(web_core::readSheetQuery(document_["location"]["search"].as<std::string>())),
-      problemsTyped_(problemsField_, "input",
-                     [this](const val&) {
-                         countTyped(problemsField_, settings_.problems,
-                                    web_core::kProblemsPerPupil);
-                     }),
-      problemsCommitted_(
-          problemsField_, "change",
-          [this](const val&) { countCommitted(problemsField_, settings_.problems); }),
-      variantsTyped_(variantsField_, "input",
-                     [this](const val&) {
-                         countTyped(variantsField_, settings_.variants, web_core::kVariantCount);
-                     }),
-      variantsCommitted_(
-          variantsField_, "change",
-          [this](const val&) { countCommitted(variantsField_, settings_.variants); }),
-      keyChanged_(keyBox_, "change",
-                  [this](const val&) {
-                      settings_.key = keyBox_["checked"].as<bool>();
-                      show();
-                  }),
-      codeTyped_(codeField_, "input", [this](const val&) { codeTyped(false); }),
-      codeCommitted_(codeField_, "change", [this](const val&) { codeTyped(true); }),
-      newClicked_(byId("sheet-new"), "click", [this](const val&) { drawNewSheet(); }),
-      copyClicked_(byId("sheet-copy"), "click", [this](const val&) { copyLink(); }),
-      printClicked_(byId("sheet-print"), "click",
-                    [this](const val&) { document_["defaultView"].call<void>("print"); }) {
+      problemsTyped_(problemsField_, "input", calling(&SheetPage::problemsTyped)),
+      problemsLeft_(problemsField_, "change", calling(&SheetPage::problemsLeft)),
+      variantsTyped_(variantsField_, "input", calling(&SheetPage::variantsTyped)),
+      variantsLeft_(variantsField_, "change", calling(&SheetPage::variantsLeft)),
+      keyChanged_(keyBox_, "change", calling(&SheetPage::keyChanged)),
+      codeTyped_(codeField_, "input", calling(&SheetPage::codeTyped)),
+      codeLeft_(codeField_, "change", calling(&SheetPage::codeLeft)),
+      newClicked_(byId("sheet-new"), "click", calling(&SheetPage::drawNewSheet)),
+      copyClicked_(byId("sheet-copy"), "click", calling(&SheetPage::copyLink)),
+      printClicked_(byId("sheet-print"), "click", calling(&SheetPage::print)) {
     codeProblem_.set("textContent", std::string(worksheets::kNoSuchSheetCode));
     // Opened without a code, the page makes a sheet of its own; a code it cannot read is said
     // to be so at once, as nobody is typing it.
@@ -89,24 +73,52 @@ val SheetPage::byId(const char* id) const {
     return element;
 }
 
-void SheetPage::countTyped(const val& field, int& setting, web_core::CountRange range) {
-    // While a number is being typed, what is not yet one leaves the sheet as it is.
-    setting = web_core::nearestAllowed(field["value"].as<std::string>(),
-                                       {range.least, range.most, setting});
+EventListener::Handler SheetPage::calling(void (SheetPage::*action)()) {
+    return [this, action](const val&) { (this->*action)(); };
+}
+
+namespace {
+
+// A count as typed so far; what is not yet a number leaves it as it was.
+int typedCount(const val& field, int count, web_core::CountRange range) {
+    return web_core::nearestAllowed(field["value"].as<std::string>(),
+                                    {range.least, range.most, count});
+}
+
+}  // namespace
+
+void SheetPage::problemsTyped() {
+    settings_.problems =
+        typedCount(problemsField_, settings_.problems, web_core::kProblemsPerPupil);
     show();
 }
 
-void SheetPage::countCommitted(val field, int setting) {
-    field.set("value", std::to_string(setting));
+// Once a field is left, it shows the count the sheet has.
+void SheetPage::problemsLeft() { problemsField_.set("value", std::to_string(settings_.problems)); }
+
+void SheetPage::variantsTyped() {
+    settings_.variants = typedCount(variantsField_, settings_.variants, web_core::kVariantCount);
+    show();
 }
 
-void SheetPage::codeTyped(bool committed) {
+void SheetPage::variantsLeft() { variantsField_.set("value", std::to_string(settings_.variants)); }
+
+void SheetPage::keyChanged() {
+    settings_.key = keyBox_["checked"].as<bool>();
+    show();
+}
+
+void SheetPage::codeTyped() { readCode(false); }
+
+void SheetPage::codeLeft() { readCode(true); }
+
+void SheetPage::readCode(bool left) {
     const std::string typed = codeField_["value"].as<std::string>();
     const bool wasShown = codeProblemShown_ && !settings_.code;
     web_core::setTypedCode(settings_, typed);
-    codeProblemShown_ =
-        committed || web_core::typedCodeLength(typed) >= worksheets::SheetCode::kLength;
-    if (committed && settings_.code) {
+    // A code being typed is judged once it has its six characters, or is left.
+    codeProblemShown_ = left || web_core::typedCodeLength(typed) >= worksheets::SheetCode::kLength;
+    if (left && settings_.code) {
         codeField_.set("value", settings_.codeText);
     }
     show();
@@ -114,6 +126,8 @@ void SheetPage::codeTyped(bool committed) {
         announce(worksheets::kNoSuchSheetCode);
     }
 }
+
+void SheetPage::print() { document_["defaultView"].call<void>("print"); }
 
 void SheetPage::drawNewSheet() {
     settings_.code = drawnCode();

@@ -30,11 +30,20 @@ public:
 
 private:
     emscripten::val byId(const char* id) const;
-    void countTyped(const emscripten::val& field, int& setting, web_core::CountRange range);
-    void countCommitted(emscripten::val field, int setting);
-    void codeTyped(bool committed);
+    // A handler calling one of the page's own: one type for every event, whose code WebAssembly
+    // then holds once.
+    EventListener::Handler calling(void (SheetPage::*action)());
+    void problemsTyped();
+    void problemsLeft();
+    void variantsTyped();
+    void variantsLeft();
+    void keyChanged();
+    void codeTyped();
+    void codeLeft();
+    void readCode(bool left);
     void drawNewSheet();
     void copyLink();
+    void print();
     static void linkCopied(void* page, int copied);
     std::string link() const;
     void announce(std::string_view text);
@@ -58,12 +67,12 @@ private:
     // What the sheets were last made of, so that a change that alters nothing makes nothing.
     std::optional<std::string> shown_;
     EventListener problemsTyped_;
-    EventListener problemsCommitted_;
+    EventListener problemsLeft_;
     EventListener variantsTyped_;
-    EventListener variantsCommitted_;
+    EventListener variantsLeft_;
     EventListener keyChanged_;
     EventListener codeTyped_;
-    EventListener codeCommitted_;
+    EventListener codeLeft_;
     EventListener newClicked_;
     EventListener copyClicked_;
     EventListener printClicked_;
