@@ -1,0 +1,395 @@
+// The worksheet page (sheet.html) as a teacher meets it: the address is the sheet and round-trips,
+// the settings change the address and the sheets, a code from an earlier day typed in any case or
+// with Cyrillic look-alikes, bad addresses and codes, the same texts whatever the browser's
+// language, the link from the window's page, copying the link and printing; in Chromium, offline
+// after one visit.
+//
+// Environment: PROPORCIA_BROWSER, the engine (lib/browsers.mjs); PROPORCIA_PAGE_DIR, the page's
+// folder.
+import assert from 'node:assert/strict';
+import { existsSync, readFileSync } from 'node:fs';
+import { createRequire } from 'node:module';
+import { join } from 'node:path';
+import { after, before, describe, it } from 'node:test';
+import { pathToFileURL } from 'node:url';
+import { serveFolder } from './lib/browser.mjs';
+import { engineOfEnvironment, launchOrSkip } from './lib/browsers.mjs';
+import { pressChord } from './lib/keys.mjs';
+
+const pageDir = process.env.PROPORCIA_PAGE_DIR;
+const engine = engineOfEnvironment();
+assert.ok(pageDir && existsSync(join(pageDir, 'sheet.html')), 'PROPORCIA_PAGE_DIR: no sheet.html');
+
+const title = 'Работен лист – сложно тройно правило';
+const noSuchCode = 'Няма такъв код на лист.';
+// The first problems of two codes, as the problem set gives them on every device.
+const golden = {
+  '3CFPS6': {
+    sentence: '4 миньора за 12 часа изкопават 6 кубика руда, ако 8 миньора за X часа ще изкопаят ' +
+      '12 кубика руда.',
+    known: 'A = 4; B = 12; C = 6; D = 8; F = 12; ',
+    answers: ['X = (4 * 12 * 12) / (6 * 8) = 12', 'X = (11 * 8 * 40) / (88 * 32) = 1,25'],
+  },
+  QY5GFR: {
+    sentence: '3 дървосекача за 19 часа събират 19 кубика дървесина, ако X дървосекача за 304 ' +
+      'часа ще съберат 152 кубика дървесина.',
+    answers: ['X = (3 * 19 * 152) / (19 * 304) = 1,5'],
+  },
+};
+
+// Opens the sheet page at the query and waits until the program has started.
+async function openSheet(browser, url) {
+  const page = await browser.newPage();
+  await page.setViewport({ width: 900, height: 700 });
+  await page.goto(url);
+  await page.waitForFunction(
+    () => document.getElementById('sheet-code-problem')?.textContent !== '', { polling: 50 });
+  return page;
+}
+
+// What the page shows: the address's query, the fields, the sheets and the key.
+const shown = (page) => page.evaluate(() => {
+  const byId = (id) => document.getElementById(id);
+  const texts = (root, selector) => [...root.querySelectorAll(selector)].map((e) => e.textContent);
+  const key = document.querySelector('.sheet-key');
+  return {
+    search: location.search,
+    code: byId('sheet-code').value,
+    problems: byId('sheet-problems').value,
+    variants: byId('sheet-variants').value,
+    key: byId('sheet-key').checked,
+    problemSaid: byId('sheet-code-problem').hidden ? null : byId('sheet-code-problem').textContent,
+    sheets: [...document.querySelectorAll('.sheet-variant')].map((variant) => ({
+      heading: texts(variant, '.sheet-title, .sheet-variant-name, .sheet-name-line'),
+      names: texts(variant, '.sheet-problem-name'),
+      sentences: texts(variant, '.sheet-sentence'),
+      questions: texts(variant, '.sheet-question'),
+      text: variant.textContent,
+    })),
+    keyShown: key && {
+      heading: texts(key, '.sheet-key-title, .sheet-key-code'),
+      variants: [...key.querySelectorAll('.sheet-key-variant')].map((variant) => ({
+        name: variant.querySelector('.sheet-key-variant-name').textContent,
+        known: texts(variant, '.sheet-known'),
+        answers: texts(variant, '.sheet-answer'),
+      })),
+    },
+  };
+});
+
+async function retype(page, selector, text) {
+  await page.click(selector);
+  await pressChord(page, 'Control+KeyA');
+  await page.keyboard.type(text);
+}
+
+describe(`the worksheet page in ${engine}`, () => {
+  let server;
+  let browser;
+  before(async () => {
+    server = await serveFolder(pageDir);
+    browser = await launchOrSkip(engine, { language: 'bg' });
+  });
+  after(async () => {
+    await browser?.close();
+    await server?.close();
+  });
+
+  it('opened without a code, makes a sheet and puts it in the address, which reopens it',
+    async () => {
+      const page = await openSheet(browser, `${server.url}sheet.html`);
+      assert.equal(await page.title(), title);
+      const first = await shown(page);
+      assert.match(first.search, /^\?code=[2-9A-HJKMNP-Z]{6}&n=5&variants=1&key=1$/);
+      assert.equal(`?code=${first.code}&n=5&variants=1&key=1`, first.search);
+      assert.deepEqual([first.problems, first.variants, first.key], ['5', '1', true]);
+      assert.equal(first.sheets.length, 1);
+      assert.deepEqual(first.sheets[0].heading,
+        [title, 'Вариант 1', 'Име: ………………… Клас: …… № ……']);
+      assert.deepEqual(first.sheets[0].names, ['Задача 1.', 'Задача 2.', 'Задача 3.', 'Задача 4.',
+        'Задача 5.']);
+      assert.deepEqual(first.sheets[0].questions, Array(5).fill('X = ?'));
+      assert.ok(!first.sheets[0].text.includes(first.code), 'the pupils\' sheet has no code');
+      assert.deepEqual(first.keyShown.heading, ['Отговори', `Код на листа: ${first.code}`]);
+      await page.close();
+
+      const again = await openSheet(browser, `${server.url}sheet.html${first.search}`);
+      assert.deepEqual(await shown(again), first);
+      assert.deepEqual(await again.errors(), []);
+      await again.close();
+    });
+
+  it('changes the address and the sheets with each setting', async () => {
+    const page = await openSheet(browser, `${server.url}sheet.html?code=3CFPS6`);
+    await retype(page, '#sheet-problems', '3');
+    await page.keyboard.press('Tab');
+    await retype(page, '#sheet-variants', '4');
+    await page.keyboard.press('Tab');
+    await page.keyboard.press(' ');
+    const changed = await shown(page);
+    assert.equal(changed.search, '?code=3CFPS6&n=3&variants=4&key=0');
+    assert.deepEqual(changed.sheets.map((sheet) => sheet.names.length), [3, 3, 3, 3]);
+    assert.deepEqual(changed.sheets.map((sheet) => sheet.heading[1]),
+      ['Вариант 1', 'Вариант 2', 'Вариант 3', 'Вариант 4']);
+    assert.equal(changed.keyShown, null, 'no key');
+    assert.equal(changed.sheets[0].sentences[0], golden['3CFPS6'].sentence);
+
+    // Out of range as typed: the sheet takes the nearest allowed, and the field shows it once left.
+    await retype(page, '#sheet-problems', '25');
+    await page.keyboard.press('Tab');
+    const clamped = await shown(page);
+    assert.equal(clamped.problems, '20');
+    assert.equal(clamped.search, '?code=3CFPS6&n=20&variants=4&key=0');
+    assert.equal(clamped.sheets[3].names.length, 20);
+    assert.deepEqual(await page.errors(), []);
+    await page.close();
+  });
+
+  // A code from an earlier day, as a teacher may type it: the same sheet.
+  for (const typed of ['3CFPS6', '3cfps6', '3С-FР s6', '3сfрs6', ' qy5 gfr ']) {
+    it(`reads the typed code "${typed}"`, async () => {
+      const page = await openSheet(browser, `${server.url}sheet.html?n=2&variants=1&key=1`);
+      await retype(page, '#sheet-code', typed);
+      const code = /q/i.test(typed) ? 'QY5GFR' : '3CFPS6';
+      await page.waitForFunction((query) => location.search === query, { polling: 50 },
+        `?code=${code}&n=2&variants=1&key=1`);
+      const read = await shown(page);
+      assert.equal(read.code, typed, 'the field keeps what was typed while it is being typed');
+      assert.equal(read.problemSaid, null);
+      assert.equal(read.sheets[0].sentences[0], golden[code].sentence);
+      assert.equal(read.keyShown.variants[0].answers[0], golden[code].answers[0]);
+      await page.keyboard.press('Tab');
+      assert.equal((await shown(page)).code, code, 'written as its capitals once left');
+      await page.close();
+    });
+  }
+
+  it('says of a code it cannot read that there is none, keeps it, and offers a new sheet',
+    async () => {
+      const page = await openSheet(browser, `${server.url}sheet.html?code=3CFPS6&n=2`);
+      await retype(page, '#sheet-code', '3CFPS7');
+      await page.waitForFunction((text) =>
+        document.getElementById('sheet-status').textContent === text, { polling: 50 }, noSuchCode);
+      const wrong = await shown(page);
+      assert.equal(wrong.problemSaid, noSuchCode);
+      assert.equal(wrong.code, '3CFPS7');
+      assert.deepEqual(wrong.sheets, [], 'no other sheet');
+      assert.equal(wrong.keyShown, null);
+      assert.equal(wrong.search, '?code=3CFPS7&n=2&variants=1&key=1');
+      assert.equal(await page.$eval('#sheet-code', (field) => field.getAttribute('aria-invalid')),
+        'true');
+
+      await page.click('#sheet-new');
+      const fresh = await shown(page);
+      assert.notEqual(fresh.code, '3CFPS7');
+      assert.equal(fresh.search, `?code=${fresh.code}&n=2&variants=1&key=1`);
+      assert.equal(fresh.problemSaid, null);
+      assert.equal(fresh.sheets.length, 1);
+      assert.match(await page.$eval('#sheet-status', (status) => status.textContent),
+        new RegExp(fresh.code));
+      assert.deepEqual(await page.errors(), []);
+      await page.close();
+    });
+
+  // Whatever a link holds, a sheet of allowed settings, and the address says which.
+  for (const [query, expected, said] of [
+    ['?code=3CFPS6&n=0&variants=-3&key=abc', '?code=3CFPS6&n=1&variants=1&key=1'],
+    ['?code=%33cfps6&n=1000000&variants=41&key=0', '?code=3CFPS6&n=20&variants=40&key=0'],
+    ['?n=5.7&n=2&variants=2.2&code=3CFPS6&code=QY5GFR', '?code=3CFPS6&n=6&variants=2&key=1'],
+    [`?code=3CFPS6&n=${'9'.repeat(5000)}&variants=abc`, '?code=3CFPS6&n=20&variants=1&key=1'],
+    ['?code=ZZ%3Cb%3E&n=abc', '?code=ZZ%3Cb%3E&n=5&variants=1&key=1', 'ZZ<b>'],
+  ]) {
+    it(`takes the nearest allowed settings from ${query.slice(0, 60)}`, async () => {
+      const page = await openSheet(browser, `${server.url}sheet.html${query}`);
+      const settled = await shown(page);
+      assert.equal(settled.search, expected);
+      const settings = new URLSearchParams(expected);
+      assert.deepEqual([settled.problems, settled.variants, settled.key],
+        [settings.get('n'), settings.get('variants'), settings.get('key') === '1']);
+      if (said) {
+        assert.equal(settled.code, said);
+        assert.equal(settled.problemSaid, noSuchCode);
+        assert.deepEqual(settled.sheets, []);
+      } else {
+        assert.equal(settled.sheets.length, Number(settings.get('variants')));
+        assert.equal(settled.sheets[0].names.length, Number(settings.get('n')));
+      }
+      assert.deepEqual(await page.errors(), []);
+      await page.close();
+    });
+  }
+
+  it('copies the link of the sheet, or shows it selected where the clipboard is refused',
+    async () => {
+      const page = await openSheet(browser, `${server.url}sheet.html?code=QY5GFR&n=3`);
+      if (engine === 'chromium') {
+        const session = await page.page.createCDPSession();
+        await session.send('Browser.grantPermissions', {
+          origin: new URL(server.url).origin,
+          permissions: ['clipboardReadWrite', 'clipboardSanitizedWrite'],
+        });
+      }
+      await page.click('#sheet-copy');
+      await page.waitForFunction(
+        () => document.getElementById('sheet-status').textContent !== '', { polling: 50 });
+      const link = `${server.url}sheet.html?code=QY5GFR&n=3&variants=1&key=1`;
+      const outcome = await page.evaluate(() => {
+        const field = document.getElementById('sheet-link');
+        return {
+          status: document.getElementById('sheet-status').textContent,
+          shown: !document.getElementById('sheet-link-box').hidden,
+          value: field.value,
+          selected: document.activeElement === field
+            ? field.value.slice(field.selectionStart, field.selectionEnd) : null,
+          address: location.href,
+        };
+      });
+      assert.equal(outcome.address, link);
+      if (outcome.status === 'Връзката е копирана.') {
+        assert.equal(outcome.shown, false);
+        if (engine === 'chromium') {
+          assert.equal(await page.evaluate(() => navigator.clipboard.readText()), link);
+        }
+      } else {
+        assert.equal(outcome.status, 'Връзката е избрана: копирайте я с Ctrl+C.');
+        assert.deepEqual([outcome.shown, outcome.value, outcome.selected], [true, link, link]);
+      }
+      assert.equal(engine !== 'chromium' || outcome.status === 'Връзката е копирана.', true,
+        'Chromium, allowed, copies');
+      await page.close();
+    });
+
+  it('is used with the keyboard alone: the controls in order, "Печат" prints', async () => {
+    const page = await openSheet(browser, `${server.url}sheet.html?code=3CFPS6&n=1`);
+    await page.evaluate(() => {
+      window.printed = 0;
+      window.print = () => { window.printed += 1; };
+    });
+    await page.focus('#sheet-code');
+    const visited = [];
+    for (let i = 0; i < 6; ++i) {
+      await page.keyboard.press('Tab');
+      visited.push(await page.evaluate(() => document.activeElement.id));
+    }
+    assert.deepEqual(visited, ['sheet-new', 'sheet-problems', 'sheet-variants', 'sheet-key',
+      'sheet-copy', 'sheet-print']);
+    await page.keyboard.press('Enter');
+    assert.equal(await page.evaluate(() => window.printed), 1);
+    await page.close();
+  });
+
+  it('is reached from the window\'s page by a link after the window', async () => {
+    const page = await browser.newPage();
+    await page.setViewport({ width: 900, height: 700 });
+    await page.goto(server.url);
+    await page.waitForSelector('#Command1_0');
+    const link = await page.evaluate(() => {
+      const anchor = [...document.querySelectorAll('a')]
+        .find((a) => a.textContent === 'Работен лист за класа');
+      const main = document.querySelector('main');
+      return anchor && {
+        href: anchor.getAttribute('href'),
+        afterMain: (main.compareDocumentPosition(anchor) & Node.DOCUMENT_POSITION_FOLLOWING) !== 0
+          && !main.contains(anchor),
+        visible: anchor.getBoundingClientRect().height > 0,
+      };
+    });
+    assert.deepEqual(link, { href: 'sheet.html', afterMain: true, visible: true });
+    if (engine === 'chromium') {
+      // Full screen shows the window alone.
+      const hiddenInFullScreen = () => document.querySelector('a[href="sheet.html"]')
+        .getBoundingClientRect().height === 0;
+      await page.evaluate(() => document.documentElement.requestFullscreen());
+      await page.waitForFunction(hiddenInFullScreen, { polling: 50 });
+      await page.evaluate(() => document.exitFullscreen());
+      await page.waitForFunction(() => !document.documentElement.classList.contains('filling-screen'),
+        { polling: 50 });
+      assert.equal(await page.evaluate(hiddenInFullScreen), false);
+    }
+    await page.click('a[href="sheet.html"]');
+    await page.waitForFunction(() => /^\?code=\w{6}&n=5&variants=1&key=1$/.test(location.search),
+      { polling: 50 });
+    assert.equal(await page.title(), title);
+    await page.close();
+  });
+
+  it('passes axe-core\'s accessibility checks, with the key and with a wrong code', async () => {
+    const axe = readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
+    for (const query of ['?code=3CFPS6&n=2&variants=2', '?code=3CFPS7']) {
+      const page = await openSheet(browser, `${server.url}sheet.html${query}`);
+      await page.evaluate((source) => (0, eval)(source), axe);
+      const violations = await page.evaluate(async () => {
+        const { violations } = await window.axe.run(document, { resultTypes: ['violations'] });
+        return violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target.join(' '))}`);
+      });
+      assert.deepEqual(violations, [], query);
+      await page.close();
+    }
+  });
+});
+
+// The sheet is the same in any browser language: the answers keep the decimal comma.
+for (const language of ['bg', 'en-US']) {
+  describe(`the golden sheets under a browser in ${language}, in ${engine}`, () => {
+    it('shows the first problems and answers of two codes as the problem set gives them',
+      async () => {
+        const server = await serveFolder(pageDir);
+        const browser = await launchOrSkip(engine, { language });
+        try {
+          for (const [code, expected] of Object.entries(golden)) {
+            const page = await openSheet(browser, `${server.url}sheet.html?code=${code}&n=2`);
+            const sheet = await shown(page);
+            assert.equal(sheet.sheets[0].sentences[0], expected.sentence, code);
+            const answers = sheet.keyShown.variants[0].answers;
+            assert.deepEqual(answers.slice(0, expected.answers.length), expected.answers, code);
+            if (expected.known) {
+              assert.equal(sheet.keyShown.variants[0].known[0], expected.known, code);
+            }
+            await page.close();
+          }
+        } finally {
+          await browser.close();
+          await server.close();
+        }
+      });
+  });
+}
+
+describe('the sheet page opened from its folder, as from a USB stick', () => {
+  it('makes a sheet, with nothing in the console', async () => {
+    const browser = await launchOrSkip(engine, { language: 'bg' });
+    try {
+      const url = `${pathToFileURL(join(pageDir, 'sheet.html')).href}?code=QY5GFR&n=1`;
+      const page = await openSheet(browser, url);
+      const sheet = await shown(page);
+      assert.equal(sheet.code, 'QY5GFR');
+      assert.equal(sheet.sheets[0].sentences[0], golden.QY5GFR.sentence);
+      assert.deepEqual(await page.errors(), []);
+    } finally {
+      await browser.close();
+    }
+  });
+});
+
+describe('the sheet page served over the network, then without it', {
+  skip: engine !== 'chromium' && 'offline is checked in Chromium',
+}, () => {
+  it('works offline after one visit, with any code', async () => {
+    const server = await serveFolder(pageDir, {}, { offline: true });
+    const browser = await launchOrSkip(engine, { language: 'bg' });
+    try {
+      const first = await openSheet(browser, `${server.url}sheet.html?code=3CFPS6`);
+      await first.evaluate(() => navigator.serviceWorker.ready);
+      await first.close();
+      await server.close();
+
+      const offline = await openSheet(browser, `${server.url}sheet.html?code=QY5GFR&n=2`);
+      const sheet = await shown(offline);
+      assert.equal(sheet.sheets[0].sentences[0], golden.QY5GFR.sentence);
+      assert.deepEqual(await offline.errors(), []);
+      await offline.close();
+    } finally {
+      await browser.close();
+    }
+  });
+});
