@@ -2,8 +2,8 @@
 # build. Fails when FOLDER holds no built page with its worksheet. Writes LISTING, a line
 # "<SHA-256> <path>" for each of the page's files, on which the setup program and the Windows
 # Installer package depend; and NSIS, the setup program's two macros that install and remove
-# them, file by file in a fixed order, so that the same folder makes the same setup program. Each is rewritten only when it
-# changes, so that an unchanged page remakes nothing.
+# them, file by file in a fixed order, so that the same folder makes the same setup program. Each
+# is rewritten only when it changes, so that an unchanged page remakes nothing.
 foreach(page index.html sheet.html)
     if(NOT EXISTS "${FOLDER}/${page}")
         message(FATAL_ERROR "The setup program and the Windows Installer package carry the page, "
