@@ -313,6 +313,19 @@ describe(`the worksheet page in ${engine}`, () => {
     await page.close();
   });
 
+  it('reads on a 360-pixel phone without sideways scrolling',
+    { skip: engine === 'webkit' && 'MiniBrowser\'s window is 447 pixels wide at least' }, async () => {
+      const page = await openSheet(browser, `${server.url}sheet.html?code=QY5GFR&n=3&variants=2`);
+      await page.setViewport({ width: 360, height: 740 });
+      const widths = await page.evaluate(() => ({
+        page: document.documentElement.scrollWidth,
+        widest: Math.max(...[...document.querySelectorAll('body *')]
+          .map((element) => element.getBoundingClientRect().right)),
+      }));
+      assert.ok(widths.page <= 360 && widths.widest <= 360, JSON.stringify(widths));
+      await page.close();
+    });
+
   it('passes axe-core\'s accessibility checks, with the key and with a wrong code', async () => {
     const axe = readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
     for (const query of ['?code=3CFPS6&n=2&variants=2', '?code=3CFPS7']) {
