@@ -278,6 +278,21 @@ describe(`the worksheet page in ${engine}`, () => {
     await page.close();
   });
 
+  // A browser prints its address in the margins where its headers and footers are on.
+  it('has no code in its address while it prints, and has it back after', async () => {
+    const page = await openSheet(browser, `${server.url}sheet.html?code=3CFPS6&n=2`);
+    const searches = await page.evaluate(() => {
+      const seen = [];
+      dispatchEvent(new Event('beforeprint'));
+      seen.push(location.search);
+      dispatchEvent(new Event('afterprint'));
+      seen.push(location.search);
+      return seen;
+    });
+    assert.deepEqual(searches, ['', '?code=3CFPS6&n=2&variants=1&key=1']);
+    await page.close();
+  });
+
   it('is reached from the window\'s page by a link after the window', async () => {
     const page = await browser.newPage();
     await page.setViewport({ width: 900, height: 700 });

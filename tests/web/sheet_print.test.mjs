@@ -164,7 +164,7 @@ describe(`the worksheet printed to PDF in ${engine}`, () => {
   // sheet's address carries its code.
   it('with the browser\'s headers and footers, no code on the pupils\' pages', {
     timeout: 120000,
-    ...(engine === 'chromium' ? { todo: 'the address, with the code, is in every page\'s footer' }
+    ...(engine === 'chromium' ? {}
       : { skip: 'headers and footers need Chromium\'s DevTools protocol' }),
   }, async () => {
     const page = await browser.newPage();

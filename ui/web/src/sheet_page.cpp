@@ -52,7 +52,9 @@ SheetPage::SheetPage(val document)
       codeLeft_(codeField_, "change", calling(&SheetPage::codeLeft)),
       newClicked_(byId("sheet-new"), "click", calling(&SheetPage::drawNewSheet)),
       copyClicked_(byId("sheet-copy"), "click", calling(&SheetPage::copyLink)),
-      printClicked_(byId("sheet-print"), "click", calling(&SheetPage::print)) {
+      printClicked_(byId("sheet-print"), "click", calling(&SheetPage::print)),
+      printStarts_(document_["defaultView"], "beforeprint", calling(&SheetPage::printStarts)),
+      printEnded_(document_["defaultView"], "afterprint", calling(&SheetPage::printEnded)) {
     codeProblem_.set("textContent", std::string(worksheets::kNoSuchSheetCode));
     // Opened without a code, the page makes a sheet of its own; a code it cannot read is said
     // to be so at once, as nobody is typing it.
@@ -128,6 +130,14 @@ void SheetPage::readCode(bool left) {
 }
 
 void SheetPage::print() { document_["defaultView"].call<void>("print"); }
+
+void SheetPage::printStarts() {
+    web_ui_replace_query(document_["location"]["pathname"].as_handle());
+}
+
+void SheetPage::printEnded() {
+    web_ui_replace_query(val(web_core::sheetQuery(settings_)).as_handle());
+}
 
 void SheetPage::drawNewSheet() {
     settings_.code = drawnCode();

@@ -21,7 +21,9 @@ namespace web_ui {
 //
 // The address is read once, at the start; then every change of a setting writes the address
 // afresh (history.replaceState, no reload), so that the address, a bookmark or a copied link
-// always opens the sheet shown.
+// always opens the sheet shown. While the sheet prints, the address has no query: a browser
+// prints its address in the page's margin where its headers and footers are on, and the code in
+// it would let a pupil open the key.
 class SheetPage {
 public:
     explicit SheetPage(emscripten::val document);
@@ -44,6 +46,8 @@ private:
     void drawNewSheet();
     void copyLink();
     void print();
+    void printStarts();
+    void printEnded();
     static void linkCopied(void* page, int copied);
     std::string link() const;
     void announce(std::string_view text);
@@ -76,6 +80,8 @@ private:
     EventListener newClicked_;
     EventListener copyClicked_;
     EventListener printClicked_;
+    EventListener printStarts_;
+    EventListener printEnded_;
 };
 
 }  // namespace web_ui
