@@ -223,13 +223,22 @@ SheetSettings readSheetQuery(std::string_view query) {
 }
 
 std::string sheetQuery(const SheetSettings& settings) {
+    // Appended piece by piece: GCC 12 warns falsely of overlapping copies in "&" + std::string.
     std::string query = "?";
+    const auto parameter = [&query](std::string_view name, std::string_view value) {
+        if (query.size() > 1) {
+            query += '&';
+        }
+        query += name;
+        query += '=';
+        query += value;
+    };
     if (!settings.codeText.empty()) {
-        query += std::string(kCodeName) + "=" + percentEncoded(settings.codeText) + "&";
+        parameter(kCodeName, percentEncoded(settings.codeText));
     }
-    query += std::string(kProblemsName) + "=" + std::to_string(settings.problems);
-    query += "&" + std::string(kVariantsName) + "=" + std::to_string(settings.variants);
-    query += "&" + std::string(kKeyName) + "=" + (settings.key ? "1" : "0");
+    parameter(kProblemsName, std::to_string(settings.problems));
+    parameter(kVariantsName, std::to_string(settings.variants));
+    parameter(kKeyName, settings.key ? "1" : "0");
     return query;
 }
 
