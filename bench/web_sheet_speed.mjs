@@ -11,6 +11,10 @@ import { gzipSync } from 'node:zlib';
 import { launchChromium, serveFolder } from '../tests/web/lib/browser.mjs';
 
 const rounds = Number(process.argv[2] ?? 15);
+if (!Number.isInteger(rounds) || rounds < 1) {
+  console.error('Usage: node bench/web_sheet_speed.mjs [rounds]  (a whole number, 15 at first)');
+  process.exit(2);
+}
 const pageDir = resolve(fileURLToPath(new URL('../build-web/page', import.meta.url)));
 
 const quartiles = (values) => {
