@@ -8,10 +8,10 @@
 // folder.
 import assert from 'node:assert/strict';
 import { cpSync, existsSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
-import { createRequire } from 'node:module';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { after, before, describe, it } from 'node:test';
+import { axeViolations } from './lib/accessibility.mjs';
 import { serveFolder } from './lib/browser.mjs';
 import { engineOfEnvironment, launchOrSkip } from './lib/browsers.mjs';
 import { pressChord, redo, redoByY, undo } from './lib/keys.mjs';
@@ -382,16 +382,10 @@ describe(`the page in the classroom, in ${engine}`, () => {
 
   // axe-core's checks of the page, started and solved; none found.
   it('passes axe-core\'s accessibility checks', async () => {
-    const axe = readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
     const page = await openPage(browser, server.url);
     await click(page, 'Command1_0');
     await click(page, 'Command1_1');
-    await page.evaluate((source) => (0, eval)(source), axe);
-    const violations = await page.evaluate(async () => {
-      const { violations } = await window.axe.run(document, { resultTypes: ['violations'] });
-      return violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target.join(' ')).join(', ')}`);
-    });
-    assert.deepEqual(violations, []);
+    assert.deepEqual(await axeViolations(page), []);
     await page.close();
   });
 });

@@ -7,11 +7,11 @@
 // Environment: PROPORCIA_BROWSER, the engine (lib/browsers.mjs); PROPORCIA_PAGE_DIR, the page's
 // folder.
 import assert from 'node:assert/strict';
-import { existsSync, readFileSync } from 'node:fs';
-import { createRequire } from 'node:module';
+import { existsSync } from 'node:fs';
 import { join } from 'node:path';
 import { after, before, describe, it } from 'node:test';
 import { pathToFileURL } from 'node:url';
+import { axeViolations } from './lib/accessibility.mjs';
 import { serveFolder } from './lib/browser.mjs';
 import { engineOfEnvironment, launchOrSkip } from './lib/browsers.mjs';
 import { pressChord } from './lib/keys.mjs';
@@ -342,15 +342,9 @@ describe(`the worksheet page in ${engine}`, () => {
     });
 
   it('passes axe-core\'s accessibility checks, with the key and with a wrong code', async () => {
-    const axe = readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
     for (const query of ['?code=3CFPS6&n=2&variants=2', '?code=3CFPS7']) {
       const page = await openSheet(browser, `${server.url}sheet.html${query}`);
-      await page.evaluate((source) => (0, eval)(source), axe);
-      const violations = await page.evaluate(async () => {
-        const { violations } = await window.axe.run(document, { resultTypes: ['violations'] });
-        return violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target.join(' '))}`);
-      });
-      assert.deepEqual(violations, [], query);
+      assert.deepEqual(await axeViolations(page), [], query);
       await page.close();
     }
   });
