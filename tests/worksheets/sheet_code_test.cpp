@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace worksheets {
 namespace {
@@ -88,6 +89,10 @@ INSTANTIATE_TEST_SUITE_P(
                       // every look-alike: А В Е К М Н Р С Т Х
                       TypedRow{"АВЕКМН", "ABEKMH"}, TypedRow{"авекмн", "ABEKMH"},
                       TypedRow{"РСТХ26", "PCTX26"}, TypedRow{"рстх26", "PCTX26"},
+                      // separators pasted from a document or a chat
+                      TypedRow{"3CF\u00A0PS6", "3CFPS6"}, TypedRow{"3CF\u202FPS6", "3CFPS6"},
+                      TypedRow{"3CF\u2013PS6", "3CFPS6"}, TypedRow{"3CF\u2011PS6", "3CFPS6"},
+                      TypedRow{"3CF\u2212PS6", "3CFPS6"}, TypedRow{"\uFEFF3CFPS6\u200B", "3CFPS6"},
                       TypedRow{"", std::nullopt}, TypedRow{"3CFPS", std::nullopt},
                       TypedRow{"3CFPS66", std::nullopt}, TypedRow{"3CFPS7", std::nullopt},
                       // no 0, O, 1, I or L, and no Cyrillic letter but the look-alikes
@@ -96,6 +101,20 @@ INSTANTIATE_TEST_SUITE_P(
                       TypedRow{"3CFPSL", std::nullopt}, TypedRow{"ЗCFPS6", std::nullopt},
                       TypedRow{"3CFPSЖ", std::nullopt}, TypedRow{"3CF.PS6", std::nullopt},
                       TypedRow{"3CFPS6\xD0", std::nullopt}, TypedRow{"\xFF", std::nullopt}));
+
+// How much of a code has been typed, before it is judged: no separators, and a Cyrillic
+// look-alike one character although two bytes.
+TEST(SheetCodeTest, CountsTheCharactersTypedTowardsACode) {
+    for (const auto& [typed, length] : {std::pair<const char*, std::size_t>{"", 0},
+                                        {"3CF", 3},
+                                        {"3CF-PS6", 6},
+                                        {" 3 c f p s 6 ", 6},
+                                        {"3СFРS6", 6},
+                                        {"3CF\u00A0\u2013PS6\t", 6},
+                                        {"жжжжжжж", 7}}) {
+        EXPECT_EQ(SheetCode::typedLength(typed), length) << typed;
+    }
+}
 
 }  // namespace
 }  // namespace worksheets

@@ -22,6 +22,35 @@ constexpr std::array<LookAlike, 20> kLookAlikes = {{
     {"м", 'M'}, {"н", 'H'}, {"р", 'P'}, {"с", 'C'}, {"т", 'T'}, {"х", 'X'},
 }};
 
+// What may stand between a code's characters, as typed or pasted: blank, tab and hyphen, and in
+// UTF-8 the no-break, thin and narrow no-break spaces, the hyphens and dashes (U+2010 to U+2013),
+// the minus sign, the zero-width space and the byte order mark.
+constexpr std::array<std::string_view, 13> kSeparators = {{
+    " ",
+    "\t",
+    "-",
+    "\u00A0",
+    "\u2009",
+    "\u202F",
+    "\u2010",
+    "\u2011",
+    "\u2012",
+    "\u2013",
+    "\u2212",
+    "\u200B",
+    "\uFEFF",
+}};
+
+// The bytes of the separator that typed starts with; 0 where it starts with none.
+std::size_t separatorLength(std::string_view typed) {
+    for (const std::string_view separator : kSeparators) {
+        if (typed.starts_with(separator)) {
+            return separator.size();
+        }
+    }
+    return 0;
+}
+
 std::optional<std::uint32_t> valueOf(char c) {
     if (c >= 'a' && c <= 'z') {
         c = static_cast<char>(c - 'a' + 'A');
@@ -56,14 +85,12 @@ std::optional<SheetCode> SheetCode::read(std::string_view typed) {
     std::array<std::uint32_t, kLength> values{};
     std::size_t count = 0;
     while (!typed.empty()) {
-        std::optional<std::uint32_t> value;
-        std::size_t used = 1;
-        const char c = typed.front();
-        if (c == ' ' || c == '-' || c == '\t') {
-            typed.remove_prefix(1);
+        if (const std::size_t separator = separatorLength(typed); separator > 0) {
+            typed.remove_prefix(separator);
             continue;
         }
-        value = valueOf(c);
+        std::optional<std::uint32_t> value = valueOf(typed.front());
+        std::size_t used = 1;
         for (const LookAlike& lookAlike : kLookAlikes) {
             if (typed.starts_with(lookAlike.cyrillic)) {
                 value = valueOf(lookAlike.latin);
@@ -89,6 +116,22 @@ std::optional<SheetCode> SheetCode::read(std::string_view typed) {
         text += kAlphabet[values[i]];
     }
     return SheetCode(std::move(text), number);
+}
+
+std::size_t SheetCode::typedLength(std::string_view typed) {
+    std::size_t length = 0;
+    while (!typed.empty()) {
+        if (const std::size_t separator = separatorLength(typed); separator > 0) {
+            typed.remove_prefix(separator);
+            continue;
+        }
+        ++length;
+        // A character's continuation bytes, 10xxxxxx in UTF-8, go with it.
+        do {
+            typed.remove_prefix(1);
+        } while (!typed.empty() && (static_cast<unsigned char>(typed.front()) & 0xC0) == 0x80);
+    }
+    return length;
 }
 
 SheetCode SheetCode::fromNumber(std::uint32_t number) {

@@ -25,11 +25,17 @@ public:
     // 31^5: the number of codes.
     static constexpr std::uint32_t kCount = 28'629'151;
 
-    // The code a teacher typed, in UTF-8: in either case, with blanks or hyphens anywhere, and
-    // with the Cyrillic letters that a Bulgarian keyboard types for the Latin ones they look like
-    // (А В Е К М Н Р С Т Х, capital or small) read as those. None when it is no code: a character
-    // outside the alphabet, the wrong length or a check character that does not fit.
+    // The code a teacher typed or pasted, in UTF-8: in either case, with separators anywhere
+    // (blanks, tabs, hyphens and dashes, including the no-break and zero-width ones a document or
+    // a chat pastes), and with the Cyrillic letters that a Bulgarian keyboard types for the Latin
+    // ones they look like (А В Е К М Н Р С Т Х, capital or small) read as those. None when it is
+    // no code: a character outside the alphabet, the wrong length or a check character that
+    // does not fit.
     static std::optional<SheetCode> read(std::string_view typed);
+
+    // How many characters of what was typed count towards a code's six: all but the separators
+    // read() skips, a character of several bytes counted once.
+    static std::size_t typedLength(std::string_view typed);
 
     // The code numbered number % kCount: a new sheet's code from any 32-bit random number.
     static SheetCode fromNumber(std::uint32_t number);

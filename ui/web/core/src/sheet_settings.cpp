@@ -176,20 +176,13 @@ int nearestAllowed(std::string_view text, CountRange range) {
     return static_cast<int>(std::clamp<long long>(value, range.least, range.most));
 }
 
-std::size_t typedCodeLength(std::string_view typed) {
-    std::size_t length = 0;
-    for (const char c : typed) {
-        const bool continuation = (static_cast<unsigned char>(c) & 0xC0) == 0x80;
-        if (!continuation && c != ' ' && c != '-') {
-            ++length;
-        }
-    }
-    return length;
-}
-
 void setTypedCode(SheetSettings& settings, std::string_view typed) {
-    settings.code = worksheets::SheetCode::read(typed);
-    settings.codeText = settings.code ? settings.code->text() : keptAsTyped(typed);
+    // The text kept is the text read, so that the address written back opens what was shown.
+    settings.codeText = keptAsTyped(typed);
+    settings.code = worksheets::SheetCode::read(settings.codeText);
+    if (settings.code) {
+        settings.codeText = settings.code->text();
+    }
 }
 
 SheetSettings readSheetQuery(std::string_view query) {

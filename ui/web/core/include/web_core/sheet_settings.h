@@ -46,9 +46,6 @@ struct SheetSettings {
     friend bool operator==(const SheetSettings&, const SheetSettings&) = default;
 };
 
-// The characters of a code as typed that count towards its six: all but blanks and hyphens.
-std::size_t typedCodeLength(std::string_view typed);
-
 // The code as typed into the field or found in the address, kept as codeText says.
 void setTypedCode(SheetSettings& settings, std::string_view typed);
 
