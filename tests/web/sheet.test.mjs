@@ -279,17 +279,20 @@ describe(`the worksheet page in ${engine}`, () => {
   });
 
   // A browser prints its address in the margins where its headers and footers are on.
-  it('has no code in its address while it prints, and has it back after', async () => {
+  // Some browsers never say that printing ended: the code comes back all the same.
+  it('has no code in its address as it starts printing, and has it back at once', async () => {
     const page = await openSheet(browser, `${server.url}sheet.html?code=3CFPS6&n=2`);
-    const searches = await page.evaluate(() => {
+    const searches = await page.evaluate(async () => {
       const seen = [];
       dispatchEvent(new Event('beforeprint'));
+      seen.push(location.search);
+      await new Promise((resolve) => setTimeout(resolve, 0));
       seen.push(location.search);
       dispatchEvent(new Event('afterprint'));
       seen.push(location.search);
       return seen;
     });
-    assert.deepEqual(searches, ['', '?code=3CFPS6&n=2&variants=1&key=1']);
+    assert.deepEqual(searches, ['', ...Array(2).fill('?code=3CFPS6&n=2&variants=1&key=1')]);
     await page.close();
   });
 

@@ -7,7 +7,7 @@
 // Environment: PROPORCIA_BROWSER, the engine (chromium or firefox; lib/browsers.mjs);
 // PROPORCIA_PAGE_DIR, the page's folder; PROPORCIA_TEST_OUTPUT_DIR, where the PDFs go.
 import assert from 'node:assert/strict';
-import { existsSync } from 'node:fs';
+import { existsSync, rmSync } from 'node:fs';
 import { join } from 'node:path';
 import { after, before, describe, it } from 'node:test';
 import { serveFolder } from './lib/browser.mjs';
@@ -34,6 +34,37 @@ const roomPoints = (4 / 2.54) * 72;
 const topSlackPoints = 8;
 // Five problems fit on a page, so a variant of n takes this many pages.
 const pagesOfVariant = (problems) => Math.ceil(problems / 5);
+
+// Firefox's preferences for printing without a dialog to a PDF file, with the page's address at
+// the left of the header and of the footer, as its dialog prints them at first.
+const silentPrintingTo = (file) => {
+  const printer = 'print.printer_Mozilla_Save_to_PDF.';
+  return {
+    'print.always_print_silent': true,
+    'print.show_print_progress': false,
+    'print.save_print_settings': false,
+    print_printer: 'Mozilla Save to PDF',
+    [`${printer}print_to_file`]: true,
+    [`${printer}print_to_filename`]: file,
+    [`${printer}print_headerleft`]: '&U',
+    [`${printer}print_footerleft`]: '&U',
+  };
+};
+
+// Waits until the file is a whole PDF, as Firefox writes it after the print.
+async function waitForPdf(file, timeoutMs = 60000) {
+  for (const start = Date.now(); Date.now() - start < timeoutMs;) {
+    try {
+      if (existsSync(file) && pdfPages(file).length > 0) {
+        return;
+      }
+    } catch {
+      // not written whole yet
+    }
+    await new Promise((resolve) => setTimeout(resolve, 200));
+  }
+  throw new Error(`no PDF in ${file} after ${timeoutMs} ms`);
+}
 
 // The sheet as the page's preview shows it, whitespace collapsed: each variant's heading and
 // problems, and the key's heading, then each of its variants' name and problems.
@@ -161,26 +192,49 @@ describe(`the worksheet printed to PDF in ${engine}`, () => {
 
   // A print dialog prints the page's address in the margins unless told not to (Chromium's
   // "Headers and footers", Firefox's "Print headers and footers", both on at first), and the
-  // sheet's address carries its code.
-  it('with the browser\'s headers and footers, no code on the pupils\' pages', {
-    timeout: 120000,
-    ...(engine === 'chromium' ? {}
-      : { skip: 'headers and footers need Chromium\'s DevTools protocol' }),
-  }, async () => {
-    const page = await browser.newPage();
-    await page.goto(`${server.url}sheet.html?code=3CFPS6&n=7&variants=2&key=1`);
-    await page.waitForFunction(() => document.querySelectorAll('.sheet-key-problem').length === 14);
-    await page.evaluate(() => document.fonts.ready.then(() => undefined));
-    const file = join(outputDir, 'sheet-headers-and-footers.pdf');
-    await printToPdf(page, { path: file, headersAndFooters: true });
-    await page.close();
-    const texts = pdfPageTexts(file);
-    const pupilPages = texts.slice(0, 2 * pagesOfVariant(7));
-    assert.ok(pupilPages.some((text) => text.includes('Задача 7')), 'not the pupils\' pages');
-    pupilPages.forEach((text, index) =>
-      assert.ok(!text.includes('3CFPS6'), `the code on page ${index + 1}: ` +
-        `"${text.slice(Math.max(0, text.indexOf('3CFPS6') - 80)).slice(0, 160)}"`));
-  });
+  // sheet's address carries its code. Firefox prints here as from its dialog, by window.print(),
+  // silently to a file, with the address in the header and the footer.
+  it('with the browser\'s headers and footers, no code on the pupils\' pages',
+    { timeout: 120000 }, async () => {
+      const file = join(outputDir, 'sheet-headers-and-footers.pdf');
+      rmSync(file, { force: true });
+      const url = `${server.url}sheet.html?code=3CFPS6&n=7&variants=2&key=1`;
+      const drawn = () => document.querySelectorAll('.sheet-key-problem').length === 14;
+      if (engine === 'chromium') {
+        const page = await browser.newPage();
+        await page.goto(url);
+        await page.waitForFunction(drawn);
+        await page.evaluate(() => document.fonts.ready.then(() => undefined));
+        await printToPdf(page, { path: file, headersAndFooters: true });
+        await page.close();
+      } else {
+        const printer = await launchOrSkip(engine, {
+          language: 'bg', firefoxPreferences: silentPrintingTo(file),
+        });
+        try {
+          const page = await printer.newPage();
+          await page.goto(url);
+          await page.waitForFunction(drawn);
+          await page.evaluate(() => document.fonts.ready.then(() => undefined));
+          // Later, so that the print, which waits for its file, does not hold up the evaluation.
+          await page.evaluate(() => { setTimeout(() => window.print()); });
+          await waitForPdf(file);
+          assert.equal(await page.evaluate(() => location.search),
+            '?code=3CFPS6&n=7&variants=2&key=1', 'the code back in the address');
+        } finally {
+          await printer.close();
+        }
+      }
+      const texts = pdfPageTexts(file);
+      const pupilPages = texts.slice(0, 2 * pagesOfVariant(7));
+      assert.ok(pupilPages.some((text) => text.includes('Задача 7')), 'not the pupils\' pages');
+      // Chromium prints none where the page has margin boxes; Firefox prints the address.
+      assert.ok(pupilPages.every((text) => text.includes('sheet.html') === (engine === 'firefox')),
+        'the browser\'s header with the address');
+      pupilPages.forEach((text, index) =>
+        assert.ok(!text.includes('3CFPS6'), `the code on page ${index + 1}: ` +
+          `"${text.slice(Math.max(0, text.indexOf('3CFPS6') - 80)).slice(0, 160)}"`));
+    });
 
   for (const row of rows) {
     it(row.what, { timeout: 600000 }, async () => {

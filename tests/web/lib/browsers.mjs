@@ -40,8 +40,10 @@ export function engineOfEnvironment() {
 
 // Starts a browser of the engine with its user interface in the language ("bg", "en-US"); its
 // new pages have a viewport of the given size in CSS pixels.
+// firefoxPreferences are set in Firefox besides the language's, such as its printing's.
 export async function launch(engine, {
   language = 'bg', viewport = { width: 800, height: 600 }, deviceScaleFactor = 1,
+  firefoxPreferences = {},
 } = {}) {
   const options = { language, viewport: { ...viewport, deviceScaleFactor } };
   switch (engine) {
@@ -54,7 +56,10 @@ export async function launch(engine, {
         headless: true,
         timeout: launchTimeoutMs,
         // What the page reads as navigator.language, and what Intl and the UI take.
-        extraPrefsFirefox: { 'intl.accept_languages': language, 'intl.locale.requested': language },
+        extraPrefsFirefox: {
+          'intl.accept_languages': language, 'intl.locale.requested': language,
+          ...firefoxPreferences,
+        },
         env: { ...process.env, LANG: 'C.UTF-8' },
       }), options);
     case 'webkit':

@@ -1,5 +1,7 @@
 #include "web_ui/sheet_page.h"
 
+#include <emscripten/eventloop.h>
+
 #include <cstdint>
 #include <stdexcept>
 
@@ -119,7 +121,8 @@ void SheetPage::readCode(bool left) {
     const bool wasShown = codeProblemShown_ && !settings_.code;
     web_core::setTypedCode(settings_, typed);
     // A code being typed is judged once it has its six characters, or is left.
-    codeProblemShown_ = left || web_core::typedCodeLength(typed) >= worksheets::SheetCode::kLength;
+    codeProblemShown_ =
+        left || worksheets::SheetCode::typedLength(typed) >= worksheets::SheetCode::kLength;
     if (left && settings_.code) {
         codeField_.set("value", settings_.codeText);
     }
@@ -133,7 +136,12 @@ void SheetPage::print() { document_["defaultView"].call<void>("print"); }
 
 void SheetPage::printStarts() {
     web_ui_replace_query(document_["location"]["pathname"].as_handle());
+    // The browser takes what it prints as the event ends; the address has its code back at the
+    // next turn, not only at "afterprint", which some browsers never send.
+    emscripten_set_timeout(&SheetPage::printTaken, 0, this);
 }
+
+void SheetPage::printTaken(void* page) { static_cast<SheetPage*>(page)->printEnded(); }
 
 void SheetPage::printEnded() {
     web_ui_replace_query(val(web_core::sheetQuery(settings_)).as_handle());

@@ -21,9 +21,9 @@ namespace web_ui {
 //
 // The address is read once, at the start; then every change of a setting writes the address
 // afresh (history.replaceState, no reload), so that the address, a bookmark or a copied link
-// always opens the sheet shown. While the sheet prints, the address has no query: a browser
-// prints its address in the page's margin where its headers and footers are on, and the code in
-// it would let a pupil open the key.
+// always opens the sheet shown. While the browser takes the sheet to print, the address has no
+// query: a browser prints its address in the page's margin where its headers and footers are on,
+// and the code in it would let a pupil open the key.
 class SheetPage {
 public:
     explicit SheetPage(emscripten::val document);
@@ -47,6 +47,7 @@ private:
     void copyLink();
     void print();
     void printStarts();
+    static void printTaken(void* page);
     void printEnded();
     static void linkCopied(void* page, int copied);
     std::string link() const;
