@@ -43,7 +43,7 @@ page=$(realpath -m "${option[page]}")
 [ -f "$page/index.html" ] ||
     fail "no built page in $page: build it first with scripts/build-web.sh"
 [ -f "$page/${option[sheet-page]}" ] ||
-    echo "build-msi.sh: the page has no ${option[sheet-page]} yet, which its shortcut opens" >&2
+    fail "the page in $page has no ${option[sheet-page]}, which its shortcut opens"
 output=$(realpath -m "${option[output]}")
 # Windows Installer compares versions as major.minor.build, each a number of limited size.
 [[ ${option[version]} =~ ^[0-9]{1,3}\.[0-9]{1,3}(\.[0-9]{1,5})?$ ]] ||

@@ -14,6 +14,13 @@ endforeach()
 
 file(GLOB_RECURSE files LIST_DIRECTORIES false RELATIVE "${FOLDER}" "${FOLDER}/*")
 list(SORT files)
+# A folder whose path holds a pattern's characters, such as [ ], globs to nothing.
+foreach(page index.html sheet.html)
+    list(FIND files "${page}" found)
+    if(found EQUAL -1)
+        message(FATAL_ERROR "The page's files could not be listed from ${FOLDER}.")
+    endif()
+endforeach()
 set(listing "")
 set(install "!macro PROPORCIA_INSTALL_PAGE\n")
 set(remove "!macro PROPORCIA_REMOVE_PAGE\n")
