@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the program silently with its setup program under Wine, checks the installed files,
 # the page's folder, the two Start-menu shortcuts and the Apps & features entry, starts the
-# installed program, then uninstalls it silently and checks that nothing is left behind.
+# installed program, then uninstalls it silently and checks that nothing is left behind, not even
+# a file of an earlier version's page.
 # Usage: check_setup.sh <wine prefix> <setup.exe> <program.exe as built> <version> <app id>
 #        <product name> <page folder as built> <worksheet's file> <worksheet's name>
 set -euo pipefail
@@ -27,6 +28,11 @@ readonly folder=$installed_folder
 readonly programs="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs"
 readonly shortcut="$programs/$product.lnk" sheet_shortcut="$programs/$sheet_name.lnk"
 readonly key="$uninstall_keys\\$app_id"
+
+# An earlier version's page, with a file this one does not have: installing over it leaves none
+# of it, or the uninstaller, which knows only this version's files, would leave it for ever.
+mkdir -p "$folder/page"
+echo "an earlier version's script" >"$folder/page/earlier.js"
 
 # A silent run ends without a window and says nothing; what it left is all there is to check.
 wine "$setup" /S || fail "the setup program failed (exit $?)"
