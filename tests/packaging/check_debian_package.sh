@@ -152,7 +152,17 @@ if command -v lintian >/dev/null 2>&1; then
     lintian --tag-display-limit 0 "$package" >"$work/lintian.log" 2>&1 || status=$?
     grep -v 'running with root privileges' "$work/lintian.log" || true
     [ $status -eq 0 ] || fail "lintian exited with status $status"
-    ! grep -qE '^(E|W): ' "$work/lintian.log" || fail "lintian reports errors or warnings"
+    # One warning the package cannot mend: appstreamcli 1.0 (Debian 13) finds the program's
+    # name, "Математика - пропорция", too long for a software centre's tiles, and lintian passes
+    # that on. Any other problem of the metainfo, and any other warning, fails.
+    known=appstream-metadata-validation-failed
+    ! grep -E '^(E|W): ' "$work/lintian.log" | grep -qv " $known" ||
+        fail "lintian reports errors or warnings"
+    if grep -q " $known" "$work/lintian.log"; then
+        metainfo_problems=$(appstreamcli validate-tree --no-net "$root" 2>&1 |
+            grep -E '^ *(E|W): ' | grep -v ' component-name-too-long ' || true)
+        [ -z "$metainfo_problems" ] || fail "the metainfo's problems: $metainfo_problems"
+    fi
 else
     echo "lintian is not installed: the package's policy checks are left out"
 fi
