@@ -1,25 +1,23 @@
-# Run as cmake -DFOLDER=<page folder> -DLISTING=<file> -DNSIS=<file> -P page_files.cmake, at each
-# build. Fails when FOLDER holds no built page with its worksheet. Writes LISTING, a line
-# "<SHA-256> <path>" for each of the page's files, on which the setup program and the Windows
-# Installer package depend; and NSIS, the setup program's two macros that install and remove
-# them, file by file in a fixed order, so that the same folder makes the same setup program. Each
-# is rewritten only when it changes, so that an unchanged page remakes nothing.
-foreach(page index.html sheet.html)
-    if(NOT EXISTS "${FOLDER}/${page}")
-        message(FATAL_ERROR "The setup program and the Windows Installer package carry the page, "
-            "but ${FOLDER} has no ${page}: build it first with scripts/build-web.sh, or set "
-            "PROPORCIA_PAGE_FOLDER to the folder it is built in.")
-    endif()
-endforeach()
-
+# Run as cmake -DFOLDER=<page folder> -DSHEET_PAGE=<worksheet's file> -DLISTING=<file>
+# -DNSIS=<file> -P page_files.cmake, at each build. Fails when FOLDER holds no built page with its
+# worksheet. Writes LISTING, a line "<SHA-256> <path>" for each of the page's files, on which the
+# setup program and the Windows Installer package depend; and NSIS, the setup program's two macros
+# that install and remove them, file by file in a fixed order, so that the same folder makes the
+# same setup program. Each is rewritten only when it changes, so that an unchanged page remakes
+# nothing.
 file(GLOB_RECURSE files LIST_DIRECTORIES false RELATIVE "${FOLDER}" "${FOLDER}/*")
 list(SORT files)
-# A folder whose path holds a pattern's characters, such as [ ], globs to nothing.
-foreach(page index.html sheet.html)
+foreach(page index.html ${SHEET_PAGE})
     list(FIND files "${page}" found)
-    if(found EQUAL -1)
+    if(NOT found EQUAL -1)
+        continue()
+    elseif(EXISTS "${FOLDER}/${page}")
+        # A folder whose path holds a pattern's characters, such as [ ], globs to nothing.
         message(FATAL_ERROR "The page's files could not be listed from ${FOLDER}.")
     endif()
+    message(FATAL_ERROR "The setup program and the Windows Installer package carry the page, "
+        "but ${FOLDER} has no ${page}: build it first with scripts/build-web.sh, or set "
+        "PROPORCIA_PAGE_FOLDER to the folder it is built in.")
 endforeach()
 set(listing "")
 set(install "!macro PROPORCIA_INSTALL_PAGE\n")
