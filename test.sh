@@ -69,7 +69,7 @@ scripts/install-packages.sh cmake make g++ libgtest-dev qt6-base-dev qt6-transla
 # The Debian package carries the page's folder, which the web build below makes.
 stage "Linux: build"
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON \
-    -DPROPORCIA_WARNINGS_AS_ERRORS=ON -DPROPORCIA_PAGE_FOLDER="$PWD/build-web/page"
+    -DPROPORCIA_WARNINGS_AS_ERRORS=ON
 cmake --build build --parallel "$(nproc)"
 if $quick; then
     stage "Linux: tests (quick)"

@@ -25,7 +25,6 @@ scripts/install-packages.sh "${packages[@]}"
 scripts/build-web.sh
 if [ ! -f build-windows/CMakeCache.txt ]; then
     cmake -S . -B build-windows -DCMAKE_TOOLCHAIN_FILE=cmake/toolchains/mingw-w64-x86_64.cmake \
-        -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON -DPROPORCIA_WARNINGS_AS_ERRORS=ON \
-        -DPROPORCIA_PAGE_FOLDER="$PWD/build-web/page"
+        -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON -DPROPORCIA_WARNINGS_AS_ERRORS=ON
 fi
 cmake --build build-windows --parallel "$(nproc)"

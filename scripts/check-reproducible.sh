@@ -106,14 +106,14 @@ build_commands() {
     case $1 in
         linux)
             echo "cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF \
--DPROPORCIA_WARNINGS_AS_ERRORS=ON -DPROPORCIA_PAGE_FOLDER=\$PWD/build-web/page && \
-cmake --build build --parallel $jobs && cd build && cpack -G DEB"
+-DPROPORCIA_WARNINGS_AS_ERRORS=ON && cmake --build build --parallel $jobs && \
+cd build && cpack -G DEB"
             ;;
         windows)
             echo "cmake -S . -B build-windows \
 -DCMAKE_TOOLCHAIN_FILE=cmake/toolchains/mingw-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=Release \
--DBUILD_TESTING=OFF -DPROPORCIA_WARNINGS_AS_ERRORS=ON \
--DPROPORCIA_PAGE_FOLDER=\$PWD/build-web/page && cmake --build build-windows --parallel $jobs"
+-DBUILD_TESTING=OFF -DPROPORCIA_WARNINGS_AS_ERRORS=ON && \
+cmake --build build-windows --parallel $jobs"
             ;;
         web)
             echo "emcmake cmake -S . -B build-web -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
