@@ -60,8 +60,8 @@ async function chromiumPdf(puppeteerPage, timeoutMs, displayHeaderFooter) {
   }
 }
 
-function run(program, args, input) {
-  const result = spawnSync(program, args, { input, maxBuffer: 256 * 1024 * 1024 });
+function run(program, args) {
+  const result = spawnSync(program, args, { maxBuffer: 256 * 1024 * 1024 });
   if (result.error) {
     throw result.error;
   }
@@ -119,14 +119,6 @@ export function collapsed(text) {
 // the gaps between glyphs and leaves out narrow ones ("X=?" for "X = ?").
 export function wordsOf(text) {
   return (text.match(/[\p{L}\p{N}]+|[^\s\p{L}\p{N}]/gu) ?? []).join(' ');
-}
-
-// One page of a PDF file as a PNG file at the given resolution (dots per inch).
-export function pdfPagePicture(file, pageNumber, resolution, pngFile) {
-  const root = pngFile.replace(/\.png$/, '');
-  run('pdftoppm', ['-png', '-r', String(resolution), '-f', String(pageNumber),
-    '-l', String(pageNumber), '-singlefile', file, root]);
-  return `${root}.png`;
 }
 
 const entities = { amp: '&', lt: '<', gt: '>', quot: '"', apos: "'" };
