@@ -8,6 +8,7 @@
 
 #include "engine/in_memory/in_memory_controls.h"
 #include "engine/main_form_logic.h"
+#include "engine/text_box.h"
 #include "worksheets/sheet_random_source.h"
 
 namespace worksheets {
@@ -50,13 +51,13 @@ private:
 std::vector<std::string_view> lines(std::string_view text) {
     std::vector<std::string_view> found;
     for (std::size_t start = 0; start < text.size();) {
-        const std::size_t end = text.find("\r\n", start);
+        const std::size_t end = text.find(engine::kLineBreak, start);
         if (end == std::string_view::npos) {
             found.push_back(text.substr(start));
             break;
         }
         found.push_back(text.substr(start, end - start));
-        start = end + 2;
+        start = end + engine::kLineBreak.size();
     }
     return found;
 }
