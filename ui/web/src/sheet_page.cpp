@@ -163,8 +163,9 @@ std::string SheetPage::link() const {
 }
 
 void SheetPage::copyLink() {
-    linkField_.set("value", link());
-    web_ui_copy_text(val(link()).as_handle(), &SheetPage::linkCopied, this);
+    const std::string shown = link();
+    linkField_.set("value", shown);
+    web_ui_copy_text(val(shown).as_handle(), &SheetPage::linkCopied, this);
 }
 
 void SheetPage::linkCopied(void* page, int copied) {
