@@ -5,66 +5,13 @@
 #include <cstdint>
 #include <utility>
 
+#include "web_core/query_text.h"
+
 namespace web_core {
 
 namespace {
 
-constexpr std::string_view kCodeName = "code";
-constexpr std::string_view kProblemsName = "n";
-constexpr std::string_view kVariantsName = "variants";
-constexpr std::string_view kKeyName = "key";
-
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
-int hexValue(char c) {
-    if (isDigit(c)) {
-        return c - '0';
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    return -1;
-}
-
-// As a browser decodes a query's part: "+" a blank, "%41" a byte, and a "%" not followed by two
-// hex digits left as it is.
-std::string percentDecoded(std::string_view text) {
-    std::string decoded;
-    decoded.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '+') {
-            decoded += ' ';
-        } else if (text[i] == '%' && i + 2 < text.size() && hexValue(text[i + 1]) >= 0 &&
-                   hexValue(text[i + 2]) >= 0) {
-            decoded += static_cast<char>(hexValue(text[i + 1]) * 16 + hexValue(text[i + 2]));
-            i += 2;
-        } else {
-            decoded += text[i];
-        }
-    }
-    return decoded;
-}
-
-std::string percentEncoded(std::string_view text) {
-    constexpr std::string_view kHex = "0123456789ABCDEF";
-    std::string encoded;
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        const bool unreserved = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || isDigit(c) ||
-                                c == '-' || c == '.' || c == '_' || c == '~';
-        if (unreserved) {
-            encoded += c;
-        } else {
-            encoded += '%';
-            encoded += kHex[byte >> 4];
-            encoded += kHex[byte & 0xF];
-        }
-    }
-    return encoded;
-}
 
 // The length of the UTF-8 sequence at the start of text and the character it encodes, or a
 // length of 0 where it is no valid sequence (overlong, a surrogate, beyond U+10FFFF, cut short).
@@ -186,53 +133,31 @@ void setTypedCode(SheetSettings& settings, std::string_view typed) {
 }
 
 SheetSettings readSheetQuery(std::string_view query) {
-    if (!query.empty() && query.front() == '?') {
-        query.remove_prefix(1);
-    }
     SheetSettings settings;
-    bool seenCode = false;
-    bool seenProblems = false;
-    bool seenVariants = false;
-    bool seenKey = false;
-    while (!query.empty()) {
-        const std::size_t end = query.find('&');
-        const std::string_view parameter = query.substr(0, end);
-        query = end == std::string_view::npos ? std::string_view() : query.substr(end + 1);
-        const std::size_t equals = parameter.find('=');
-        const std::string name = percentDecoded(parameter.substr(0, equals));
-        const std::string value = percentDecoded(
-            equals == std::string_view::npos ? std::string_view() : parameter.substr(equals + 1));
-        if (name == kCodeName && !std::exchange(seenCode, true)) {
-            setTypedCode(settings, value);
-        } else if (name == kProblemsName && !std::exchange(seenProblems, true)) {
-            settings.problems = nearestAllowed(value, kProblemsPerPupil);
-        } else if (name == kVariantsName && !std::exchange(seenVariants, true)) {
-            settings.variants = nearestAllowed(value, kVariantCount);
-        } else if (name == kKeyName && !std::exchange(seenKey, true)) {
-            settings.key = nearestAllowed(value, kKeyShown) != 0;
-        }
+    if (const auto code = queryValue(query, kCodeParameter)) {
+        setTypedCode(settings, *code);
+    }
+    if (const auto problems = queryValue(query, kProblemsParameter)) {
+        settings.problems = nearestAllowed(*problems, kProblemsPerPupil);
+    }
+    if (const auto variants = queryValue(query, kVariantsParameter)) {
+        settings.variants = nearestAllowed(*variants, kVariantCount);
+    }
+    if (const auto key = queryValue(query, kKeyParameter)) {
+        settings.key = nearestAllowed(*key, kKeyShown) != 0;
     }
     return settings;
 }
 
 std::string sheetQuery(const SheetSettings& settings) {
-    // Appended piece by piece: GCC 12 warns falsely of overlapping copies in "&" + std::string.
-    std::string query = "?";
-    const auto parameter = [&query](std::string_view name, std::string_view value) {
-        if (query.size() > 1) {
-            query += '&';
-        }
-        query += name;
-        query += '=';
-        query += value;
-    };
+    QueryWriter query;
     if (!settings.codeText.empty()) {
-        parameter(kCodeName, percentEncoded(settings.codeText));
+        query.add(kCodeParameter, percentEncoded(settings.codeText));
     }
-    parameter(kProblemsName, std::to_string(settings.problems));
-    parameter(kVariantsName, std::to_string(settings.variants));
-    parameter(kKeyName, settings.key ? "1" : "0");
-    return query;
+    query.add(kProblemsParameter, std::to_string(settings.problems));
+    query.add(kVariantsParameter, std::to_string(settings.variants));
+    query.add(kKeyParameter, settings.key ? "1" : "0");
+    return query.query();
 }
 
 }  // namespace web_core

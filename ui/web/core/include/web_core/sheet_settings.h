@@ -12,6 +12,12 @@
 // to say which.
 namespace web_core {
 
+// The parameters' names.
+inline constexpr std::string_view kCodeParameter = "code";
+inline constexpr std::string_view kProblemsParameter = "n";
+inline constexpr std::string_view kVariantsParameter = "variants";
+inline constexpr std::string_view kKeyParameter = "key";
+
 // The whole numbers a setting takes, and the one it takes when none is given.
 struct CountRange {
     int least;
