@@ -1,0 +1,137 @@
+// The pupils' link: read strictly, so that a pupil gets the variant asked for or is told what is
+// wrong, never somebody else's problems; and the links the teacher's page and the practice page
+// write.
+
+#include "web_core/practice_link.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+
+namespace web_core {
+namespace {
+
+using Fault = PracticeFault;
+
+struct LinkRow {
+    std::string query;
+    Fault fault;
+    int problems;
+    std::optional<int> variants;
+    std::optional<int> variant;
+    // The address once the variant is open, where it can be.
+    const char* writtenBack;
+};
+
+TEST(PracticeLinkTest, ReadsThePupilsLinkStrictly) {
+    const std::string huge(100'000, '7');
+    for (const LinkRow& row : {
+             LinkRow{"?code=3CFPS6&n=5&variants=26&variant=7", Fault::kNone, 5, 26, 7,
+                     "?code=3CFPS6&n=5&variants=26&variant=7"},
+             LinkRow{"?variant=26&variants=26&n=20&code=3c-fp-s6", Fault::kNone, 20, 26, 26,
+                     "?code=3CFPS6&n=20&variants=26&variant=26"},
+             LinkRow{"?code=3CFPS6&n=%205%20&variants=26&variant=+7+", Fault::kNone, 5, 26, 7,
+                     "?code=3CFPS6&n=5&variants=26&variant=7"},
+             // Without a variant the pupil is asked, but a sheet of one variant has no choice.
+             LinkRow{"?code=3CFPS6&n=5&variants=26", Fault::kNone, 5, 26, std::nullopt, nullptr},
+             LinkRow{"?code=3CFPS6&n=5&variants=1", Fault::kNone, 5, 1, 1,
+                     "?code=3CFPS6&n=5&variants=1&variant=1"},
+             // "n" absent is the teacher's page's 5; "variants" absent leaves the number open.
+             LinkRow{"?code=3CFPS6&variant=40", Fault::kNone, 5, std::nullopt, 40,
+                     "?code=3CFPS6&n=5&variant=40"},
+             LinkRow{"?code=3CFPS6&variant=41", Fault::kBadVariant, 5, std::nullopt, std::nullopt,
+                     nullptr},
+             // Refused rather than clamped to somebody else's variant.
+             LinkRow{"?code=3CFPS6&n=5&variants=26&variant=27", Fault::kBadVariant, 5, 26,
+                     std::nullopt, nullptr},
+             LinkRow{"?code=3CFPS6&n=5&variants=26&variant=0", Fault::kBadVariant, 5, 26,
+                     std::nullopt, nullptr},
+             LinkRow{"?code=3CFPS6&n=5&variants=26&variant=-7", Fault::kBadVariant, 5, 26,
+                     std::nullopt, nullptr},
+             LinkRow{"?code=3CFPS6&n=5&variants=26&variant=7.0", Fault::kBadVariant, 5, 26,
+                     std::nullopt, nullptr},
+             LinkRow{"?code=3CFPS6&n=5&variants=26&variant=", Fault::kBadVariant, 5, 26,
+                     std::nullopt, nullptr},
+             LinkRow{"?code=3CFPS6&n=5&variants=26&variant=" + huge, Fault::kBadVariant, 5, 26,
+                     std::nullopt, nullptr},
+             // A number of problems or variants out of range is a broken link, not a sheet.
+             LinkRow{"?code=3CFPS6&n=21&variants=26&variant=7", Fault::kBadCount, 5, 26, 7,
+                     nullptr},
+             LinkRow{"?code=3CFPS6&n=0&variants=26&variant=7", Fault::kBadCount, 5, 26, 7, nullptr},
+             LinkRow{"?code=3CFPS6&n=5&variants=abc&variant=7", Fault::kBadCount, 5, std::nullopt,
+                     7, nullptr},
+             LinkRow{"?code=3CFPS6&n=5&variants=41", Fault::kBadCount, 5, std::nullopt,
+                     std::nullopt, nullptr},
+             // The code first: a pupil is told of the code before anything else.
+             LinkRow{"?code=3CFPS7&n=99&variants=26&variant=7", Fault::kBadCode, 5, 26, 7, nullptr},
+             LinkRow{"?n=5&variants=26&variant=7", Fault::kNoCode, 5, 26, 7, nullptr},
+             LinkRow{"", Fault::kNoCode, 5, std::nullopt, std::nullopt, nullptr},
+         }) {
+        const std::string shown = row.query.substr(0, 80);
+        const PracticeLink link = readPracticeQuery(row.query);
+        EXPECT_EQ(link.fault, row.fault) << shown;
+        EXPECT_EQ(link.problems, row.problems) << shown;
+        EXPECT_EQ(link.variants, row.variants) << shown;
+        EXPECT_EQ(link.variant, row.variant) << shown;
+        if (row.writtenBack != nullptr) {
+            EXPECT_EQ(practiceQuery(link), row.writtenBack) << shown;
+            EXPECT_EQ(readPracticeQuery(practiceQuery(link)), link) << "round trip of " << shown;
+        }
+    }
+}
+
+struct NumberRow {
+    const char* typed;
+    std::optional<int> variant;  // of a sheet of 26 variants
+};
+
+TEST(PracticeLinkTest, TakesOnlyANumberOfTheSheet) {
+    for (const NumberRow& row : {
+             NumberRow{"7", 7},
+             NumberRow{" 7 ", 7},
+             NumberRow{"07", 7},
+             NumberRow{"26", 26},
+             NumberRow{"27", std::nullopt},
+             NumberRow{"0", std::nullopt},
+             NumberRow{"", std::nullopt},
+             NumberRow{"-1", std::nullopt},
+             NumberRow{"+7", std::nullopt},
+             NumberRow{"7,0", std::nullopt},
+             NumberRow{"седем", std::nullopt},
+             NumberRow{"7 7", std::nullopt},
+             NumberRow{"9999999999", std::nullopt},
+         }) {
+        PracticeLink link = readPracticeQuery("?code=3CFPS6&n=5&variants=26");
+        const Fault fault = chooseVariant(link, row.typed);
+        EXPECT_EQ(fault == Fault::kNone, row.variant.has_value()) << row.typed;
+        EXPECT_EQ(link.variant, row.variant) << row.typed;
+    }
+}
+
+TEST(PracticeLinkTest, TakesASheetTypedWhereTheLinkHadNone) {
+    PracticeLink link = readPracticeQuery("");
+    EXPECT_EQ(enterSheet(link, "3CFPS7", "5"), Fault::kBadCode);
+    EXPECT_EQ(enterSheet(link, "3cfps6", "21"), Fault::kBadCount);
+    EXPECT_FALSE(link.code);
+    EXPECT_EQ(enterSheet(link, " 3cf ps6", " 8 "), Fault::kNone);
+    EXPECT_EQ(chooseVariant(link, "40"), Fault::kNone);
+    EXPECT_EQ(practiceQuery(link), "?code=3CFPS6&n=8&variant=40");
+    EXPECT_EQ(chooseVariant(link, "41"), Fault::kBadVariant);
+}
+
+TEST(PracticeLinkTest, TheTeachersPageGivesTheSheetWithoutAVariant) {
+    SheetSettings settings = readSheetQuery("?code=3CFPS6&n=1&variants=26&key=0");
+    EXPECT_EQ(pupilsQuery(settings), "?code=3CFPS6&n=1&variants=26");
+    const PracticeLink link = readPracticeQuery(pupilsQuery(settings));
+    EXPECT_EQ(link.fault, Fault::kNone);
+    EXPECT_EQ(link.code, settings.code);
+    EXPECT_EQ(link.problems, 1);
+    EXPECT_EQ(link.variants, 26);
+    EXPECT_NE(pupilsOffFileNote(settings).find("код 3CFPS6, 1 задача."), std::string::npos);
+    settings.problems = 5;
+    EXPECT_NE(pupilsOffFileNote(settings).find("код 3CFPS6, 5 задачи."), std::string::npos);
+}
+
+}  // namespace
+}  // namespace web_core

@@ -1,0 +1,104 @@
+// A pupil's round: right and wrong answers settle their problems and show the solution, an empty
+// answer or one that is no number stays open, and the score counts what is right.
+
+#include "web_core/practice_round.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "web_core/practice_markup.h"
+
+namespace web_core {
+namespace {
+
+using worksheets::SheetProblem;
+
+std::vector<SheetProblem> problems() {
+    return {
+        {"first", "A = 4; B = 12; C = 6; D = 8; F = 12; ", "X = (4 * 12 * 12) / (6 * 8) = 12"},
+        {"second", "A = 11; B = 8; D = 88; E = 32; F = 40; ",
+         "X = (11 * 8 * 40) / (88 * 32) = 1,25"},
+        {"third", "-", "X = (3 * 19 * 152) / (19 * 304) = 1,5"},
+    };
+}
+
+const ProblemResult kUnchecked{};
+const ProblemResult kRight{"Вярно", "", true, "right"};
+const ProblemResult kWrong{"Грешно", "", true, "wrong"};
+const ProblemResult kNoNumber{"Грешно", "Това не е число.", false, "wrong"};
+const ProblemResult kEmpty{"Няма отговор", "", false, "empty"};
+
+struct CheckRow {
+    const char* name;
+    std::vector<std::string> answers;
+    std::vector<ProblemResult> results;
+    const char* score;
+};
+
+TEST(PracticeRoundTest, ChecksEachAnswer) {
+    for (const CheckRow& row : {
+             CheckRow{"all right",
+                      {"12", "5/4", "X = 1,5"},
+                      {kRight, kRight, kRight},
+                      "Верни отговори: 3 от 3"},
+             CheckRow{"rounded",
+                      {"12,0", "1,3", "1.5"},
+                      {kRight, kWrong, kRight},
+                      "Верни отговори: 2 от 3"},
+             CheckRow{"empty and no number",
+                      {"", "пет", "  "},
+                      {kEmpty, kNoNumber, kEmpty},
+                      "Верни отговори: 0 от 3"},
+             CheckRow{"fewer answers than problems",
+                      {"13"},
+                      {kWrong, kEmpty, kEmpty},
+                      "Верни отговори: 0 от 3"},
+         }) {
+        PracticeRound round(problems());
+        EXPECT_EQ(round.score(), "") << row.name;
+        EXPECT_EQ(round.result(0), kUnchecked) << row.name;
+        round.check(row.answers);
+        for (std::size_t i = 0; i < row.results.size(); ++i) {
+            EXPECT_EQ(round.result(i), row.results[i]) << row.name << ", problem " << i + 1;
+        }
+        EXPECT_EQ(round.score(), row.score) << row.name;
+    }
+}
+
+TEST(PracticeRoundTest, ASettledAnswerStaysAsCheckedAndOpenOnesAreCheckedAgain) {
+    PracticeRound round(problems());
+    round.check({"12", "", "1/0"});
+    // The pupil changes a settled answer (the page locks it, but whatever it sends) and fills
+    // in the open ones.
+    round.check({"13", "1,25", "3/2"});
+    EXPECT_EQ(round.result(0), kRight);
+    EXPECT_EQ(round.result(1), kRight);
+    EXPECT_EQ(round.result(2), kRight);
+    EXPECT_EQ(round.score(), "Верни отговори: 3 от 3");
+    round.check({"", "", ""});
+    EXPECT_EQ(round.score(), "Верни отговори: 3 от 3");
+}
+
+TEST(PracticeMarkupTest, NamesEachAnswerAndHidesTheSolutions) {
+    const std::vector<SheetProblem> two = {
+        {"Ако <b>2</b> & 3 \"кубика\"", "A = 1; ", "X = (1 * 1 * 1) / (1 * 1) = 1"},
+        {"второ", "A = 2; ", "X = (2 * 2 * 2) / (2 * 2) = 2"},
+    };
+    const std::string html = practiceMarkup(two);
+    EXPECT_NE(html.find("Ако &lt;b&gt;2&lt;/b&gt; &amp; 3 &quot;кубика&quot;"), std::string::npos);
+    EXPECT_NE(html.find("<h3 class=\"practice-problem-name\">Задача 2.</h3>"), std::string::npos);
+    EXPECT_NE(html.find("id=\"practice-answer-2\""), std::string::npos);
+    EXPECT_NE(html.find("aria-label=\"Отговор на задача 2\""), std::string::npos);
+    EXPECT_NE(html.find("<label for=\"practice-answer-1\">Отговор:</label>"), std::string::npos);
+    // No input mode that hides "/", no limit that would cut a paste down to a number.
+    EXPECT_EQ(html.find("inputmode"), std::string::npos);
+    EXPECT_EQ(html.find("maxlength"), std::string::npos);
+    EXPECT_EQ(html.find("X = ("), std::string::npos) << "a solution in the page before checking";
+    EXPECT_EQ(html.find("A = "), std::string::npos) << "known values in the page before checking";
+    EXPECT_EQ(variantHeading(7), "Вариант 7");
+}
+
+}  // namespace
+}  // namespace web_core

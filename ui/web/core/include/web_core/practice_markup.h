@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "worksheets/problem_set.h"
+
+// A pupil's variant as HTML text, to answer on screen, set in one go like the printed sheet.
+// The page finds its parts by these ids and classes, its tests too:
+// - .practice-problem for each problem: .practice-problem-name ("Задача 1."), .practice-sentence,
+//   .practice-question ("X = ?"), the answer's field #practice-answer-N (named "Отговор на задача
+//   N" for screen readers), beside it #practice-verdict-N and #practice-reason-N, empty until
+//   checked, and #practice-solution-N, hidden and empty until the problem is settled.
+// The solutions are not in the markup: a pupil looking into the page finds only the problems.
+namespace web_core {
+
+inline constexpr std::string_view kAnswerLabel = "Отговор:";
+
+// The variant's heading: "Вариант 7".
+std::string variantHeading(int variant);
+
+std::string practiceMarkup(const std::vector<worksheets::SheetProblem>& problems);
+
+// The accessible name of problem number's field: "Отговор на задача 3".
+std::string answerName(int number);
+
+// The element ids of problem number's parts: practiceId("answer", 3) is "practice-answer-3".
+std::string practiceId(std::string_view part, int number);
+
+}  // namespace web_core
