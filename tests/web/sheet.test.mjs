@@ -267,12 +267,12 @@ describe(`the worksheet page in ${engine}`, () => {
     });
     await page.focus('#sheet-code');
     const visited = [];
-    for (let i = 0; i < 6; ++i) {
+    for (let i = 0; i < 7; ++i) {
       await page.keyboard.press('Tab');
       visited.push(await page.evaluate(() => document.activeElement.id));
     }
     assert.deepEqual(visited, ['sheet-new', 'sheet-problems', 'sheet-variants', 'sheet-key',
-      'sheet-copy', 'sheet-print']);
+      'sheet-copy', 'sheet-pupils', 'sheet-print']);
     await page.keyboard.press('Enter');
     assert.equal(await page.evaluate(() => window.printed), 1);
     await page.close();

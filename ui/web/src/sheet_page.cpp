@@ -5,14 +5,10 @@
 #include <cstdint>
 #include <stdexcept>
 
+#include "web_core/practice_link.h"
 #include "web_core/sheet_markup.h"
+#include "web_ui/page_address.h"
 #include "worksheets/problem_set.h"
-
-extern "C" {
-// From sheet_page.js.
-int web_ui_replace_query(emscripten::EM_VAL query);
-void web_ui_copy_text(emscripten::EM_VAL text, void (*callback)(void*, int), void* context);
-}
 
 namespace web_ui {
 
@@ -22,6 +18,11 @@ namespace {
 
 constexpr std::string_view kLinkCopied = "Връзката е копирана.";
 constexpr std::string_view kCopyByHand = "Връзката е избрана: копирайте я с Ctrl+C.";
+constexpr std::string_view kPupilsLinkCopied = "Връзката за учениците е копирана.";
+constexpr std::string_view kNoPupilsLinkFromFile =
+    "Страница от файл не дава връзка за учениците: вижте бележката под бутоните.";
+// The pupils' page, beside this one.
+constexpr std::string_view kPracticePage = "practice.html";
 
 // A new sheet's code, from the browser's generator of random numbers for cryptography: every
 // code as likely as another, and two teachers' sheets different.
@@ -42,6 +43,9 @@ SheetPage::SheetPage(val document)
       keyBox_(byId("sheet-key")),
       linkBox_(byId("sheet-link-box")),
       linkField_(byId("sheet-link")),
+      pupilsBox_(byId("sheet-pupils-box")),
+      pupilsField_(byId("sheet-pupils-link")),
+      pupilsNote_(byId("sheet-pupils-note")),
       status_(byId("sheet-status")),
       sheets_(byId("sheets")),
       settings_(web_core::readSheetQuery(document_["location"]["search"].as<std::string>())),
@@ -54,6 +58,7 @@ SheetPage::SheetPage(val document)
       codeLeft_(codeField_, "change", calling(&SheetPage::codeLeft)),
       newClicked_(byId("sheet-new"), "click", calling(&SheetPage::drawNewSheet)),
       copyClicked_(byId("sheet-copy"), "click", calling(&SheetPage::copyLink)),
+      pupilsClicked_(byId("sheet-pupils"), "click", calling(&SheetPage::copyPupilsLink)),
       printClicked_(byId("sheet-print"), "click", calling(&SheetPage::print)),
       printStarts_(document_["defaultView"], "beforeprint", calling(&SheetPage::printStarts)),
       printEnded_(document_["defaultView"], "afterprint", calling(&SheetPage::printEnded)) {
@@ -180,6 +185,52 @@ void SheetPage::linkCopied(void* page, int copied) {
     self.announce(kCopyByHand);
 }
 
+void SheetPage::copyPupilsLink() {
+    if (!settings_.code) {
+        announce(worksheets::kNoSuchSheetCode);
+        return;
+    }
+    pupilsLinkAsked_ = true;
+    showPupilsLink();
+    if (!pupilsNote_["hidden"].as<bool>()) {
+        announce(kNoPupilsLinkFromFile);
+        return;
+    }
+    web_ui_copy_text(pupilsField_["value"].as_handle(), &SheetPage::pupilsLinkCopied, this);
+}
+
+void SheetPage::pupilsLinkCopied(void* page, int copied) {
+    auto& self = *static_cast<SheetPage*>(page);
+    if (copied != 0) {
+        self.announce(kPupilsLinkCopied);
+        return;
+    }
+    self.pupilsField_.call<void>("focus");
+    self.pupilsField_.call<void>("select");
+    self.announce(kCopyByHand);
+}
+
+void SheetPage::showPupilsLink() {
+    // A link to a file opens nothing on a pupil's own device.
+    const bool fromFile = document_["location"]["protocol"].as<std::string>() == "file:";
+    const bool shown = pupilsLinkAsked_ && settings_.code.has_value();
+    pupilsBox_.set("hidden", !shown || fromFile);
+    pupilsNote_.set("hidden", !shown || !fromFile);
+    if (!shown) {
+        return;
+    }
+    if (fromFile) {
+        pupilsNote_.set("textContent", web_core::pupilsOffFileNote(settings_));
+        return;
+    }
+    std::string address = document_["location"]["href"].as<std::string>();
+    address = address.substr(0, address.find_first_of("?#"));
+    address = address.substr(0, address.rfind('/') + 1);
+    address += kPracticePage;
+    address += web_core::pupilsQuery(settings_);
+    pupilsField_.set("value", address);
+}
+
 void SheetPage::announce(std::string_view text) { status_.set("textContent", std::string(text)); }
 
 void SheetPage::showSettings() {
@@ -193,6 +244,7 @@ void SheetPage::show() {
     const std::string query = web_core::sheetQuery(settings_);
     web_ui_replace_query(val(query).as_handle());
     linkField_.set("value", link());
+    showPupilsLink();
     const bool problem = !settings_.code && codeProblemShown_;
     codeProblem_.set("hidden", !problem);
     codeField_.call<void>("setAttribute", std::string("aria-invalid"),

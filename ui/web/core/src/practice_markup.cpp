@@ -33,7 +33,8 @@ std::string practiceMarkup(const std::vector<worksheets::SheetProblem>& problems
         const std::string reason = practiceId("reason", number);
         html += "<section class=\"practice-problem\"><h3 class=\"practice-problem-name\">Задача ";
         html += std::to_string(number);
-        html += ".</h3><p class=\"practice-sentence\">";
+        // The name runs into the sentence, as on the printed sheet.
+        html += ".</h3> <p class=\"practice-sentence\">";
         html += escapedHtml(problems[k].sentence);
         html += "</p><p class=\"practice-question\">";
         html += escapedHtml(worksheets::kQuestion);

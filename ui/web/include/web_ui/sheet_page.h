@@ -15,9 +15,11 @@ namespace web_ui {
 // address kept as the link to that sheet. The page's markup holds the controls, by these ids:
 // "sheet-code" (the code's field), "sheet-code-problem" (what is wrong with it), "sheet-problems"
 // and "sheet-variants" (number fields), "sheet-key" (the key's checkbox), the buttons
-// "sheet-new", "sheet-copy" and "sheet-print", "sheet-link-box" with the field "sheet-link" (the
-// link, shown where it cannot be copied), "sheet-status" (a polite live region) and "sheets",
-// where the sheets go (web_core/sheet_markup.h).
+// "sheet-new", "sheet-copy", "sheet-pupils" and "sheet-print", "sheet-link-box" with the field
+// "sheet-link" (the link, shown where it cannot be copied), "sheet-pupils-box" with the field
+// "sheet-pupils-link" (the pupils' link to practice.html, once asked for) and "sheet-pupils-note"
+// (what to give the pupils instead, where the page is a file), "sheet-status" (a polite live
+// region) and "sheets", where the sheets go (web_core/sheet_markup.h).
 //
 // The address is read once, at the start; then every change of a setting writes the address
 // afresh (history.replaceState, no reload), so that the address, a bookmark or a copied link
@@ -45,11 +47,15 @@ private:
     void readCode(bool left);
     void drawNewSheet();
     void copyLink();
+    void copyPupilsLink();
+    // The pupils' link, or the note of what to give them, as the settings say, once asked for.
+    void showPupilsLink();
     void print();
     void printStarts();
     static void printTaken(void* page);
     void printEnded();
     static void linkCopied(void* page, int copied);
+    static void pupilsLinkCopied(void* page, int copied);
     std::string link() const;
     void announce(std::string_view text);
     // The controls, the address and the sheets as the settings say.
@@ -64,6 +70,9 @@ private:
     emscripten::val keyBox_;
     emscripten::val linkBox_;
     emscripten::val linkField_;
+    emscripten::val pupilsBox_;
+    emscripten::val pupilsField_;
+    emscripten::val pupilsNote_;
     emscripten::val status_;
     emscripten::val sheets_;
     web_core::SheetSettings settings_;
@@ -71,6 +80,7 @@ private:
     bool codeProblemShown_ = false;
     // What the sheets were last made of, so that a change that alters nothing makes nothing.
     std::optional<std::string> shown_;
+    bool pupilsLinkAsked_ = false;
     EventListener problemsTyped_;
     EventListener problemsLeft_;
     EventListener variantsTyped_;
@@ -80,6 +90,7 @@ private:
     EventListener codeLeft_;
     EventListener newClicked_;
     EventListener copyClicked_;
+    EventListener pupilsClicked_;
     EventListener printClicked_;
     EventListener printStarts_;
     EventListener printEnded_;

@@ -1,17 +1,5 @@
-// The JavaScript side of web_ui::SheetPage: what the browser may refuse, asked in a way that
-// cannot throw into the program.
+// Copying to the clipboard, asked in a way that cannot throw into the program.
 mergeInto(LibraryManager.library, {
-  web_ui_replace_query__deps: ['$Emval'],
-  // Puts the query in the address without loading anything: 1, or 0 where the browser refuses
-  // (a page opened from a file may be, in some browsers).
-  web_ui_replace_query: function(queryHandle) {
-    try {
-      history.replaceState(history.state, '', Emval.toValue(queryHandle));
-      return 1;
-    } catch (error) {
-      return 0;
-    }
-  },
   web_ui_copy_text__deps: ['$Emval'],
   // Puts the text on the clipboard, then calls callback(context, 1), or (context, 0) where the
   // browser has no clipboard for the page or refuses it.

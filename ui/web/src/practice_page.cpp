@@ -1,0 +1,202 @@
+#include "web_ui/practice_page.h"
+
+#include <stdexcept>
+#include <vector>
+
+#include "web_core/practice_markup.h"
+#include "web_ui/page_address.h"
+#include "worksheets/problem_set.h"
+
+namespace web_ui {
+
+using emscripten::val;
+
+namespace {
+
+std::string variantsAre(int highest) {
+    std::string text = "Вариантите в този лист са от 1 до ";
+    text += std::to_string(highest);
+    text += '.';
+    return text;
+}
+
+void setInvalid(const val& field, bool invalid) {
+    field.call<void>("setAttribute", std::string("aria-invalid"),
+                     std::string(invalid ? "true" : "false"));
+}
+
+}  // namespace
+
+PracticePage::PracticePage(val document)
+    : document_(std::move(document)),
+      startForm_(byId("practice-start")),
+      refusal_(byId("practice-refusal")),
+      sheetFields_(byId("practice-sheet-fields")),
+      codeField_(byId("practice-code")),
+      problemsField_(byId("practice-problems")),
+      numberField_(byId("practice-number")),
+      answersForm_(byId("practice-answers")),
+      variantName_(byId("practice-variant-name")),
+      score_(byId("practice-score")),
+      problemsList_(byId("practice-problems-list")),
+      startSubmitted_(startForm_, "submit", calling(&PracticePage::start)),
+      answersSubmitted_(answersForm_, "submit", calling(&PracticePage::check)),
+      addressChanged_(document_["defaultView"], "popstate", calling(&PracticePage::showAddress)),
+      windowResized_(document_["defaultView"], "resize", calling(&PracticePage::keepFocusInView)) {
+    // Where a phone's keyboard covers the page rather than shrinking it, only the visual
+    // viewport says so.
+    const val viewport = document_["defaultView"]["visualViewport"];
+    if (!viewport.isUndefined() && !viewport.isNull()) {
+        viewportResized_.emplace(viewport, "resize", calling(&PracticePage::keepFocusInView));
+    }
+    showAddress(val::undefined());
+}
+
+val PracticePage::byId(const std::string& id) const {
+    val element = document_.call<val>("getElementById", id);
+    if (element.isNull()) {
+        throw std::logic_error("the practice page has no element " + id);
+    }
+    return element;
+}
+
+EventListener::Handler PracticePage::calling(void (PracticePage::*action)(const val&)) {
+    return [this, action](const val& event) { (this->*action)(event); };
+}
+
+void PracticePage::showAddress(const val&) {
+    link_ = web_core::readPracticeQuery(document_["location"]["search"].as<std::string>());
+    if (link_.fault == web_core::PracticeFault::kNone && link_.variant) {
+        openVariant(false);
+    } else {
+        showStart(link_.fault);
+    }
+}
+
+void PracticePage::showStart(web_core::PracticeFault fault) {
+    using web_core::PracticeFault;
+    round_.reset();
+    problemsList_.set("innerHTML", std::string());
+    answersForm_.set("hidden", true);
+    startForm_.set("hidden", false);
+    // Without a sheet from the link, the pupil types the code and the number of problems the
+    // teacher gave; what the link had stays in the fields, to mend.
+    const bool sheetAsked = !link_.code || fault == PracticeFault::kBadCount;
+    sheetFields_.set("hidden", !sheetAsked);
+    if (sheetAsked && codeField_["value"].as<std::string>().empty()) {
+        codeField_.set("value", link_.codeText);
+        problemsField_.set("value", std::to_string(link_.problems));
+    }
+    std::string refusal;
+    if (fault == PracticeFault::kBadCode) {
+        refusal = worksheets::kNoSuchSheetCode;
+    } else if (fault == PracticeFault::kBadCount) {
+        refusal = web_core::kBadLink;
+    } else if (fault == PracticeFault::kBadVariant) {
+        refusal = web_core::kNoSuchVariant;
+        refusal += ' ';
+        refusal += variantsAre(web_core::highestVariant(link_));
+    }
+    refusal_.set("textContent", refusal);
+    setInvalid(codeField_, fault == PracticeFault::kBadCode);
+    setInvalid(problemsField_, fault == PracticeFault::kBadCount);
+    setInvalid(numberField_, fault == PracticeFault::kBadVariant);
+    // The first field that needs the pupil.
+    val first = numberField_;
+    if (fault == PracticeFault::kBadCount) {
+        first = problemsField_;
+    } else if (sheetAsked && fault != PracticeFault::kBadVariant) {
+        first = codeField_;
+    }
+    first.call<void>("focus");
+}
+
+void PracticePage::start(const val& event) {
+    event.call<void>("preventDefault");
+    using web_core::PracticeFault;
+    PracticeFault fault = PracticeFault::kNone;
+    if (!sheetFields_["hidden"].as<bool>()) {
+        fault = web_core::enterSheet(link_, codeField_["value"].as<std::string>(),
+                                     problemsField_["value"].as<std::string>());
+    }
+    if (fault == PracticeFault::kNone) {
+        fault = web_core::chooseVariant(link_, numberField_["value"].as<std::string>());
+    }
+    if (fault != PracticeFault::kNone) {
+        showStart(fault);
+        return;
+    }
+    openVariant(true);
+}
+
+void PracticePage::openVariant(bool chosen) {
+    const int variant = *link_.variant;
+    round_.emplace(worksheets::ProblemSet(*link_.code).variant(variant, link_.problems));
+    variantName_.set("textContent", web_core::variantHeading(variant));
+    score_.set("textContent", std::string());
+    problemsList_.set("innerHTML", web_core::practiceMarkup(round_->problems()));
+    startForm_.set("hidden", true);
+    answersForm_.set("hidden", false);
+    const val query(web_core::practiceQuery(link_));
+    if (chosen) {
+        web_ui_push_query(query.as_handle());
+        // The pupil goes on from the variant's heading: a screen reader reads it, the keyboard
+        // goes on to the first problem.
+        variantName_.call<void>("focus");
+    } else {
+        web_ui_replace_query(query.as_handle());
+    }
+}
+
+void PracticePage::check(const val& event) {
+    event.call<void>("preventDefault");
+    if (!round_) {
+        return;
+    }
+    std::vector<std::string> answers;
+    const std::size_t count = round_->problems().size();
+    answers.reserve(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        answers.push_back(byId(web_core::practiceId("answer", static_cast<int>(i) + 1))["value"]
+                              .as<std::string>());
+    }
+    round_->check(answers);
+    for (std::size_t i = 0; i < count; ++i) {
+        showResult(i);
+    }
+    score_.set("textContent", round_->score());
+}
+
+void PracticePage::showResult(std::size_t index) {
+    const web_core::ProblemResult& result = round_->result(index);
+    const int number = static_cast<int>(index) + 1;
+    byId(web_core::practiceId("verdict", number)).set("textContent", std::string(result.verdict));
+    byId(web_core::practiceId("reason", number)).set("textContent", std::string(result.reason));
+    val field = byId(web_core::practiceId("answer", number));
+    field.set("readOnly", result.settled);
+    setInvalid(field, !result.reason.empty());
+    val problem = field.call<val>("closest", std::string(".practice-problem"));
+    problem["dataset"].set("result", std::string(result.look));
+    val solution = byId(web_core::practiceId("solution", number));
+    if (result.settled && solution["hidden"].as<bool>()) {
+        const worksheets::SheetProblem& solved = round_->problems()[index];
+        for (const std::string* line : {&solved.knownValues, &solved.answer}) {
+            val paragraph = document_.call<val>("createElement", std::string("p"));
+            paragraph.set("textContent", *line);
+            solution.call<void>("append", paragraph);
+        }
+        solution.set("hidden", false);
+    }
+}
+
+void PracticePage::keepFocusInView(const val&) {
+    const val focused = document_["activeElement"];
+    if (focused.isNull() || focused["tagName"].as<std::string>() != "INPUT") {
+        return;
+    }
+    val where = val::object();
+    where.set("block", std::string("center"));
+    focused.call<void>("scrollIntoView", where);
+}
+
+}  // namespace web_ui
