@@ -152,7 +152,7 @@ describe(`the pupils' practice page in ${engine}`, () => {
     [`${sheetQuery}&variant=99`, null, `${noSuchVariant} Вариантите в този лист са от 1 до 26.`],
     ['?code=3CFPS7&n=5&variants=26&variant=7', null, noSuchCode],
     ['?code=3CFPS6&n=50&variants=26&variant=7', null,
-      'Връзката към листа е сгрешена: поискайте я отново от учителя.'],
+      'Връзката към листа е сгрешена: поискай я отново от учителя.'],
   ]) {
     it(`refuses ${typed ? `the number "${typed}"` : query}`, async () => {
       const page = await open(browser, `${server.url}practice.html${query}`);

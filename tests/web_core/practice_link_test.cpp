@@ -120,6 +120,19 @@ TEST(PracticeLinkTest, TakesASheetTypedWhereTheLinkHadNone) {
     EXPECT_EQ(chooseVariant(link, "41"), Fault::kBadVariant);
 }
 
+TEST(PracticeLinkTest, SaysWhatIsWrongAndOfTheVariantsOnlyWhatTheLinkSays) {
+    const PracticeLink counted = readPracticeQuery("?code=3CFPS6&n=5&variants=26&variant=27");
+    const PracticeLink uncounted = readPracticeQuery("?code=3CFPS6&n=5");
+    EXPECT_EQ(refusal(counted, Fault::kBadVariant),
+              "Няма такъв вариант в този лист. Вариантите в този лист са от 1 до 26.");
+    EXPECT_EQ(refusal(uncounted, Fault::kBadVariant), "Няма такъв вариант в този лист.");
+    EXPECT_EQ(refusal(counted, Fault::kBadCode), "Няма такъв код на лист.");
+    EXPECT_EQ(refusal(counted, Fault::kBadCount),
+              "Връзката към листа е сгрешена: поискай я отново от учителя.");
+    EXPECT_EQ(refusal(uncounted, Fault::kNoCode), "");
+    EXPECT_EQ(refusal(uncounted, Fault::kNone), "");
+}
+
 TEST(PracticeLinkTest, TheTeachersPageGivesTheSheetWithoutAVariant) {
     SheetSettings settings = readSheetQuery("?code=3CFPS6&n=1&variants=26&key=0");
     EXPECT_EQ(pupilsQuery(settings), "?code=3CFPS6&n=1&variants=26");

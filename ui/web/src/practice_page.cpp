@@ -3,6 +3,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "web_core/focus_in_view.h"
 #include "web_core/practice_markup.h"
 #include "web_ui/page_address.h"
 #include "worksheets/problem_set.h"
@@ -12,13 +13,6 @@ namespace web_ui {
 using emscripten::val;
 
 namespace {
-
-std::string variantsAre(int highest) {
-    std::string text = "Вариантите в този лист са от 1 до ";
-    text += std::to_string(highest);
-    text += '.';
-    return text;
-}
 
 void setInvalid(const val& field, bool invalid) {
     field.call<void>("setAttribute", std::string("aria-invalid"),
@@ -49,6 +43,7 @@ PracticePage::PracticePage(val document)
     if (!viewport.isUndefined() && !viewport.isNull()) {
         viewportResized_.emplace(viewport, "resize", calling(&PracticePage::keepFocusInView));
     }
+    visibleHeight_ = visibleArea().height;
     showAddress(val::undefined());
 }
 
@@ -64,10 +59,19 @@ EventListener::Handler PracticePage::calling(void (PracticePage::*action)(const 
     return [this, action](const val& event) { (this->*action)(event); };
 }
 
-void PracticePage::showAddress(const val&) {
+void PracticePage::showAddress(const val& event) {
     link_ = web_core::readPracticeQuery(document_["location"]["search"].as<std::string>());
+    // Without a sheet from the link, the pupil types the code and the number of problems the
+    // teacher gave, until the page is opened at another address.
+    sheetAsked_ = !link_.code || link_.fault == web_core::PracticeFault::kBadCount;
+    codeField_.set("value", link_.codeText);
+    problemsField_.set("value", link_.fault == web_core::PracticeFault::kBadCount
+                                    ? std::string()
+                                    : std::to_string(link_.problems));
+    numberField_.set("value", link_.variant ? std::to_string(*link_.variant) : std::string());
     if (link_.fault == web_core::PracticeFault::kNone && link_.variant) {
-        openVariant(false);
+        // Back in the history, the pupil goes on from the variant's heading as when choosing it.
+        openVariant(false, !event.isUndefined());
     } else {
         showStart(link_.fault);
     }
@@ -79,33 +83,16 @@ void PracticePage::showStart(web_core::PracticeFault fault) {
     problemsList_.set("innerHTML", std::string());
     answersForm_.set("hidden", true);
     startForm_.set("hidden", false);
-    // Without a sheet from the link, the pupil types the code and the number of problems the
-    // teacher gave; what the link had stays in the fields, to mend.
-    const bool sheetAsked = !link_.code || fault == PracticeFault::kBadCount;
-    sheetFields_.set("hidden", !sheetAsked);
-    if (sheetAsked && codeField_["value"].as<std::string>().empty()) {
-        codeField_.set("value", link_.codeText);
-        problemsField_.set("value", std::to_string(link_.problems));
-    }
-    std::string refusal;
-    if (fault == PracticeFault::kBadCode) {
-        refusal = worksheets::kNoSuchSheetCode;
-    } else if (fault == PracticeFault::kBadCount) {
-        refusal = web_core::kBadLink;
-    } else if (fault == PracticeFault::kBadVariant) {
-        refusal = web_core::kNoSuchVariant;
-        refusal += ' ';
-        refusal += variantsAre(web_core::highestVariant(link_));
-    }
-    refusal_.set("textContent", refusal);
+    sheetFields_.set("hidden", !sheetAsked_);
+    refusal_.set("textContent", web_core::refusal(link_, fault));
     setInvalid(codeField_, fault == PracticeFault::kBadCode);
     setInvalid(problemsField_, fault == PracticeFault::kBadCount);
     setInvalid(numberField_, fault == PracticeFault::kBadVariant);
     // The first field that needs the pupil.
     val first = numberField_;
-    if (fault == PracticeFault::kBadCount) {
+    if (sheetAsked_ && fault == PracticeFault::kBadCount) {
         first = problemsField_;
-    } else if (sheetAsked && fault != PracticeFault::kBadVariant) {
+    } else if (sheetAsked_ && fault != PracticeFault::kBadVariant) {
         first = codeField_;
     }
     first.call<void>("focus");
@@ -115,7 +102,7 @@ void PracticePage::start(const val& event) {
     event.call<void>("preventDefault");
     using web_core::PracticeFault;
     PracticeFault fault = PracticeFault::kNone;
-    if (!sheetFields_["hidden"].as<bool>()) {
+    if (sheetAsked_) {
         fault = web_core::enterSheet(link_, codeField_["value"].as<std::string>(),
                                      problemsField_["value"].as<std::string>());
     }
@@ -126,10 +113,11 @@ void PracticePage::start(const val& event) {
         showStart(fault);
         return;
     }
-    openVariant(true);
+    refusal_.set("textContent", std::string());
+    openVariant(true, true);
 }
 
-void PracticePage::openVariant(bool chosen) {
+void PracticePage::openVariant(bool chosen, bool focusHeading) {
     const int variant = *link_.variant;
     round_.emplace(worksheets::ProblemSet(*link_.code).variant(variant, link_.problems));
     variantName_.set("textContent", web_core::variantHeading(variant));
@@ -140,11 +128,12 @@ void PracticePage::openVariant(bool chosen) {
     const val query(web_core::practiceQuery(link_));
     if (chosen) {
         web_ui_push_query(query.as_handle());
-        // The pupil goes on from the variant's heading: a screen reader reads it, the keyboard
-        // goes on to the first problem.
-        variantName_.call<void>("focus");
     } else {
         web_ui_replace_query(query.as_handle());
+    }
+    if (focusHeading) {
+        // A screen reader reads the heading; the keyboard goes on to the first problem.
+        variantName_.call<void>("focus");
     }
 }
 
@@ -189,9 +178,27 @@ void PracticePage::showResult(std::size_t index) {
     }
 }
 
+web_core::VisibleArea PracticePage::visibleArea() const {
+    const val window = document_["defaultView"];
+    const val viewport = window["visualViewport"];
+    if (viewport.isUndefined() || viewport.isNull()) {
+        return {0, window["innerHeight"].as<double>(), 1};
+    }
+    return {viewport["offsetTop"].as<double>(), viewport["height"].as<double>(),
+            viewport["scale"].as<double>()};
+}
+
 void PracticePage::keepFocusInView(const val&) {
+    const web_core::VisibleArea now = visibleArea();
+    const double before = visibleHeight_;
+    visibleHeight_ = now.height;
     const val focused = document_["activeElement"];
     if (focused.isNull() || focused["tagName"].as<std::string>() != "INPUT") {
+        return;
+    }
+    const val box = focused.call<val>("getBoundingClientRect");
+    if (!web_core::bringsFieldIntoView(before, now,
+                                       {box["top"].as<double>(), box["bottom"].as<double>()})) {
         return;
     }
     val where = val::object();

@@ -211,8 +211,9 @@ void SheetPage::pupilsLinkCopied(void* page, int copied) {
 }
 
 void SheetPage::showPupilsLink() {
-    // A link to a file opens nothing on a pupil's own device.
-    const bool fromFile = document_["location"]["protocol"].as<std::string>() == "file:";
+    // A link to a file (file:, or content: on Android) opens nothing on a pupil's own device.
+    const std::string protocol = document_["location"]["protocol"].as<std::string>();
+    const bool fromFile = protocol != "http:" && protocol != "https:";
     const bool shown = pupilsLinkAsked_ && settings_.code.has_value();
     pupilsBox_.set("hidden", !shown || fromFile);
     pupilsNote_.set("hidden", !shown || !fromFile);

@@ -108,6 +108,30 @@ PracticeFault chooseVariant(PracticeLink& link, std::string_view typed) {
     return PracticeFault::kNone;
 }
 
+std::string refusal(const PracticeLink& link, PracticeFault fault) {
+    std::string text;
+    switch (fault) {
+        case PracticeFault::kNone:
+        case PracticeFault::kNoCode:
+            break;
+        case PracticeFault::kBadCode:
+            text = worksheets::kNoSuchSheetCode;
+            break;
+        case PracticeFault::kBadCount:
+            text = kBadLink;
+            break;
+        case PracticeFault::kBadVariant:
+            text = kNoSuchVariant;
+            if (link.variants) {
+                text += " Вариантите в този лист са от 1 до ";
+                text += std::to_string(*link.variants);
+                text += '.';
+            }
+            break;
+    }
+    return text;
+}
+
 std::string practiceQuery(const PracticeLink& link) {
     QueryWriter query;
     query.add(kCodeParameter, percentEncoded(link.codeText));
@@ -131,9 +155,9 @@ std::string pupilsQuery(const SheetSettings& settings) {
 
 std::string pupilsOffFileNote(const SheetSettings& settings) {
     std::string note =
-        "Този лист е отворен от файл и връзка към него не стига до учениците: те трябва да "
-        "отворят страницата от уеб сървър (вижте „Serving it at a school“ в README). Вместо "
-        "връзка им дайте кода на листа и броя на задачите: код ";
+        "Този лист е отворен от файл и връзка към него няма да се отвори на устройствата на "
+        "учениците: те трябва да отворят страницата от уеб сървър (вижте „Serving it at a "
+        "school“ в README). Вместо връзка им дайте кода на листа и броя на задачите: код ";
     note += settings.codeText;
     note += ", ";
     note += std::to_string(settings.problems);

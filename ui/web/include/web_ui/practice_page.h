@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "web_core/focus_in_view.h"
 #include "web_core/practice_link.h"
 #include "web_core/practice_round.h"
 #include "web_ui/event_listener.h"
@@ -14,11 +15,11 @@ namespace web_ui {
 
 // The pupils' practice page (practice.html): the link read, the pupil's number asked where it
 // has none, then the pupil's variant to answer and check. The page's markup holds, by these ids:
-// the form "practice-start" with "practice-refusal" (what is wrong, a polite live region),
-// "practice-sheet-fields" around the fields "practice-code" and "practice-problems" (shown where
-// the link brought no sheet), the field "practice-number"; and the form "practice-answers" with
-// the heading "practice-variant-name", "practice-score" (a polite live region) and
-// "practice-problems-list", where the problems go (web_core/practice_markup.h).
+// "practice-refusal" (what is wrong with the link or the start, a polite live region); the form
+// "practice-start" with "practice-sheet-fields" around the fields "practice-code" and
+// "practice-problems" (shown where the link brought no sheet), the field "practice-number"; and the
+// form "practice-answers" with the heading "practice-variant-name", "practice-score" (a polite live
+// region) and "practice-problems-list", where the problems go (web_core/practice_markup.h).
 //
 // Both forms submit with Enter in any of their fields. The address says the variant once it is
 // open: a new entry of the history where the pupil chose it, so that Back asks again.
@@ -37,12 +38,14 @@ private:
     void showAddress(const emscripten::val& event);
     void showStart(web_core::PracticeFault fault);
     void start(const emscripten::val& event);
-    void openVariant(bool chosen);
+    // The variant of link_; chosen, it is a new entry of the history.
+    void openVariant(bool chosen, bool focusHeading);
     void check(const emscripten::val& event);
     void showResult(std::size_t index);
     // Keeps the field being typed in visible when the screen left to the page shrinks, as it
-    // does when a phone's keyboard opens.
+    // does when a phone's keyboard opens (web_core/focus_in_view.h).
     void keepFocusInView(const emscripten::val& event);
+    web_core::VisibleArea visibleArea() const;
 
     emscripten::val document_;
     emscripten::val startForm_;
@@ -56,6 +59,10 @@ private:
     emscripten::val score_;
     emscripten::val problemsList_;
     web_core::PracticeLink link_;
+    // Whether the start asks for the sheet's code and number of problems.
+    bool sheetAsked_ = false;
+    // The visible part's height at the last look, to tell a shrinking screen from a zoom.
+    double visibleHeight_ = 0;
     std::optional<web_core::PracticeRound> round_;
     EventListener startSubmitted_;
     EventListener answersSubmitted_;

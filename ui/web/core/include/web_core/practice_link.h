@@ -18,7 +18,7 @@ inline constexpr std::string_view kVariantParameter = "variant";
 
 inline constexpr std::string_view kNoSuchVariant = "Няма такъв вариант в този лист.";
 inline constexpr std::string_view kBadLink =
-    "Връзката към листа е сгрешена: поискайте я отново от учителя.";
+    "Връзката към листа е сгрешена: поискай я отново от учителя.";
 
 // What is wrong with a link or with what a pupil typed at the start, the first thing found.
 enum class PracticeFault { kNone, kNoCode, kBadCode, kBadCount, kBadVariant };
@@ -58,6 +58,11 @@ PracticeFault enterSheet(PracticeLink& link, std::string_view code, std::string_
 // The pupil's number as typed at the start: sets the link's variant where the sheet has it, or
 // else returns kBadVariant.
 PracticeFault chooseVariant(PracticeLink& link, std::string_view typed);
+
+// What the start says of a fault: "" for none and for a link without a code (nothing is wrong,
+// the code is asked for), else what is wrong, with the sheet's variants where the link says how
+// many there are: "Няма такъв вариант в този лист. Вариантите в този лист са от 1 до 26."
+std::string refusal(const PracticeLink& link, PracticeFault fault);
 
 // The query of a link that is whole, its variant included where known.
 std::string practiceQuery(const PracticeLink& link);
