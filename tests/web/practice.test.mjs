@@ -177,9 +177,41 @@ describe(`the pupils' practice page in ${engine}`, () => {
     });
   }
 
+  it('without a sheet in the link, takes its code and count, keeping them while the number is put right',
+    async () => {
+      const page = await open(browser, `${server.url}practice.html`);
+      const empty = await shown(page);
+      assert.deepEqual([empty.asking, empty.sheetAsked, empty.refusal], [true, true, '']);
+      assert.equal(await page.evaluate(() => document.activeElement.id), 'practice-code');
+      // A live region is in the page before it says anything, or nothing is read out.
+      assert.equal(await page.$eval('#practice-refusal', (region) =>
+        getComputedStyle(region).display), 'block');
+      await page.keyboard.type('3cf-ps6');
+      await page.focus('#practice-problems');
+      await page.keyboard.type('5');
+      await page.focus('#practice-number');
+      await page.keyboard.type('41');
+      await page.keyboard.press('Enter');
+      await page.waitForFunction((text) => document.getElementById('practice-refusal')
+        .textContent === text, { polling: 50 }, noSuchVariant);
+      assert.equal((await shown(page)).sheetAsked, true, 'the sheet can still be put right');
+      await page.evaluate(() => { document.getElementById('practice-number').value = '7'; });
+      await page.keyboard.press('Enter');
+      await page.waitForFunction(() => !document.getElementById('practice-answers').hidden,
+        { polling: 50 });
+      const opened = await shown(page);
+      assert.equal(opened.search, '?code=3CFPS6&n=5&variant=7');
+      assert.deepEqual(opened.problems.map((p) => p.sentence), printed.sentences);
+      assert.equal(opened.refusal, '');
+      assert.deepEqual(await page.errors(), []);
+      await page.close();
+    });
+
   it('checks the answers: right, wrong, empty and no number; settles and solves the answered',
     async () => {
       const page = await open(browser, `${server.url}practice.html${sheetQuery}&variant=7`);
+      assert.equal(await page.$eval('#practice-score', (region) =>
+        getComputedStyle(region).display), 'block');
       const forms = printed.answers.map(answerForms);
       await typeAnswer(page, 1, `X = ${forms[0].decimal}`);
       await typeAnswer(page, 2, forms[1].fraction);

@@ -65,9 +65,11 @@ void PracticePage::showAddress(const val& event) {
     // teacher gave, until the page is opened at another address.
     sheetAsked_ = !link_.code || link_.fault == web_core::PracticeFault::kBadCount;
     codeField_.set("value", link_.codeText);
-    problemsField_.set("value", link_.fault == web_core::PracticeFault::kBadCount
-                                    ? std::string()
-                                    : std::to_string(link_.problems));
+    // The count as the link gives it; none where it has no sheet or a broken count, for the
+    // pupil to type the teacher's.
+    const bool countGiven = link_.fault != web_core::PracticeFault::kNoCode &&
+                            link_.fault != web_core::PracticeFault::kBadCount;
+    problemsField_.set("value", countGiven ? std::to_string(link_.problems) : std::string());
     numberField_.set("value", link_.variant ? std::to_string(*link_.variant) : std::string());
     if (link_.fault == web_core::PracticeFault::kNone && link_.variant) {
         // Back in the history, the pupil goes on from the variant's heading as when choosing it.
