@@ -176,13 +176,18 @@ void SheetPage::copyLink() {
 void SheetPage::linkCopied(void* page, int copied) {
     auto& self = *static_cast<SheetPage*>(page);
     self.linkBox_.set("hidden", copied != 0);
-    if (copied != 0) {
-        self.announce(kLinkCopied);
+    self.sayCopied(copied != 0, self.linkField_, kLinkCopied);
+}
+
+void SheetPage::sayCopied(bool copied, val& field, std::string_view said) {
+    if (copied) {
+        announce(said);
         return;
     }
-    self.linkField_.call<void>("focus");
-    self.linkField_.call<void>("select");
-    self.announce(kCopyByHand);
+    // Where the browser would not copy, the link is ready for Ctrl+C.
+    field.call<void>("focus");
+    field.call<void>("select");
+    announce(kCopyByHand);
 }
 
 void SheetPage::copyPupilsLink() {
@@ -201,13 +206,7 @@ void SheetPage::copyPupilsLink() {
 
 void SheetPage::pupilsLinkCopied(void* page, int copied) {
     auto& self = *static_cast<SheetPage*>(page);
-    if (copied != 0) {
-        self.announce(kPupilsLinkCopied);
-        return;
-    }
-    self.pupilsField_.call<void>("focus");
-    self.pupilsField_.call<void>("select");
-    self.announce(kCopyByHand);
+    self.sayCopied(copied != 0, self.pupilsField_, kPupilsLinkCopied);
 }
 
 void SheetPage::showPupilsLink() {

@@ -56,6 +56,8 @@ private:
     void printEnded();
     static void linkCopied(void* page, int copied);
     static void pupilsLinkCopied(void* page, int copied);
+    // Says the link was copied, or shows it selected in its field for copying by hand.
+    void sayCopied(bool copied, emscripten::val& field, std::string_view said);
     std::string link() const;
     void announce(std::string_view text);
     // The controls, the address and the sheets as the settings say.
