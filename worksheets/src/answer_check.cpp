@@ -5,6 +5,8 @@
 #include <string>
 #include <utility>
 
+#include "worksheets/utf8.h"
+
 namespace worksheets {
 
 namespace {
@@ -71,38 +73,12 @@ std::string_view trimmed(std::string_view text) {
 // Whether text is valid UTF-8 of at most kLongestAnswer code points; it stops at the first
 // character too many, so a long paste costs no more than a short one.
 bool isShortUtf8(std::string_view text) {
-    std::size_t characters = 0;
-    for (std::size_t i = 0; i < text.size(); ++characters) {
-        if (characters == kLongestAnswer) {
+    for (std::size_t characters = 0; !text.empty(); ++characters) {
+        const std::size_t length = firstUtf8Character(text).length;
+        if (characters == kLongestAnswer || length == 0) {
             return false;
         }
-        const auto lead = static_cast<unsigned char>(text[i]);
-        std::size_t length = 1;
-        unsigned char low = 0x80;   // the bounds of the byte after the lead, which rule out
-        unsigned char high = 0xBF;  // overlong forms, surrogates and code points past U+10FFFF
-        if (lead >= 0xC2 && lead <= 0xDF) {
-            length = 2;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            length = 3;
-            low = lead == 0xE0 ? 0xA0 : 0x80;
-            high = lead == 0xED ? 0x9F : 0xBF;
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            length = 4;
-            low = lead == 0xF0 ? 0x90 : 0x80;
-            high = lead == 0xF4 ? 0x8F : 0xBF;
-        } else if (lead >= 0x80) {
-            return false;
-        }
-        if (text.size() - i < length) {
-            return false;
-        }
-        for (std::size_t k = 1; k < length; ++k) {
-            const auto byte = static_cast<unsigned char>(text[i + k]);
-            if (byte < (k == 1 ? low : 0x80) || byte > (k == 1 ? high : 0xBF)) {
-                return false;
-            }
-        }
-        i += length;
+        text.remove_prefix(length);
     }
     return true;
 }

@@ -1,55 +1,16 @@
 #include "web_core/sheet_settings.h"
 
 #include <algorithm>
-#include <array>
 #include <cstdint>
-#include <utility>
 
 #include "web_core/query_text.h"
+#include "worksheets/utf8.h"
 
 namespace web_core {
 
 namespace {
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
-// The length of the UTF-8 sequence at the start of text and the character it encodes, or a
-// length of 0 where it is no valid sequence (overlong, a surrogate, beyond U+10FFFF, cut short).
-std::pair<std::size_t, std::uint32_t> utf8Character(std::string_view text) {
-    const auto lead = static_cast<unsigned char>(text[0]);
-    std::size_t length = 0;
-    std::uint32_t character = 0;
-    if (lead < 0x80) {
-        return {1, lead};
-    } else if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-        character = lead & 0x1F;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        character = lead & 0x0F;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        character = lead & 0x07;
-    } else {
-        return {0, 0};
-    }
-    if (text.size() < length) {
-        return {0, 0};
-    }
-    for (std::size_t i = 1; i < length; ++i) {
-        const auto next = static_cast<unsigned char>(text[i]);
-        if ((next & 0xC0) != 0x80) {
-            return {0, 0};
-        }
-        character = (character << 6) | (next & 0x3F);
-    }
-    constexpr std::array<std::uint32_t, 5> kLeast{0, 0, 0x80, 0x800, 0x10000};
-    if (character < kLeast[length] || character > 0x10FFFF ||
-        (character >= 0xD800 && character <= 0xDFFF)) {
-        return {0, 0};
-    }
-    return {length, character};
-}
 
 bool isControl(std::uint32_t character) {
     return character < 0x20 || (character >= 0x7F && character <= 0x9F);
@@ -61,7 +22,7 @@ std::string keptAsTyped(std::string_view typed) {
     std::string kept;
     std::size_t characters = 0;
     while (!typed.empty() && characters < kMostTypedCodeCharacters) {
-        const auto [length, character] = utf8Character(typed);
+        const auto [length, character] = worksheets::firstUtf8Character(typed);
         if (length == 0) {
             typed.remove_prefix(1);
             continue;
@@ -75,6 +36,8 @@ std::string keptAsTyped(std::string_view typed) {
     return kept;
 }
 
+}  // namespace
+
 std::string_view withoutBlanksAround(std::string_view text) {
     const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; };
     while (!text.empty() && blank(text.front())) {
@@ -85,8 +48,6 @@ std::string_view withoutBlanksAround(std::string_view text) {
     }
     return text;
 }
-
-}  // namespace
 
 int nearestAllowed(std::string_view text, CountRange range) {
     text = withoutBlanksAround(text);

@@ -30,6 +30,9 @@ inline constexpr CountRange kVariantCount{1, 40, 1};
 // The key after the sheets: 1 on, 0 off.
 inline constexpr CountRange kKeyShown{0, 1, 1};
 
+// The text without the blanks, tabs and line breaks around it, as a number field's is read.
+std::string_view withoutBlanksAround(std::string_view text);
+
 // The allowed value nearest to a number as typed, rounded half away from zero ("5.7" gives 6,
 // "-3" the least, "1000000" the most); the absent value for what is no number ("", "abc", "5e2").
 // Blanks around the number are ignored.
