@@ -8,8 +8,6 @@ namespace web_core {
 
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
-
 std::optional<int> countWithin(std::string_view text, int least, int most) {
     const std::optional<int> number = readWholeNumber(text);
     if (!number || *number < least || *number > most) {
@@ -21,12 +19,7 @@ std::optional<int> countWithin(std::string_view text, int least, int most) {
 }  // namespace
 
 std::optional<int> readWholeNumber(std::string_view text) {
-    while (!text.empty() && isBlank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && isBlank(text.back())) {
-        text.remove_suffix(1);
-    }
+    text = withoutBlanksAround(text);
     constexpr std::size_t kMostDigits = 9;
     if (text.empty() || text.size() > kMostDigits ||
         !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
@@ -48,7 +41,6 @@ PracticeLink readPracticeQuery(std::string_view query) {
             link.fault = found;
         }
     };
-    link.fault = PracticeFault::kNone;
     if (const auto code = queryValue(query, kCodeParameter)) {
         SheetSettings typed;
         setTypedCode(typed, *code);

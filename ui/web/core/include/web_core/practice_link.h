@@ -32,7 +32,7 @@ struct PracticeLink {
     std::optional<int> variants;
     // The pupil's variant, once it is known and in the sheet.
     std::optional<int> variant;
-    PracticeFault fault = PracticeFault::kNoCode;
+    PracticeFault fault = PracticeFault::kNone;
 
     friend bool operator==(const PracticeLink&, const PracticeLink&) = default;
 };
