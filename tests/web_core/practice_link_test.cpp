@@ -9,6 +9,8 @@
 #include <optional>
 #include <string>
 
+#include "web_core/query_text.h"
+
 namespace web_core {
 namespace {
 
@@ -144,6 +146,25 @@ TEST(PracticeLinkTest, TheTeachersPageGivesTheSheetWithoutAVariant) {
     EXPECT_NE(pupilsOffFileNote(settings).find("код 3CFPS6, 1 задача."), std::string::npos);
     settings.problems = 5;
     EXPECT_NE(pupilsOffFileNote(settings).find("код 3CFPS6, 5 задачи."), std::string::npos);
+}
+
+struct AddressRow {
+    const char* page;
+    const char* practice;
+};
+
+TEST(PracticeLinkTest, ThePupilsPageIsInTheTeachersPagesFolder) {
+    for (const AddressRow& row : {
+             AddressRow{"https://s.bg/p/sheet.html?code=3CFPS6&n=5",
+                        "https://s.bg/p/practice.html"},
+             AddressRow{"https://s.bg/p/sheet.html#top", "https://s.bg/p/practice.html"},
+             AddressRow{"https://s.bg/p/sheet.html?x=#a?b/c", "https://s.bg/p/practice.html"},
+             AddressRow{"https://s.bg/p/?code=3CFPS6", "https://s.bg/p/practice.html"},
+             AddressRow{"http://127.0.0.1:8080/sheet.html", "http://127.0.0.1:8080/practice.html"},
+         }) {
+        EXPECT_EQ(addressBeside(row.page, "practice.html"), row.practice) << row.page;
+    }
+    EXPECT_EQ(withoutQuery("https://s.bg/p/sheet.html?code=X#k"), "https://s.bg/p/sheet.html");
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "web_core/practice_link.h"
+#include "web_core/query_text.h"
 #include "web_core/sheet_markup.h"
 #include "web_ui/page_address.h"
 #include "worksheets/problem_set.h"
@@ -162,9 +163,9 @@ void SheetPage::drawNewSheet() {
 
 std::string SheetPage::link() const {
     // The page's own address, whatever the browser let the page write into it.
-    std::string address = document_["location"]["href"].as<std::string>();
-    address = address.substr(0, address.find_first_of("?#"));
-    return address + web_core::sheetQuery(settings_);
+    std::string address(web_core::withoutQuery(document_["location"]["href"].as<std::string>()));
+    address += web_core::sheetQuery(settings_);
+    return address;
 }
 
 void SheetPage::copyLink() {
@@ -223,10 +224,8 @@ void SheetPage::showPupilsLink() {
         pupilsNote_.set("textContent", web_core::pupilsOffFileNote(settings_));
         return;
     }
-    std::string address = document_["location"]["href"].as<std::string>();
-    address = address.substr(0, address.find_first_of("?#"));
-    address = address.substr(0, address.rfind('/') + 1);
-    address += kPracticePage;
+    std::string address =
+        web_core::addressBeside(document_["location"]["href"].as<std::string>(), kPracticePage);
     address += web_core::pupilsQuery(settings_);
     pupilsField_.set("value", address);
 }

@@ -72,6 +72,17 @@ std::string percentEncoded(std::string_view text) {
     return encoded;
 }
 
+std::string_view withoutQuery(std::string_view address) {
+    return address.substr(0, address.find_first_of("?#"));
+}
+
+std::string addressBeside(std::string_view address, std::string_view file) {
+    const std::string_view page = withoutQuery(address);
+    std::string beside(page.substr(0, page.rfind('/') + 1));
+    beside += file;
+    return beside;
+}
+
 void QueryWriter::add(std::string_view name, std::string_view value) {
     // Appended piece by piece: GCC 12 warns falsely of overlapping copies in "&" + std::string.
     if (query_.size() > 1) {

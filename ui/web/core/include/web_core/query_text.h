@@ -15,6 +15,14 @@ std::optional<std::string> queryValue(std::string_view query, std::string_view n
 // The text with every byte but letters, digits and - . _ ~ written as %XX.
 std::string percentEncoded(std::string_view text);
 
+// The address without its query and fragment: "https://s.bg/p/sheet.html?code=X#k" gives
+// "https://s.bg/p/sheet.html".
+std::string_view withoutQuery(std::string_view address);
+
+// The address of another file of the same folder: "https://s.bg/p/sheet.html?code=X" and
+// "practice.html" give "https://s.bg/p/practice.html".
+std::string addressBeside(std::string_view address, std::string_view file);
+
 // Builds "?name=value&name=value", the values as given (percent-encode them first where needed).
 class QueryWriter {
 public:
