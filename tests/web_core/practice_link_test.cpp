@@ -148,6 +148,84 @@ TEST(PracticeLinkTest, TheTeachersPageGivesTheSheetWithoutAVariant) {
     EXPECT_NE(pupilsOffFileNote(settings).find("код 3CFPS6, 5 задачи."), std::string::npos);
 }
 
+struct StartRow {
+    const char* name;
+    std::string query;
+    // What the pupil typed: the code and count (where asked), then the number.
+    const char* code;
+    const char* count;
+    const char* number;
+    PracticeStart expected;
+};
+
+TEST(PracticeLinkTest, TheStartAsksForWhatTheLinkLacksAndGoesToWhatIsWrong) {
+    using Field = StartField;
+    const std::string noSuchVariant = std::string(kNoSuchVariant);
+    for (const StartRow& row : {
+             StartRow{"a link without a variant",
+                      "?code=3CFPS6&n=5&variants=26",
+                      nullptr,
+                      nullptr,
+                      nullptr,
+                      {false, "5", "", std::nullopt, Field::kNumber}},
+             StartRow{"a number not in the sheet",
+                      "?code=3CFPS6&n=5&variants=26",
+                      nullptr,
+                      nullptr,
+                      "27",
+                      {false, "5", noSuchVariant + " Вариантите в този лист са от 1 до 26.",
+                       Field::kNumber, Field::kNumber}},
+             StartRow{"no sheet in the link",
+                      "",
+                      nullptr,
+                      nullptr,
+                      nullptr,
+                      {true, "", "", std::nullopt, Field::kCode}},
+             StartRow{"no sheet, a code typed wrong",
+                      "",
+                      "3CFPS7",
+                      "5",
+                      "7",
+                      {true, "", "Няма такъв код на лист.", Field::kCode, Field::kCode}},
+             StartRow{"no sheet, a count typed wrong",
+                      "",
+                      "3CFPS6",
+                      "21",
+                      "7",
+                      {true, "", std::string(kBadLink), Field::kProblems, Field::kProblems}},
+             // The sheet's fields stay while the number is put right.
+             StartRow{"no sheet, a number not in it",
+                      "",
+                      "3CFPS6",
+                      "5",
+                      "41",
+                      {true, "", noSuchVariant, Field::kNumber, Field::kNumber}},
+             StartRow{"a code in the link that is no code",
+                      "?code=3CFPS7&n=8&variant=7",
+                      nullptr,
+                      nullptr,
+                      nullptr,
+                      {true, "8", "Няма такъв код на лист.", Field::kCode, Field::kCode}},
+             StartRow{"a broken count in the link",
+                      "?code=3CFPS6&n=50&variant=7",
+                      nullptr,
+                      nullptr,
+                      nullptr,
+                      {true, "", std::string(kBadLink), Field::kProblems, Field::kProblems}},
+         }) {
+        const PracticeLink fromAddress = readPracticeQuery(row.query);
+        PracticeLink link = fromAddress;
+        Fault fault = fromAddress.fault;
+        if (row.code != nullptr) {
+            fault = enterSheet(link, row.code, row.count);
+        }
+        if (row.number != nullptr && fault == Fault::kNone) {
+            fault = chooseVariant(link, row.number);
+        }
+        EXPECT_EQ(practiceStart(fromAddress, link, fault), row.expected) << row.name;
+    }
+}
+
 struct AddressRow {
     const char* page;
     const char* practice;

@@ -60,16 +60,10 @@ EventListener::Handler PracticePage::calling(void (PracticePage::*action)(const 
 }
 
 void PracticePage::showAddress(const val& event) {
-    link_ = web_core::readPracticeQuery(document_["location"]["search"].as<std::string>());
-    // Without a sheet from the link, the pupil types the code and the number of problems the
-    // teacher gave, until the page is opened at another address.
-    sheetAsked_ = !link_.code || link_.fault == web_core::PracticeFault::kBadCount;
+    fromAddress_ = web_core::readPracticeQuery(document_["location"]["search"].as<std::string>());
+    link_ = fromAddress_;
     codeField_.set("value", link_.codeText);
-    // The count as the link gives it; none where it has no sheet or a broken count, for the
-    // pupil to type the teacher's.
-    const bool countGiven = link_.fault != web_core::PracticeFault::kNoCode &&
-                            link_.fault != web_core::PracticeFault::kBadCount;
-    problemsField_.set("value", countGiven ? std::to_string(link_.problems) : std::string());
+    problemsField_.set("value", web_core::practiceStart(fromAddress_, link_, link_.fault).count);
     numberField_.set("value", link_.variant ? std::to_string(*link_.variant) : std::string());
     if (link_.fault == web_core::PracticeFault::kNone && link_.variant) {
         // Back in the history, the pupil goes on from the variant's heading as when choosing it.
@@ -80,31 +74,30 @@ void PracticePage::showAddress(const val& event) {
 }
 
 void PracticePage::showStart(web_core::PracticeFault fault) {
-    using web_core::PracticeFault;
+    using web_core::StartField;
+    const web_core::PracticeStart start = web_core::practiceStart(fromAddress_, link_, fault);
     round_.reset();
     problemsList_.set("innerHTML", std::string());
     answersForm_.set("hidden", true);
     startForm_.set("hidden", false);
-    sheetFields_.set("hidden", !sheetAsked_);
-    refusal_.set("textContent", web_core::refusal(link_, fault));
-    setInvalid(codeField_, fault == PracticeFault::kBadCode);
-    setInvalid(problemsField_, fault == PracticeFault::kBadCount);
-    setInvalid(numberField_, fault == PracticeFault::kBadVariant);
-    // The first field that needs the pupil.
-    val first = numberField_;
-    if (sheetAsked_ && fault == PracticeFault::kBadCount) {
-        first = problemsField_;
-    } else if (sheetAsked_ && fault != PracticeFault::kBadVariant) {
-        first = codeField_;
+    sheetFields_.set("hidden", !start.sheetAsked);
+    refusal_.set("textContent", start.refusal);
+    const auto field = [this](StartField which) -> val& {
+        return which == StartField::kCode       ? codeField_
+               : which == StartField::kProblems ? problemsField_
+                                                : numberField_;
+    };
+    for (const StartField which : {StartField::kCode, StartField::kProblems, StartField::kNumber}) {
+        setInvalid(field(which), start.invalid == which);
     }
-    first.call<void>("focus");
+    field(start.first).call<void>("focus");
 }
 
 void PracticePage::start(const val& event) {
     event.call<void>("preventDefault");
     using web_core::PracticeFault;
     PracticeFault fault = PracticeFault::kNone;
-    if (sheetAsked_) {
+    if (web_core::asksForSheet(fromAddress_)) {
         fault = web_core::enterSheet(link_, codeField_["value"].as<std::string>(),
                                      problemsField_["value"].as<std::string>());
     }

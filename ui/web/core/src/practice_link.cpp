@@ -124,6 +124,33 @@ std::string refusal(const PracticeLink& link, PracticeFault fault) {
     return text;
 }
 
+bool asksForSheet(const PracticeLink& fromAddress) {
+    return !fromAddress.code || fromAddress.fault == PracticeFault::kBadCount;
+}
+
+PracticeStart practiceStart(const PracticeLink& fromAddress, const PracticeLink& link,
+                            PracticeFault fault) {
+    PracticeStart start;
+    start.sheetAsked = asksForSheet(fromAddress);
+    const bool countGiven = fromAddress.fault != PracticeFault::kNoCode &&
+                            fromAddress.fault != PracticeFault::kBadCount;
+    start.count = countGiven ? std::to_string(fromAddress.problems) : std::string();
+    start.refusal = refusal(link, fault);
+    if (fault == PracticeFault::kBadCode) {
+        start.invalid = StartField::kCode;
+    } else if (fault == PracticeFault::kBadCount) {
+        start.invalid = StartField::kProblems;
+    } else if (fault == PracticeFault::kBadVariant) {
+        start.invalid = StartField::kNumber;
+    }
+    if (start.sheetAsked && fault == PracticeFault::kBadCount) {
+        start.first = StartField::kProblems;
+    } else if (start.sheetAsked && fault != PracticeFault::kBadVariant) {
+        start.first = StartField::kCode;
+    }
+    return start;
+}
+
 std::string practiceQuery(const PracticeLink& link) {
     QueryWriter query;
     query.add(kCodeParameter, percentEncoded(link.codeText));

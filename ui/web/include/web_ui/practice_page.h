@@ -58,9 +58,9 @@ private:
     emscripten::val variantName_;
     emscripten::val score_;
     emscripten::val problemsList_;
+    // The link as the address gave it, and as the pupil has completed it so far.
+    web_core::PracticeLink fromAddress_;
     web_core::PracticeLink link_;
-    // Whether the start asks for the sheet's code and number of problems.
-    bool sheetAsked_ = false;
     // The visible part's height at the last look, to tell a shrinking screen from a zoom.
     double visibleHeight_ = 0;
     std::optional<web_core::PracticeRound> round_;

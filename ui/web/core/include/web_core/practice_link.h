@@ -64,6 +64,32 @@ PracticeFault chooseVariant(PracticeLink& link, std::string_view typed);
 // many there are: "Няма такъв вариант в този лист. Вариантите в този лист са от 1 до 26."
 std::string refusal(const PracticeLink& link, PracticeFault fault);
 
+// The start's fields.
+enum class StartField { kCode, kProblems, kNumber };
+
+// What the start shows, for the link read from the address and what is wrong now.
+struct PracticeStart {
+    // The code's and the count's fields shown: where the address brought no sheet, or a broken
+    // count, the pupil types the teacher's, until the page is opened at another address.
+    bool sheetAsked = false;
+    // What the count's field holds at first: the link's count, or nothing where it gave none.
+    std::string count;
+    std::string refusal;
+    // The field marked as wrong, if any, and the one the pupil goes to first.
+    std::optional<StartField> invalid;
+    StartField first = StartField::kNumber;
+
+    friend bool operator==(const PracticeStart&, const PracticeStart&) = default;
+};
+
+// Whether the start asks for the sheet, for the link read from the address.
+bool asksForSheet(const PracticeLink& fromAddress);
+
+// The start for the link read from the address, the link as the pupil has completed it so far,
+// and what is wrong now.
+PracticeStart practiceStart(const PracticeLink& fromAddress, const PracticeLink& link,
+                            PracticeFault fault);
+
 // The query of a link that is whole, its variant included where known.
 std::string practiceQuery(const PracticeLink& link);
 
