@@ -277,7 +277,9 @@ describe('the page opened from its folder, as from a USB stick', () => {
   });
 });
 
-describe('the page beside the desktop window', { skip: !desktopProgram && 'no desktop program' }, () => {
+const desktopSkip = !desktopProgram ? 'no desktop program given'
+  : !existsSync(desktopProgram) ? `the desktop program is not built (${desktopProgram})` : false;
+describe('the page beside the desktop window', { skip: desktopSkip }, () => {
   it('looks like it at start, loosely', async () => {
     const desktopPicture = join(outputDir, 'desktop-window-at-start.png');
     const script = fileURLToPath(new URL('desktop_window_at_start.sh', import.meta.url));
