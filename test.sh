@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything in build/ and runs every test, builds the page for
+# Installs what is missing, builds the program in build/ and runs every test, builds the page for
 # web browsers in build-web/ and runs its tests, runs the native tests again in a sanitizer build,
 # cross-builds the Windows program in build-windows/ and runs its tests under Wine, builds the
 # release artefacts twice more from the commit to check that they come out the same, then fuzzes
@@ -7,9 +7,9 @@
 # and what its tests counted.
 #
 #   ./test.sh           the full run, as CI does it
-#   ./test.sh --quick   the plain build and its tests only, for daily work: no web page, no
-#                       sanitizer build, no valgrind, no Windows build, no fuzzing, no packaging,
-#                       no reproducibility check
+#   ./test.sh --quick   the plain build and its tests only, for daily work, installing only
+#                       what they need: no web page, no sanitizer build, no valgrind, no Windows
+#                       build, no fuzzing, no packaging, no reproducibility check
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -60,22 +60,26 @@ counted() {
     return $status
 }
 
+source scripts/lib/packages.sh
+source scripts/lib/presets.sh
+
+# Every build's options are in CMakePresets.json; each stage builds and tests one of its presets.
 stage "Debian packages"
-scripts/install-packages.sh cmake make g++ libgtest-dev qt6-base-dev qt6-translations-l10n \
-    libbenchmark-dev fonts-liberation2 xvfb xauth xdotool xclip imagemagick valgrind \
-    libxcb-damage0-dev desktop-file-utils appstream dpkg-dev file lintian \
-    binutils-mingw-w64-x86-64 clang libclang-rt-dev $(scripts/build-windows.sh --packages)
+if $quick; then
+    # shellcheck disable=SC2046  # a list of package names
+    scripts/install-packages.sh $(proporcia_packages program tests)
+else
+    # shellcheck disable=SC2046
+    scripts/install-packages.sh $(proporcia_packages program tests memcheck packaging web \
+        web-tests windows windows-tests fuzz reproducible)
+fi
 
 # The Debian package carries the page's folder, which the web build below makes.
 stage "Linux: build"
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON \
-    -DPROPORCIA_WARNINGS_AS_ERRORS=ON
-cmake --build build --parallel "$(nproc)"
+proporcia_build linux
 if $quick; then
     stage "Linux: tests (quick)"
-    # The labels name the slow checks that only the full run makes.
-    counted ctest --test-dir build --output-on-failure --parallel "$(nproc)" \
-        --label-exclude 'memcheck|package'
+    counted ctest --preset quick --parallel "$(nproc)"
     exit 0
 fi
 
@@ -85,9 +89,9 @@ fi
 stage "Web: build"
 scripts/build-web.sh --tests
 stage "Linux: tests"
-counted ctest --test-dir build --output-on-failure --parallel "$(nproc)"
+counted ctest --preset all --parallel "$(nproc)"
 stage "Web: tests"
-counted ctest --test-dir build-web --output-on-failure --parallel "$(nproc)"
+counted ctest --preset web --parallel "$(nproc)"
 
 # The same suite again under AddressSanitizer, LeakSanitizer and UndefinedBehaviorSanitizer.
 stage "Sanitizers: build and tests"
@@ -96,12 +100,13 @@ counted scripts/sanitizer-tests.sh
 # The Windows program, its setup program and Windows Installer package, and its tests, which run
 # one at a time under Wine.
 stage "Windows: build"
-scripts/build-windows.sh
+scripts/build-windows.sh --tests
 stage "Windows: tests under Wine"
-counted ctest --test-dir build-windows --output-on-failure
+counted ctest --preset windows
 
-# The artefacts built twice more from the committed HEAD, in two fresh clones, by different
-# users, under different umasks, time zones and times, and compared byte for byte.
+# The release artefacts built twice from the committed HEAD with the release presets, in two
+# fresh clones, by different users, under different umasks, time zones and times, and compared
+# byte for byte.
 stage "Reproducible builds"
 scripts/check-reproducible.sh
 stage_count=$(tail -n 1 build-reproducible/summary.txt)

@@ -1,14 +1,12 @@
 #!/usr/bin/env bash
 # Installs what building the program needs, and the Debian packages given as arguments, where
-# missing (in one go), then builds the program in build/: without the tests when build/ is new,
-# and reusing a build/ that ./test.sh set up as it is.
+# missing (in one go), then builds the program as it is released (the linux-release preset) in
+# build-release/linux/: build-release/linux/app/qt/proporcia.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/lib/packages.sh
+source scripts/lib/presets.sh
 
-scripts/install-packages.sh cmake make g++ qt6-base-dev qt6-translations-l10n fonts-liberation2 \
-    "$@"
-
-if [ ! -f build/CMakeCache.txt ]; then
-    cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF
-fi
-cmake --build build --parallel "$(nproc)" --target proporcia
+# shellcheck disable=SC2046  # a list of package names
+scripts/install-packages.sh $(proporcia_packages program) "$@"
+proporcia_build linux-release proporcia

@@ -1,30 +1,37 @@
 #!/usr/bin/env bash
-# Installs what the Windows build and its tests need, where missing, builds the page, which both
-# installers carry, into build-web/page/ (scripts/build-web.sh), then cross-builds with
-# MinGW-w64 in build-windows/: the program (build-windows/app/win32/proporcia.exe), its tests,
-# the setup program (build-windows/proporcia-<version>-setup.exe) and the Windows Installer
-# package (build-windows/proporcia-<version>-x64.msi). The tests run under Wine:
-#     (cd build-windows && ctest --output-on-failure)
+# Installs what is missing and cross-builds the Windows program with MinGW-w64: the program
+# (app/win32/proporcia.exe), the setup program (proporcia-<version>-setup.exe) and the Windows
+# Installer package (proporcia-<version>-x64.msi). Both installers carry the page, which is built
+# first (scripts/build-web.sh).
 #
-#   scripts/build-windows.sh              install what is missing, configure once, build
-#   scripts/build-windows.sh --packages   only print the Debian packages it needs
+#   scripts/build-windows.sh           as released (the windows-release preset), in
+#                                      build-release/windows/, with the released page
+#   scripts/build-windows.sh --tests   with the tests (the windows preset), in build-windows/, with
+#                                      the page of build-web/ (scripts/build-web.sh --tests); they
+#                                      run under Wine with: ctest --preset windows
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/lib/packages.sh
+source scripts/lib/presets.sh
 
-# The cross compiler (posix threads, for GoogleTest), GoogleTest's sources, NSIS for the setup
-# program, msitools and gcab for the Windows Installer package, Wine with a virtual display and
-# the X tools for the tests, Liberation Serif for Wine's Times New Roman.
-packages=(cmake make g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 libgtest-dev nsis
-    msitools gcab wine wine64 xvfb xauth xdotool xclip imagemagick fonts-liberation2)
-if [ "${1:-}" = --packages ]; then
-    echo "${packages[*]}"
-    exit 0
-fi
+case "${1:-}" in
+    --tests) tests=true ;;
+    '') tests=false ;;
+    *)
+        echo "Usage: $0 [--tests]" >&2
+        exit 2
+        ;;
+esac
 
-scripts/install-packages.sh "${packages[@]}"
-scripts/build-web.sh
-if [ ! -f build-windows/CMakeCache.txt ]; then
-    cmake -S . -B build-windows -DCMAKE_TOOLCHAIN_FILE=cmake/toolchains/mingw-w64-x86_64.cmake \
-        -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON -DPROPORCIA_WARNINGS_AS_ERRORS=ON
+if $tests; then
+    # shellcheck disable=SC2046  # a list of package names
+    scripts/install-packages.sh $(proporcia_packages windows windows-tests)
+    scripts/build-web.sh --tests
+    proporcia_build windows
+else
+    # shellcheck disable=SC2046
+    scripts/install-packages.sh $(proporcia_packages windows)
+    scripts/build-web.sh
+    proporcia_build windows-release
+    echo "The Windows program and its installers are in build-release/windows/"
 fi
-cmake --build build-windows --parallel "$(nproc)"

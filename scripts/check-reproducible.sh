@@ -2,8 +2,8 @@
 # Checks that the committed HEAD builds to the same bytes twice. It clones the repository into two
 # new folders, with paths of different lengths, builds the release artefacts in each and compares
 # them: the Debian package, proporcia.exe, the setup program and the MSI package, and the page's
-# folder. The packages carry the page, so each clone builds it first, whichever builds are asked
-# for. The second build runs later than the first, and with another folder, umask (002, not
+# folder. Each is built exactly as released, by the release workflows of CMakePresets.json. The
+# packages carry the page, so each clone builds it first, whichever builds are asked for. The second build runs later than the first, and with another folder, umask (002, not
 # 022), time zone, locale, temporary folder and user: a throw-away one when run as root, otherwise
 # only another HOME, USER and LOGNAME. Dates come from SOURCE_DATE_EPOCH where it is set, and
 # otherwise from the commit's date, which the build files read themselves.
@@ -35,21 +35,18 @@ for argument in "$@"; do
 done
 [ ${#builds[@]} -gt 0 ] || builds=(linux windows web)
 
-# The tools of the builds asked for, and no more; diffoscope-minimal shows where two files differ.
-# The page's are always needed.
-packages=(git cmake make diffoscope-minimal emscripten)
+# The tools of the builds asked for, and no more. The page's are always needed.
+source scripts/lib/packages.sh
+needs=(reproducible web)
 for build in "${builds[@]}"; do
     case $build in
-        # dpkg-shlibdeps finds the package's dependencies; CPack needs file to run it.
-        linux) packages+=(g++ qt6-base-dev dpkg-dev file) ;;
-        # NSIS for the setup program, msitools and gcab for the Windows Installer package.
-        windows)
-            packages+=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 nsis msitools gcab)
-            ;;
+        linux) needs+=(program packaging) ;;
+        windows) needs+=(windows) ;;
         web) ;;
     esac
 done
-scripts/install-packages.sh "${packages[@]}"
+# shellcheck disable=SC2046  # a list of package names
+scripts/install-packages.sh $(proporcia_packages "${needs[@]}")
 
 commit=$(git rev-parse HEAD)
 if [ -n "$(git status --porcelain --untracked-files=no)" ]; then
@@ -99,46 +96,34 @@ if [ -n "$user" ]; then
     chown -R "$user:$user" "$second" "$work/longer-name/home" "$work/longer-name/tmp"
 fi
 
-# The commands of each build, run in the clone's folder: the options of the project's own build
-# scripts, less the tests.
-jobs=$(nproc)
-build_commands() {
+# Each build's release workflow (CMakePresets.json), run in the clone's folder: the same presets
+# as scripts/build-web.sh, scripts/build-windows.sh and the README's packaging commands.
+workflow() {
     case $1 in
-        linux)
-            echo "cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF \
--DPROPORCIA_WARNINGS_AS_ERRORS=ON && cmake --build build --parallel $jobs && \
-cd build && cpack -G DEB"
-            ;;
-        windows)
-            echo "cmake -S . -B build-windows \
--DCMAKE_TOOLCHAIN_FILE=cmake/toolchains/mingw-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=Release \
--DBUILD_TESTING=OFF -DPROPORCIA_WARNINGS_AS_ERRORS=ON && \
-cmake --build build-windows --parallel $jobs"
-            ;;
-        web)
-            echo "emcmake cmake -S . -B build-web -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
--DPROPORCIA_WARNINGS_AS_ERRORS=ON && cmake --build build-web --parallel $jobs"
-            ;;
+        linux) echo debian-package ;;
+        windows) echo windows-release ;;
+        web) echo web-release ;;
     esac
 }
 
 # What each build makes, as paths (with wildcards) in the clone.
 artefacts() {
     case $1 in
-        linux) echo 'build/proporcia_*.deb' ;;
-        windows) echo 'build-windows/app/win32/proporcia.exe build-windows/proporcia-*-setup.exe
-build-windows/proporcia-*-x64.msi' ;;
-        web) echo 'build-web/page' ;;
+        linux) echo 'build-release/linux/proporcia_*.deb' ;;
+        windows) echo 'build-release/windows/app/win32/proporcia.exe
+build-release/windows/proporcia-*-setup.exe build-release/windows/proporcia-*-x64.msi' ;;
+        web) echo 'build-release/web/page' ;;
     esac
 }
 
 # run_build <clone> <build> <umask> <time zone> <locale> <home> <user name> <temporary folder>
-# Runs the build in an environment of only these, the PATH and SOURCE_DATE_EPOCH where set.
+# Runs the build in an environment of only these, the PATH and SOURCE_DATE_EPOCH where set: what
+# else a build needs (the page's NODE_PATH) its preset sets.
 run_build() {
     local clone=$1 build=$2 mask=$3 zone=$4 locale=$5 home=$6 name=$7 temporary=$8
     local log="$work/logs/${clone##*/}-$build.log" started=$SECONDS
     local environment=(PATH="$PATH" HOME="$home" USER="$name" LOGNAME="$name" TZ="$zone"
-        LC_ALL="$locale" TMPDIR="$temporary" NODE_PATH=/usr/share/nodejs)
+        LC_ALL="$locale" TMPDIR="$temporary")
     [ -z "${SOURCE_DATE_EPOCH:-}" ] || environment+=(SOURCE_DATE_EPOCH="$SOURCE_DATE_EPOCH")
     local as_user=()
     if [ -n "$user" ] && [ "$name" = "$user" ]; then
@@ -146,7 +131,8 @@ run_build() {
     fi
     echo "==> Building $build in $clone (umask $mask, user $name, TZ $zone)"
     if ! "${as_user[@]}" env -i "${environment[@]}" bash -c \
-        "umask $mask && cd '$clone' && $(build_commands "$build")" >"$log" 2>&1; then
+        "umask $mask && cd '$clone' && cmake --workflow --preset $(workflow "$build")" >"$log" \
+        2>&1; then
         tail -n 40 "$log" >&2
         echo "The $build build in $clone failed; its log is above and in $log" >&2
         return 1

@@ -1,20 +1,19 @@
 #!/usr/bin/env bash
-# Builds the engine's fuzzer with clang in build-fuzz/ and runs it for the given number of
-# seconds (60 by default) on a scratch copy of fuzz/corpus/, so nothing it learns lands in the
-# repository. Exits non-zero on any finding: a failed check, a crash, a sanitizer report, an
+# Builds the engine's fuzzer with clang in build-fuzz/ (the fuzz preset) and runs it for the given
+# number of seconds (60 by default) on a scratch copy of fuzz/corpus/, so nothing it learns lands
+# in the repository. Exits non-zero on any finding: a failed check, a crash, a sanitizer report, an
 # input that runs longer than 10 s, or memory beyond 2 GB. Findings are kept in
 # build-fuzz/findings/, the fuzzer's log in build-fuzz/fuzz.log.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
 
-# libclang-rt-dev holds libFuzzer and the sanitizer runtimes of the release's clang (14 on Debian
-# 12, 19 on Debian 13).
-scripts/install-packages.sh cmake make clang libclang-rt-dev
+source scripts/lib/packages.sh
+source scripts/lib/presets.sh
 
-cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DPROPORCIA_FUZZ=ON -DPROPORCIA_WARNINGS_AS_ERRORS=ON
-cmake --build build-fuzz --parallel "$(nproc)"
+# shellcheck disable=SC2046  # a list of package names
+scripts/install-packages.sh $(proporcia_packages fuzz)
+proporcia_build fuzz
 
 corpus=$(mktemp -d)
 trap 'rm -rf "$corpus"' EXIT

@@ -41,7 +41,7 @@ done
 [ -f "${option[icon]}" ] || fail "no icon ${option[icon]}"
 page=$(realpath -m "${option[page]}")
 [ -f "$page/index.html" ] ||
-    fail "no built page in $page: build it first with scripts/build-web.sh"
+    fail "no built page in $page: build it first (scripts/build-web.sh)"
 [ -f "$page/${option[sheet-page]}" ] ||
     fail "the page in $page has no ${option[sheet-page]}, which its shortcut opens"
 output=$(realpath -m "${option[output]}")

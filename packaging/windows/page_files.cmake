@@ -16,8 +16,9 @@ foreach(page index.html ${SHEET_PAGE})
         message(FATAL_ERROR "The page's files could not be listed from ${FOLDER}.")
     endif()
     message(FATAL_ERROR "The setup program and the Windows Installer package carry the page, "
-        "but ${FOLDER} has no ${page}: build it first with scripts/build-web.sh, or set "
-        "PROPORCIA_PAGE_FOLDER to the folder it is built in.")
+        "but ${FOLDER} has no ${page}: build it first (scripts/build-web.sh for a release, "
+        "scripts/build-web.sh --tests for the tests' build), or set PROPORCIA_PAGE_FOLDER to "
+        "the folder it is built in.")
 endforeach()
 set(listing "")
 set(install "!macro PROPORCIA_INSTALL_PAGE\n")
