@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the program in build/ and opens its window.
+# Installs what is missing, builds the program as released in build-release/linux/ and opens
+# its window.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -7,7 +8,7 @@ scripts/build-program.sh qt6-wayland  # a native window in a Wayland session
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     cat >&2 <<'MESSAGE'
-The program is built (build/app/qt/proporcia), but it needs a graphical session to show its
+The program is built (build-release/linux/app/qt/proporcia), but it needs a graphical session to show its
 window, and there is none here: DISPLAY and WAYLAND_DISPLAY are both unset.
 
 To try it without a screen, this runs it under xvfb-run (a virtual X display, installed if
@@ -17,4 +18,4 @@ MESSAGE
     exit 1
 fi
 
-exec build/app/qt/proporcia
+exec build-release/linux/app/qt/proporcia

@@ -8,7 +8,8 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 output=$(realpath -m "${1:-$root/docs/screenshot-windows.png}")
 dpi=${2:-96}
 
-"$root/scripts/build-windows.sh"
+# The tests' build, whose Wine prefix the end-to-end test sets up.
+"$root/scripts/build-windows.sh" --tests
 product=$(sed -n 's/^set(PROPORCIA_PRODUCT_NAME "\(.*\)")$/\1/p' "$root/CMakeLists.txt")
 mkdir -p "$(dirname "$output")"
 WINDOWS_SCREENSHOT=$output "$root/tests/win32/click_through_wine.sh" \
