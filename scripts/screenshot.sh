@@ -8,8 +8,8 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 output=$(realpath -m "${1:-$root/docs/screenshot.png}")
 screen=${2:-}
 
-# shellcheck source=lib/x11-session.sh
-source "$root/scripts/lib/x11-session.sh"
+# shellcheck source=../tests/lib/helpers.sh
+source "$root/tests/lib/helpers.sh"
 
 if ! proporcia_on_virtual_display; then
     "$root/scripts/build-program.sh" xvfb xauth xdotool imagemagick

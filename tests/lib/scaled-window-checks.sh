@@ -1,10 +1,10 @@
 # shellcheck shell=bash
 # Checks of a window enlarged on an X display, for the Linux and the Windows programs alike: the
 # size of its client area, and colours found in screenshots where the scaled design puts them.
-# Source it, then set SCALED_WINDOW to the X window's id and SCALED_SHOT to a file for the
-# screenshots, and define two functions:
+# Sourced through helpers.sh. A test that uses them sets SCALED_SHOT to a file for the
+# screenshots and defines
 #   device LENGTH   the window's pixels for a length in pixels of the design at scale 1
-#   fail MESSAGE    ends the test
+# and starts the program with proporcia_start, which gives PROPORCIA_WINDOW.
 # Where the X window holds a frame the program draws itself (Wine's), set FRAME to its widths,
 # left, top, right and bottom, and define resize_window to drag the frame's border.
 
@@ -13,7 +13,7 @@ FRAME=(0 0 0 0)
 
 # Gives the client area the size "width height" in its pixels: through X, as a window manager
 # does when the border is dragged.
-resize_window() { xdotool windowsize "$SCALED_WINDOW" "$1" "$2"; }
+resize_window() { xdotool windowsize "$PROPORCIA_WINDOW" "$1" "$2"; }
 
 # Evaluates an arithmetic expression and prints it rounded down to a whole number.
 whole() { awk "BEGIN { v = $1; printf \"%d\", (v < 0 && v != int(v)) ? int(v) - 1 : int(v) }"; }
@@ -21,7 +21,7 @@ whole() { awk "BEGIN { v = $1; printf \"%d\", (v < 0 && v != int(v)) ? int(v) - 
 # The client area's size in the window's pixels, "width height".
 window_size() {
     local WIDTH HEIGHT
-    eval "$(xdotool getwindowgeometry --shell "$SCALED_WINDOW" | grep -E '^(WIDTH|HEIGHT)=')"
+    eval "$(xdotool getwindowgeometry --shell "$PROPORCIA_WINDOW" | grep -E '^(WIDTH|HEIGHT)=')"
     echo "$((WIDTH - FRAME[0] - FRAME[2])) $((HEIGHT - FRAME[1] - FRAME[3]))"
 }
 
@@ -44,7 +44,7 @@ expect_colours() {
         expected+=" ${probe##* }"
     done
     for _ in $(seq 100); do
-        import -window "$SCALED_WINDOW" "$SCALED_SHOT" 2>/dev/null || true
+        import -window "$PROPORCIA_WINDOW" "$SCALED_SHOT" 2>/dev/null || true
         found=
         for probe in "$@"; do
             read -r x y _ <<<"$probe"

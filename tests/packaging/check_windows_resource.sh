@@ -7,13 +7,11 @@ windres=$1
 preprocessor=$2
 resource=$3
 version=$4
+# shellcheck source=../lib/helpers.sh
+source "$(dirname "$0")/../lib/helpers.sh"
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
 
 "$windres" --preprocessor="$preprocessor" -i "$resource" -O res -o "$work/version.res" ||
     fail "$resource does not compile"

@@ -7,22 +7,9 @@ program=$1
 cycles=${2:-3}
 root=$(cd "$(dirname "$0")/../.." && pwd)
 
-# shellcheck source=../../scripts/lib/x11-session.sh
-source "$root/scripts/lib/x11-session.sh"
+# shellcheck source=../lib/helpers.sh
+source "$root/tests/lib/helpers.sh"
 proporcia_on_virtual_display || proporcia_restart_on_virtual_display "$0" "$@"
-
-lines=()
-fail() {
-    echo "FAIL: $*" >&2
-    printf '  | %s\n' "${lines[@]}" >&2
-    exit 1
-}
-
-read_transcript() {
-    local text
-    text=$(proporcia_copy_transcript) || fail "copying the transcript"
-    mapfile -t lines <<<"$text"
-}
 
 readonly heading='Примерен текст на условие:'
 trap proporcia_stop EXIT

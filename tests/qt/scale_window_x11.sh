@@ -8,34 +8,24 @@ set -euo pipefail
 program=$1
 root=$(cd "$(dirname "$0")/../.." && pwd)
 
-# shellcheck source=../../scripts/lib/x11-session.sh
-source "$root/scripts/lib/x11-session.sh"
+# shellcheck source=../lib/helpers.sh
+source "$root/tests/lib/helpers.sh"
 # Room for the largest window below at QT_SCALE_FACTOR=2.
 export PROPORCIA_SCREEN_SIZE=2560x2048
 proporcia_on_virtual_display || proporcia_restart_on_virtual_display "$0" "$@"
 
-readonly ratio=${QT_SCALE_FACTOR:-1}
 SCALED_SHOT=$(mktemp --suffix=.png)
 trap 'proporcia_stop; rm -f "$SCALED_SHOT"' EXIT
 
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
-
-# shellcheck source=../lib/scaled-window-checks.sh
-source "$root/tests/lib/scaled-window-checks.sh"
-
 # The window's pixels for a length in logical pixels.
-device() { whole "$1 * $ratio"; }
+device() { whole "$1 * $PROPORCIA_SCALE"; }
 
-resize_to() { xdotool windowsize "$SCALED_WINDOW" "$(device "$1")" "$(device "$2")"; }
+resize_to() { xdotool windowsize "$PROPORCIA_WINDOW" "$(device "$1")" "$(device "$2")"; }
 
 # Waits for the window to be the given logical size.
 expect_size() { expect_window_size "$1" "$(device "$2") $(device "$3")"; }
 
 proporcia_start "$program"
-SCALED_WINDOW=$PROPORCIA_WINDOW
 expect_size "opens as designed" 466 324
 expect_design_at "as designed" 466 324 1
 expect_design_at "twice" 932 648 2
@@ -45,8 +35,8 @@ expect_design_at "two and a half times" 1165 810 2.5
 
 resize_to 466 324
 expect_size "back to the design" 466 324
-before=$(proporcia_copy_transcript) || fail "copying the transcript"
-xdotool mousemove --window "$SCALED_WINDOW" 1 1
+before=$(copy_transcript)
+xdotool mousemove --window "$PROPORCIA_WINDOW" 1 1
 for step in "ctrl+plus 583 405" "ctrl+KP_Add 699 486" "ctrl+equal 932 648" \
     "ctrl+minus 699 486" "ctrl+KP_Subtract 583 405" "ctrl+0 466 324"; do
     read -r key width height <<<"$step"
@@ -54,6 +44,6 @@ for step in "ctrl+plus 583 405" "ctrl+KP_Add 699 486" "ctrl+equal 932 648" \
     expect_size "$key" "$width" "$height"
     echo "ok: $key to $width x $height"
 done
-after=$(proporcia_copy_transcript) || fail "copying the transcript"
+after=$(copy_transcript)
 [ "$after" = "$before" ] || fail "a zoom key typed into the transcript"
 echo "PASS: the window scales on X at QT_SCALE_FACTOR ${QT_SCALE_FACTOR:-1}"

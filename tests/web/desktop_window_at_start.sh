@@ -6,8 +6,8 @@ program=$1
 output=$2
 root=$(cd "$(dirname "$0")/../.." && pwd)
 
-# shellcheck source=../../scripts/lib/x11-session.sh
-source "$root/scripts/lib/x11-session.sh"
+# shellcheck source=../lib/helpers.sh
+source "$root/tests/lib/helpers.sh"
 proporcia_on_virtual_display || proporcia_restart_on_virtual_display "$0" "$@"
 
 trap proporcia_stop EXIT

@@ -21,34 +21,22 @@ source "$(dirname "$0")/wine-session.sh"
 wine_ensure_prefix
 proporcia_on_virtual_display || proporcia_restart_on_virtual_display "$0" "$@"
 
-lines=()
-fail() {
-    echo "FAIL: $*" >&2
-    printf '  | %s\n' "${lines[@]}" >&2
-    exit 1
-}
-
 work=$(mktemp -d)
-pid=
 finish() {
-    wine_end_session "$pid"
+    wine_end_session "$PROPORCIA_PID"
     rm -rf "$work"
 }
 trap finish EXIT
 wine_use_display "$dpi"
+# Places in the window are at 96 dots per inch, as on Linux at scale 1.
+# shellcheck disable=SC2034  # for proporcia_scaled
+PROPORCIA_SCALE="$dpi / 96"
 
-# Places in the window at 96 dots per inch, as on Linux at scale 1.
-scaled() { awk -v s="$dpi" -v x="$1" -v y="$2" 'BEGIN { printf "%d %d", x * s / 96, y * s / 96 }'; }
-click() {
-    local x y
-    read -r x y <<<"$(scaled "$1" "$2")"
-    xdotool mousemove --window "$window" "$x" "$y" click 1
-}
 # The colour of one pixel as #RRGGBB.
 colour_at() {
     local x y
-    read -r x y <<<"$(scaled "$1" "$2")"
-    import -window "$window" -crop "1x1+$x+$y" -depth 8 txt:- 2>/dev/null |
+    read -r x y <<<"$(proporcia_scaled "$1" "$2")"
+    import -window "$PROPORCIA_WINDOW" -crop "1x1+$x+$y" -depth 8 txt:- 2>/dev/null |
         grep -oE '#[0-9A-F]{6}' | head -n 1
 }
 wait_for_colour() {
@@ -57,18 +45,6 @@ wait_for_colour() {
         sleep 0.1
     done
     fail "no $3 at ($1, $2) within 30 s: $(colour_at "$1" "$2")"
-}
-
-# Select all in the transcript and copy it. Wine's clipboard turns CR LF into LF.
-select_and_copy() {
-    click $TRANSCRIPT_MIDDLE
-    xdotool key --window "$window" ctrl+a ctrl+c 2>/dev/null  # no window manager: it warns
-}
-read_transcript() {
-    local text
-    text=$(proporcia_clipboard_after select_and_copy) ||
-        fail "the transcript did not reach the clipboard"
-    mapfile -t lines <<<"$text"
 }
 
 # After a click, the transcript is read once it has changed.
@@ -86,12 +62,8 @@ readonly heading='Примерен текст на условие:'
 readonly make_face='#80FF80' solve_face='#8080FF'
 export LC_ALL=C.UTF-8  # for this script and the X tools: UTF-8, installed everywhere
 
-LC_ALL=$locale wine "$program" &
-pid=$!
-# Wine's other windows of the process (its input method's) are never shown.
-window=$(timeout 30 xdotool search --sync --all --pid "$pid" --onlyvisible | head -n 1) ||
-    fail "the window did not appear within 30 s"
-title=$(xdotool getwindowname "$window")
+proporcia_start env LC_ALL="$locale" wine "$program"
+title=$(xdotool getwindowname "$PROPORCIA_WINDOW")
 [[ $title == *"  $product" ]] || fail "the title is \"$title\""
 wait_for_colour 398 44 "$make_face"
 
@@ -100,7 +72,7 @@ read_transcript
 
 separator_seen=
 for ((cycle = 1; cycle <= cycles; ++cycle)); do
-    click $MAKE_PROBLEM_BUTTON
+    proporcia_make_problem
     read_changed_transcript
     [ ${#lines[@]} -eq 3 ] || fail "a problem is three lines"
     [ "${lines[0]}" = "$heading" ] && [ "${lines[2]}" = 'X = ?' ] || fail "heading and question"
@@ -110,7 +82,7 @@ for ((cycle = 1; cycle <= cycles; ++cycle)); do
     known=$(grep -oE '[0-9]+' <<<"$sentence" | paste -sd' ')
     posed=("${lines[@]}")
 
-    click $SOLVE_BUTTON
+    proporcia_solve
     read_changed_transcript
     [ ${#lines[@]} -eq 7 ] || fail "the solution adds four lines"
     [ "${lines[*]:0:3}" = "${posed[*]}" ] || fail "the problem stays as it was"
@@ -127,7 +99,7 @@ for ((cycle = 1; cycle <= cycles; ++cycle)); do
     [ -n "$fraction" ] && separator_seen=${fraction:0:1}
     solved=("${lines[@]}")
 
-    click $SOLVE_BUTTON  # disabled now: nothing happens
+    proporcia_solve  # disabled now: nothing happens
     read_transcript
     [ "${lines[*]}" = "${solved[*]}" ] || fail "a second \"Сметки\" changes nothing"
     echo "cycle $cycle: ${lines[6]}"
@@ -135,8 +107,8 @@ done
 
 # The colours as designed, at the places the Linux window's test probes. A click in the
 # transcript, away from where it was clicked before, clears the selection left by copying it.
-click 40 280
-xdotool mousemove --window "$window" 1 1
+proporcia_click 40 280
+xdotool mousemove --window "$PROPORCIA_WINDOW" 1 1
 sleep 0.3
 [ "$(colour_at 5 40)" = '#C0C0FF' ] || fail "the window's background"
 [ "$(colour_at 26 2)" = '#FFC080' ] || fail "the label's background"
@@ -146,9 +118,9 @@ sleep 0.3
 
 # Loosely like the Linux window: the same size, and the same picture seen from afar, where the
 # fonts and the drawing of the controls no longer count.
-import -window "$window" "$work/windows.png"
+import -window "$PROPORCIA_WINDOW" "$work/windows.png"
 [ -n "${WINDOWS_SCREENSHOT:-}" ] && cp "$work/windows.png" "$WINDOWS_SCREENSHOT"
-read -r width height <<<"$(scaled 466 324)"
+read -r width height <<<"$(proporcia_scaled 466 324)"
 [ "$(identify -format '%wx%h' "$work/windows.png")" = "${width}x${height}" ] ||
     fail "the window is not ${width}x${height}: $(identify -format '%wx%h' "$work/windows.png")"
 convert "$work/windows.png" -scale 47x33! -depth 8 "$work/windows-afar.png"
@@ -161,12 +133,12 @@ echo "distance from the Linux window, seen from afar: $distance"
 
 # Alt+F4 closes the window and ends the program. Wine 10 destroys the window as F4 goes down,
 # so sending the releases that follow fails, and that is no fault: the program's end is checked.
-xdotool key --window "$window" alt+F4 2>/dev/null || true
+xdotool key --window "$PROPORCIA_WINDOW" alt+F4 2>/dev/null || true
 for _ in $(seq 150); do
-    kill -0 "$pid" 2>/dev/null || break
+    kill -0 "$PROPORCIA_PID" 2>/dev/null || break
     sleep 0.1
 done
-kill -0 "$pid" 2>/dev/null && fail "the program did not end within 15 s of Alt+F4"
-wait "$pid" || fail "the program ended with exit code $?"
-pid=
+kill -0 "$PROPORCIA_PID" 2>/dev/null && fail "the program did not end within 15 s of Alt+F4"
+wait "$PROPORCIA_PID" || fail "the program ended with exit code $?"
+PROPORCIA_PID=
 echo "PASS: $cycles cycles at $dpi dots per inch in $locale${separator_seen:+, decimal separator \"$separator_seen\"}"

@@ -5,11 +5,6 @@
 readonly installed_folder="$WINEPREFIX/drive_c/Program Files/Proporcia"
 readonly uninstall_keys='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
 
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
-
 # The text entries of a registry key, a "name=value" line each, or nothing. Exported, since reg
 # query prints in the console's code page, which has no Cyrillic here.
 registry_texts() {

@@ -20,15 +20,9 @@ source "$(dirname "$0")/wine-session.sh"
 wine_ensure_prefix
 proporcia_on_virtual_display || proporcia_restart_on_virtual_display "$0" "$@"
 
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
-
 SCALED_SHOT=$(mktemp --suffix=.png)
-pid=
 finish() {
-    wine_end_session "$pid"
+    wine_end_session "$PROPORCIA_PID"
     rm -f "$SCALED_SHOT"
 }
 trap finish EXIT
@@ -37,17 +31,15 @@ trap finish EXIT
 # Windows, through Wine's own sizing of the window.
 wine_set_dpi "$dpi"
 wine_stop
-
-# shellcheck source=../lib/scaled-window-checks.sh
-source "$(dirname "$0")/../lib/scaled-window-checks.sh"
+PROPORCIA_SCALE="$dpi / 96"
 
 # Pixels of the window at this DPI for a length in pixels at 96 dots per inch and scale 1.
-device() { whole "$1 * $dpi / 96"; }
+device() { whole "$1 * $PROPORCIA_SCALE"; }
 
 # Drags the bottom right corner of the window's frame until the client area is "width height".
 resize_window() {
     local X Y WIDTH HEIGHT from_x from_y to_x to_y
-    eval "$(xdotool getwindowgeometry --shell "$SCALED_WINDOW" | grep -E '^(X|Y|WIDTH|HEIGHT)=')"
+    eval "$(xdotool getwindowgeometry --shell "$PROPORCIA_WINDOW" | grep -E '^(X|Y|WIDTH|HEIGHT)=')"
     # Within the sizing border, a pixel or two from the corner.
     from_x=$((X + WIDTH - 2))
     from_y=$((Y + HEIGHT - 2))
@@ -66,24 +58,8 @@ expect_size() {
         printf "%d %d", int(6990 * k + 0.5), int(4860 * k + 0.5) }')"
 }
 
-# The transcript as the user copies it; Wine's clipboard turns CR LF into LF. With no window
-# manager the keys go to the window under the pointer, so the pointer goes over the transcript
-# first: a change of size may have left it outside the window.
-select_and_copy() {
-    xdotool mousemove --window "$SCALED_WINDOW" "$(device 232)" "$(device 200)"
-    xdotool key ctrl+a ctrl+c
-}
-copy_transcript() {
-    proporcia_clipboard_after select_and_copy ||
-        fail "copying the transcript; the pointer: $(xdotool getmouselocation 2>&1), the window:" \
-            "$(xdotool getwindowgeometry "$SCALED_WINDOW" 2>&1 | tr '\n' ' ')"
-}
-
 export LC_ALL=C.UTF-8  # for this script and the X tools
-wine "$program" &
-pid=$!
-SCALED_WINDOW=$(timeout 30 xdotool search --sync --all --pid "$pid" --onlyvisible | head -n 1) ||
-    fail "the window did not appear within 30 s"
+proporcia_start wine "$program"
 # The window opens as designed; what the X window holds besides is the frame, whose border is
 # as wide at the bottom as at the sides.
 read -r designed_width designed_height <<<"$(awk -v dpi="$dpi" 'BEGIN {
@@ -102,8 +78,8 @@ resize_window "$(device 466)" "$(device 324)"
 expect_size "back to the design" 100
 
 # Real key presses (XTEST) go to the window with the keyboard's focus: the transcript, clicked.
-xdotool mousemove --window "$SCALED_WINDOW" "$(device 232)" "$(device 200)" click 1
-before=$(copy_transcript)
+xdotool mousemove --window "$PROPORCIA_WINDOW" "$(device 232)" "$(device 200)" click 1
+before=$(copy_transcript select_and_copy_under_pointer)
 for step in "ctrl+plus 125" "ctrl+KP_Add 150" "ctrl+equal 200" "ctrl+minus 150" \
     "ctrl+KP_Subtract 125" "ctrl+0 100"; do
     read -r key percent <<<"$step"
@@ -114,7 +90,7 @@ done
 read -r screen_width screen_height <<<"$(xdotool getdisplaygeometry)"
 # With no window manager the keys go to the window under the pointer, and the steps may have
 # moved the window from under it: near the screen's corner, it grows away from the corner.
-xdotool mousemove --window "$SCALED_WINDOW" "$(device 232)" "$(device 200)"
+xdotool mousemove --window "$PROPORCIA_WINDOW" "$(device 232)" "$(device 200)"
 xdotool key F11
 framed=("${FRAME[@]}")
 FRAME=(0 0 0 0)  # full screen, the window has none
@@ -126,6 +102,6 @@ xdotool key Escape
 FRAME=("${framed[@]}")
 expect_size "Esc" 100
 echo "ok: Esc back to the design"
-after=$(copy_transcript)
+after=$(copy_transcript select_and_copy_under_pointer)
 [ "$after" = "$before" ] || fail "a key typed into the transcript"
 echo "PASS: the window scales under Wine at $dpi dots per inch"

@@ -5,8 +5,8 @@
 # Where Wine cannot start, the functions end the script with exit code 77, which CTest reports
 # as skipped, after saying why.
 
-# shellcheck source=../../scripts/lib/x11-session.sh
-source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib/x11-session.sh"
+# shellcheck source=../lib/helpers.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../lib/helpers.sh"
 
 export WINEPREFIX=${PROPORCIA_WINE_PREFIX:?the Wine prefix to use}
 # Wine writes Windows file names to the Linux file system in the locale's character set: without
