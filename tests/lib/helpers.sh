@@ -1,6 +1,6 @@
 # shellcheck shell=bash
 # What the shell tests share, sourced from this one file:
-#   here                      fail, how a test reports what went wrong
+#   here                      fail and fail_later, how a test reports what went wrong
 #   x11-session.sh            the program on a virtual X display: its window, clicks, the
 #                             clipboard and the transcript copied out through it, screenshots
 #   scaled-window-checks.sh   the size and the colours of a window enlarged on X
@@ -11,6 +11,14 @@ fail() {
     echo "FAIL: $*" >&2
     [ ${#lines[@]} -eq 0 ] || printf '  | %s\n' "${lines[@]}" >&2
     exit 1
+}
+
+# Reports a failure and goes on, counting it in failures, for a test that lists every problem
+# before it ends.
+failures=0
+fail_later() {
+    echo "FAIL: $*" >&2
+    failures=$((failures + 1))
 }
 
 # shellcheck source=x11-session.sh

@@ -4,6 +4,8 @@
 # infos ("I:") pass: some misread Cyrillic capitals as lower case.
 # Usage: expect_no_complaints.sh <validator> [arguments...]
 set -uo pipefail
+# shellcheck source=../lib/helpers.sh
+source "$(dirname "$0")/../lib/helpers.sh"
 
 # The number of characters in UTF-8 text: its bytes less those that continue a character.
 characters() {
@@ -44,12 +46,7 @@ printf '%s\n' "$output"
 if [ "$(basename "$1")" = appstreamcli ]; then
     tolerate_name_counted_in_bytes
 fi
-if [ $status -ne 0 ]; then
-    echo "FAIL: $1 exited with $status" >&2
-    exit 1
-fi
-if grep -qE '(^|: )(E|W|error|warning|hint):' <<<"$output"; then
-    echo "FAIL: $1 reports errors, warnings or hints" >&2
-    exit 1
-fi
+[ $status -eq 0 ] || fail "$1 exited with $status"
+! grep -qE '(^|: )(E|W|error|warning|hint):' <<<"$output" ||
+    fail "$1 reports errors, warnings or hints"
 echo "PASS: no errors, warnings or hints from $1"

@@ -21,6 +21,8 @@ sheet_page=$9
 sheet_name=${10}
 [ "${11}" = -- ] || { echo "usage: see the head of $0" >&2; exit 2; }
 product_arguments=("${@:12}")
+# shellcheck source=../lib/helpers.sh
+source "$(dirname "$0")/../lib/helpers.sh"
 # shellcheck source=msi-tables.sh
 source "$(dirname "$0")/msi-tables.sh"
 build_msi=$(realpath "$(dirname "$0")/../../packaging/windows/build-msi.sh")
@@ -29,7 +31,6 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work"
 
-failures=0
 cell() {
     msi_cell "$package" "$@"
 }
@@ -39,10 +40,7 @@ summary_text() {
         awk -F'\t' -v key="$1" 'NR > 3 && $1 == key { print $2 }'
 }
 expect() {
-    if [ "$2" != "$3" ]; then
-        echo "FAIL: $1 is \"$2\", not \"$3\"" >&2
-        failures=$((failures + 1))
-    fi
+    [ "$2" = "$3" ] || fail_later "$1 is \"$2\", not \"$3\""
 }
 
 # table            key                   column  expected
