@@ -379,8 +379,14 @@ function runCommand(root, command) {
         };
         child.stdout.on('data', keep);
         child.stderr.on('data', keep);
+        // A build may say nothing for minutes; the log shows that it is still going.
+        const started = Date.now();
+        const ticker = setInterval(() => {
+            console.log(`    ... ${Math.round((Date.now() - started) / 1000)} s`);
+        }, 60000);
         child.on('error', (error) => resolve(`could not start bash: ${error.message}`));
         child.on('close', (code, signal) => {
+            clearInterval(ticker);
             if (code === 0) resolve(null);
             else resolve(`failed (${signal ?? `exit code ${code}`}); the end of its output:\n` +
                 tail(output));
