@@ -18,7 +18,7 @@ if ! proporcia_on_virtual_display; then
 fi
 
 trap proporcia_stop EXIT
-proporcia_start "$root/build/app/qt/proporcia"
+proporcia_start "$root/build-release/linux/app/qt/proporcia"
 proporcia_make_problem
 proporcia_solve
 # Leave the pointer off the buttons, so neither shows as hovered.
