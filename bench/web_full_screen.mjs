@@ -14,7 +14,8 @@
 // Usage: node bench/web_full_screen.mjs [runs] [KiB]   (after scripts/build-web.sh --tests)
 import { resolve } from 'node:path';
 import { fileURLToPath } from 'node:url';
-import { launchChromium, serveFolder, setWindowState } from '../tests/web/lib/browser.mjs';
+import { launchChromium, setWindowState } from '../tests/web/lib/engines.mjs';
+import { serveFolder } from '../tests/web/lib/static_server.mjs';
 
 const runs = Number(process.argv[2] ?? 9);
 const kibibytes = Number(process.argv[3] ?? 1024);

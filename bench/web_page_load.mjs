@@ -8,7 +8,8 @@ import { gzipSync } from 'node:zlib';
 import { readFileSync } from 'node:fs';
 import { join, resolve } from 'node:path';
 import { fileURLToPath } from 'node:url';
-import { launchChromium, serveFolder } from '../tests/web/lib/browser.mjs';
+import { launchChromium } from '../tests/web/lib/engines.mjs';
+import { serveFolder } from '../tests/web/lib/static_server.mjs';
 
 const loads = Number(process.argv[2] ?? 21);
 const pageDir = resolve(fileURLToPath(new URL('../build-web/page', import.meta.url)));

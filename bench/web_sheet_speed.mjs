@@ -8,7 +8,8 @@ import { readdirSync, readFileSync } from 'node:fs';
 import { join, resolve } from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { gzipSync } from 'node:zlib';
-import { launchChromium, serveFolder } from '../tests/web/lib/browser.mjs';
+import { launchChromium } from '../tests/web/lib/engines.mjs';
+import { serveFolder } from '../tests/web/lib/static_server.mjs';
 
 const rounds = Number(process.argv[2] ?? 15);
 if (!Number.isInteger(rounds) || rounds < 1) {

@@ -6,7 +6,8 @@
 //   and practice-checked.png there.
 import { resolve } from 'node:path';
 import { fileURLToPath } from 'node:url';
-import { launchChromium, serveFolder } from '../tests/web/lib/browser.mjs';
+import { launchChromium } from '../tests/web/lib/engines.mjs';
+import { serveFolder } from '../tests/web/lib/static_server.mjs';
 
 const root = fileURLToPath(new URL('..', import.meta.url));
 const folder = resolve(process.argv[2] ?? `${root}/docs`);

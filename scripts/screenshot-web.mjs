@@ -4,7 +4,8 @@
 //   full-screen, the whole of a 1920 × 1080 screen with the browser full screen, as after F11.
 import { resolve } from 'node:path';
 import { fileURLToPath } from 'node:url';
-import { launchChromium, serveFolder, setWindowState } from '../tests/web/lib/browser.mjs';
+import { launchChromium, setWindowState } from '../tests/web/lib/engines.mjs';
+import { serveFolder } from '../tests/web/lib/static_server.mjs';
 
 const root = fileURLToPath(new URL('..', import.meta.url));
 const output = resolve(process.argv[2] ?? `${root}/docs/screenshot-web.png`);

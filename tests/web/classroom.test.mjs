@@ -4,7 +4,7 @@
 // reader told of each new text; and, in Chromium, the page offline after one visit and
 // installable.
 //
-// Environment: PROPORCIA_BROWSER, the engine (lib/browsers.mjs); PROPORCIA_PAGE_DIR, the page's
+// Environment: PROPORCIA_BROWSER, the engine (lib/engines.mjs); PROPORCIA_PAGE_DIR, the page's
 // folder.
 import assert from 'node:assert/strict';
 import { cpSync, existsSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
@@ -12,9 +12,9 @@ import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { after, before, describe, it } from 'node:test';
 import { axeViolations } from './lib/accessibility.mjs';
-import { serveFolder } from './lib/browser.mjs';
-import { engineOfEnvironment, launchOrSkip } from './lib/browsers.mjs';
+import { engineOfEnvironment, launchOrSkip } from './lib/engines.mjs';
 import { pressChord, redo, redoByY, undo } from './lib/keys.mjs';
+import { serveFolder } from './lib/static_server.mjs';
 import { introLines } from './lib/transcript_rules.mjs';
 
 const pageDir = process.env.PROPORCIA_PAGE_DIR;

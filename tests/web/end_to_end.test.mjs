@@ -2,7 +2,7 @@
 // name, real mouse clicks and key presses. The transcript is checked against the program's rules
 // written out independently (lib/transcript_rules.mjs), in Bulgarian and in English.
 //
-// Environment: PROPORCIA_BROWSER, the engine (chromium, firefox or webkit; lib/browsers.mjs);
+// Environment: PROPORCIA_BROWSER, the engine (chromium, firefox or webkit; lib/engines.mjs);
 // PROPORCIA_PAGE_DIR, the page's folder; PROPORCIA_DESKTOP_PROGRAM, the desktop program, whose
 // window the page is compared with (that comparison is skipped without it);
 // PROPORCIA_TEST_OUTPUT_DIR, where pictures of the comparison go.
@@ -12,10 +12,10 @@ import { existsSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { after, before, describe, it } from 'node:test';
 import { fileURLToPath, pathToFileURL } from 'node:url';
-import { serveFolder } from './lib/browser.mjs';
-import { engineOfEnvironment, launchOrSkip } from './lib/browsers.mjs';
+import { engineOfEnvironment, launchOrSkip } from './lib/engines.mjs';
 import { compareLoosely, readPng } from './lib/image_comparison.mjs';
 import { pressChord, undo } from './lib/keys.mjs';
+import { serveFolder } from './lib/static_server.mjs';
 import {
   checkProblem, introLines, notANumberMessage, placeholderNumbers, runtimeErrorAdvice, scenarios,
   solutionLines,

@@ -11,9 +11,10 @@ import assert from 'node:assert/strict';
 import { existsSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { after, before, describe, it } from 'node:test';
-import { launchChromium, serveFolder, setWindowState } from './lib/browser.mjs';
+import { launchChromium, setWindowState } from './lib/engines.mjs';
 import { readPng } from './lib/image_comparison.mjs';
 import { boundsOfColour, pixelAt } from './lib/pixels.mjs';
+import { serveFolder } from './lib/static_server.mjs';
 
 const pageDir = process.env.PROPORCIA_PAGE_DIR;
 const outputDir = process.env.PROPORCIA_TEST_OUTPUT_DIR ?? '.';

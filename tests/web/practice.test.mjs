@@ -3,7 +3,7 @@
 // number, settled problems and their solutions, the live region, the keyboard, a phone with its
 // on-screen keyboard, nothing kept or sent; the problems those of the printed sheet.
 //
-// Environment: PROPORCIA_BROWSER, the engine (lib/browsers.mjs); PROPORCIA_PAGE_DIR, the page's
+// Environment: PROPORCIA_BROWSER, the engine (lib/engines.mjs); PROPORCIA_PAGE_DIR, the page's
 // folder.
 import assert from 'node:assert/strict';
 import { existsSync } from 'node:fs';
@@ -11,8 +11,8 @@ import { join } from 'node:path';
 import { after, before, describe, it } from 'node:test';
 import { pathToFileURL } from 'node:url';
 import { axeViolations } from './lib/accessibility.mjs';
-import { serveFolder } from './lib/browser.mjs';
-import { engineOfEnvironment, launchOrSkip } from './lib/browsers.mjs';
+import { engineOfEnvironment, launchOrSkip } from './lib/engines.mjs';
+import { serveFolder } from './lib/static_server.mjs';
 
 const pageDir = process.env.PROPORCIA_PAGE_DIR;
 const engine = engineOfEnvironment();

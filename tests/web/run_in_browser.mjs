@@ -5,8 +5,8 @@
 // program.
 // Usage: node run_in_browser.mjs <program.js> [arguments...]
 import { basename, dirname, resolve } from 'node:path';
-import { serveFolder } from './lib/browser.mjs';
-import { engineOfEnvironment, launchOrSkip } from './lib/browsers.mjs';
+import { engineOfEnvironment, launchOrSkip } from './lib/engines.mjs';
+import { serveFolder } from './lib/static_server.mjs';
 
 const [program, ...programArguments] = process.argv.slice(2);
 if (!program) {

@@ -4,7 +4,7 @@
 // language, the link from the window's page, copying the link and printing; in Chromium, offline
 // after one visit.
 //
-// Environment: PROPORCIA_BROWSER, the engine (lib/browsers.mjs); PROPORCIA_PAGE_DIR, the page's
+// Environment: PROPORCIA_BROWSER, the engine (lib/engines.mjs); PROPORCIA_PAGE_DIR, the page's
 // folder.
 import assert from 'node:assert/strict';
 import { existsSync } from 'node:fs';
@@ -12,9 +12,9 @@ import { join } from 'node:path';
 import { after, before, describe, it } from 'node:test';
 import { pathToFileURL } from 'node:url';
 import { axeViolations } from './lib/accessibility.mjs';
-import { serveFolder } from './lib/browser.mjs';
-import { engineOfEnvironment, launchOrSkip } from './lib/browsers.mjs';
+import { engineOfEnvironment, launchOrSkip } from './lib/engines.mjs';
 import { pressChord } from './lib/keys.mjs';
+import { serveFolder } from './lib/static_server.mjs';
 
 const pageDir = process.env.PROPORCIA_PAGE_DIR;
 const engine = engineOfEnvironment();

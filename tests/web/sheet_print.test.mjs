@@ -4,14 +4,14 @@
 // of its own at the end, does. Every printed text must be the page's own preview, word for word,
 // in order, with nothing else on the paper; a few lines are pinned literally too.
 //
-// Environment: PROPORCIA_BROWSER, the engine (chromium or firefox; lib/browsers.mjs);
+// Environment: PROPORCIA_BROWSER, the engine (chromium or firefox; lib/engines.mjs);
 // PROPORCIA_PAGE_DIR, the page's folder; PROPORCIA_TEST_OUTPUT_DIR, where the PDFs go.
 import assert from 'node:assert/strict';
 import { existsSync, rmSync } from 'node:fs';
 import { join } from 'node:path';
 import { after, before, describe, it } from 'node:test';
-import { serveFolder } from './lib/browser.mjs';
-import { engineOfEnvironment, launchOrSkip, skipExitCode } from './lib/browsers.mjs';
+import { engineOfEnvironment, launchOrSkip, skipExitCode } from './lib/engines.mjs';
+import { serveFolder } from './lib/static_server.mjs';
 import {
   a4Points, pdfPages, pdfPageTexts, pdfPageWords, popplerAvailable, printToPdf, wordsOf,
 } from './lib/pdf.mjs';

@@ -1,4 +1,4 @@
-// axe-core's accessibility checks, run in a page of lib/browsers.mjs as it is now.
+// axe-core's accessibility checks, run in a page of lib/engines.mjs as it is now.
 import { readFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
 

@@ -1,4 +1,4 @@
-// Key chords as a user presses them, in any engine of lib/browsers.mjs: "Control+Shift+KeyZ"
+// Key chords as a user presses them, in any engine of lib/engines.mjs: "Control+Shift+KeyZ"
 // holds the modifiers down, presses the last key, and lets them go.
 export async function pressChord(page, chord) {
   const keys = chord.split('+');

@@ -10,7 +10,7 @@ import { writeFileSync } from 'node:fs';
 // A4 in PostScript points, as pdfinfo gives a page's size.
 export const a4Points = { width: 595.28, height: 841.89 };
 
-// The PDF of a page of lib/browsers.mjs (a Chromium or Firefox one, driven by puppeteer-core),
+// The PDF of a page of lib/engines.mjs (a Chromium or Firefox one, driven by puppeteer-core),
 // as a Buffer; written to path too, where one is given. Printing 200 pages takes a while. With
 // headersAndFooters, Chromium prints its own date, title, address and page numbers in the margins,
 // as its print dialog does unless told not to.

@@ -7,19 +7,24 @@
 //
 // An engine that is not installed, or does not start, is EngineUnavailable: launchOrSkip ends
 // the process then with the exit code CTest counts as skipped.
+//
+// Chromium is also started here as puppeteer's own browser, on a screen of its own where asked
+// (launchChromium, setWindowState), for what takes its DevTools protocol: full screen as F11
+// gives it, the benchmarks and the screenshots.
 import { existsSync, mkdtempSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { delimiter, join } from 'node:path';
 import { PNG } from 'pngjs';
 import puppeteer from 'puppeteer-core';
-import { chromiumPath, documentStartScripts, launchChromium } from './browser.mjs';
-import { createSession, elementKey, startWebKitDriver, WebDriverError } from './webdriver.mjs';
+import { documentStartScripts } from './static_server.mjs';
+import { createSession, elementKey, startWebKitDriver, WebDriverError } from './webkit_driver.mjs';
 
 export const engines = ['chromium', 'firefox', 'webkit'];
 export const skipExitCode = 77;
 
 export class EngineUnavailable extends Error {}
 
+export const chromiumPath = process.env.CHROMIUM ?? '/usr/bin/chromium';
 const firefoxPath = process.env.FIREFOX ?? '/usr/bin/firefox-esr';
 const miniBrowserPaths = [
   '/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser',
@@ -66,6 +71,62 @@ export async function launch(engine, {
       return WebKitBrowser.launch(options);
     default:
       throw new Error(`no engine ${engine}`);
+  }
+}
+
+// Starts headless Chromium with the user interface in the given language ("bg", "en-US").
+// With a screen ({ width, height } in CSS pixels, and a device scale factor), pages show in a
+// real window on that screen, which can go full screen as with F11 (see setWindowState), rather
+// than in a viewport of a fixed size.
+export async function launchChromium({ language = 'bg', screen, deviceScaleFactor = 1 } = {}) {
+  const profile = mkdtempSync(join(tmpdir(), 'proporcia-chromium-'));
+  const screenArgs = screen
+    ? [
+      `--screen-info={${screen.width * deviceScaleFactor}x${screen.height * deviceScaleFactor} ` +
+        `devicePixelRatio=${deviceScaleFactor}}`,
+      `--window-size=${Math.round(screen.width / 2)},${Math.round(screen.height / 2)}`,
+    ]
+    : [];
+  const browser = await puppeteer.launch({
+    executablePath: chromiumPath,
+    timeout: 90000,
+    headless: true,
+    userDataDir: profile,
+    ...(screen ? { defaultViewport: null } : {}),
+    args: [
+      ...screenArgs,
+      '--no-sandbox',
+      '--disable-gpu',
+      '--disable-quic',
+      '--no-first-run',
+      '--disable-background-networking',
+      '--disable-component-update',
+      '--disable-sync',
+      '--font-render-hinting=none',
+      `--lang=${language}`,
+      `--accept-lang=${language}`,
+    ],
+    env: { ...process.env, LANGUAGE: language, LANG: 'C.UTF-8' },
+  }).catch((error) => {
+    rmSync(profile, { recursive: true, force: true });
+    throw error;
+  });
+  const close = browser.close.bind(browser);
+  browser.close = async () => {
+    await close();
+    rmSync(profile, { recursive: true, force: true });
+  };
+  return browser;
+}
+
+// Puts the browser window of a page full screen, as F11 does, or back ("normal").
+export async function setWindowState(page, windowState) {
+  const session = await page.createCDPSession();
+  try {
+    const { windowId } = await session.send('Browser.getWindowForTarget');
+    await session.send('Browser.setWindowBounds', { windowId, bounds: { windowState } });
+  } finally {
+    await session.detach();
   }
 }
 

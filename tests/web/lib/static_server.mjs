@@ -1,12 +1,8 @@
-// Headless Chromium (Debian's) with a fresh profile, and a static server for a folder on the
-// loopback address: what every web test drives.
-import { mkdtempSync, rmSync, readFileSync, existsSync, statSync } from 'node:fs';
+// A static server for a folder on the loopback address, which every page the tests load comes
+// from, with the scripts that each HTML document it serves runs first.
+import { readFileSync, existsSync, statSync } from 'node:fs';
 import { createServer } from 'node:http';
-import { tmpdir } from 'node:os';
 import { extname, join, normalize, sep } from 'node:path';
-import puppeteer from 'puppeteer-core';
-
-export const chromiumPath = process.env.CHROMIUM ?? '/usr/bin/chromium';
 
 const contentTypes = {
   '.html': 'text/html; charset=utf-8',
@@ -78,60 +74,4 @@ export async function serveFolder(root, extra = {}, { offline = false } = {}) {
       server.closeAllConnections();
     }),
   };
-}
-
-// Starts headless Chromium with the user interface in the given language ("bg", "en-US").
-// With a screen ({ width, height } in CSS pixels, and a device scale factor), pages show in a
-// real window on that screen, which can go full screen as with F11 (see setWindowState), rather
-// than in a viewport of a fixed size.
-export async function launchChromium({ language = 'bg', screen, deviceScaleFactor = 1 } = {}) {
-  const profile = mkdtempSync(join(tmpdir(), 'proporcia-chromium-'));
-  const screenArgs = screen
-    ? [
-      `--screen-info={${screen.width * deviceScaleFactor}x${screen.height * deviceScaleFactor} ` +
-        `devicePixelRatio=${deviceScaleFactor}}`,
-      `--window-size=${Math.round(screen.width / 2)},${Math.round(screen.height / 2)}`,
-    ]
-    : [];
-  const browser = await puppeteer.launch({
-    executablePath: chromiumPath,
-    timeout: 90000,
-    headless: true,
-    userDataDir: profile,
-    ...(screen ? { defaultViewport: null } : {}),
-    args: [
-      ...screenArgs,
-      '--no-sandbox',
-      '--disable-gpu',
-      '--disable-quic',
-      '--no-first-run',
-      '--disable-background-networking',
-      '--disable-component-update',
-      '--disable-sync',
-      '--font-render-hinting=none',
-      `--lang=${language}`,
-      `--accept-lang=${language}`,
-    ],
-    env: { ...process.env, LANGUAGE: language, LANG: 'C.UTF-8' },
-  }).catch((error) => {
-    rmSync(profile, { recursive: true, force: true });
-    throw error;
-  });
-  const close = browser.close.bind(browser);
-  browser.close = async () => {
-    await close();
-    rmSync(profile, { recursive: true, force: true });
-  };
-  return browser;
-}
-
-// Puts the browser window of a page full screen, as F11 does, or back ("normal").
-export async function setWindowState(page, windowState) {
-  const session = await page.createCDPSession();
-  try {
-    const { windowId } = await session.send('Browser.getWindowForTarget');
-    await session.send('Browser.setWindowBounds', { windowId, bounds: { windowState } });
-  } finally {
-    await session.detach();
-  }
 }

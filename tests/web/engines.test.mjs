@@ -1,4 +1,4 @@
-// The driver layer of the page's tests (lib/browsers.mjs) in the engine PROPORCIA_BROWSER names:
+// The driver layer of the page's tests (lib/engines.mjs) in the engine PROPORCIA_BROWSER names:
 // what the page's tests take on trust from it, on small pages of their own.
 import assert from 'node:assert/strict';
 import { spawnSync } from 'node:child_process';
@@ -7,13 +7,13 @@ import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { after, before, describe, it } from 'node:test';
 import { fileURLToPath } from 'node:url';
-import { serveFolder } from './lib/browser.mjs';
-import { engineOfEnvironment, launchOrSkip, skipExitCode } from './lib/browsers.mjs';
+import { engineOfEnvironment, launchOrSkip, skipExitCode } from './lib/engines.mjs';
 import { readPng } from './lib/image_comparison.mjs';
 import { pixelAt } from './lib/pixels.mjs';
+import { serveFolder } from './lib/static_server.mjs';
 
 const engine = engineOfEnvironment();
-const browsersModule = fileURLToPath(new URL('lib/browsers.mjs', import.meta.url));
+const enginesModule = fileURLToPath(new URL('lib/engines.mjs', import.meta.url));
 
 const page = (body, head = '') => `<!DOCTYPE html>
 <html><head><meta charset="utf-8"><link rel="icon" href="data:,">${head}</head>
@@ -199,7 +199,7 @@ describe(`the driver layer in ${engine}`, () => {
 // In a Node of its own, with a temporary folder of its own: the browser's processes and files.
 const launchAndClose = `
   import { readdirSync, readFileSync } from 'node:fs';
-  import { launchOrSkip } from ${JSON.stringify(browsersModule)};
+  import { launchOrSkip } from ${JSON.stringify(enginesModule)};
   // Each process under this one, as its id and its start time, which tell it from a later one
   // given the same id.
   const descendants = () => {
