@@ -2,14 +2,15 @@
 # Installs what is missing, builds the program in build/ and runs every test, builds the page for
 # web browsers in build-web/ and runs its tests, runs the native tests again in a sanitizer build,
 # cross-builds the Windows program in build-windows/ and runs its tests under Wine, builds the
-# release artefacts twice more from the commit to check that they come out the same, then fuzzes
-# the engine for a minute. At the end, or where a stage fails, it prints what each stage took
-# and what its tests counted.
+# release artefacts twice more from the commit to check that they come out the same, fuzzes the
+# engine for a minute, then checks the documents' links and runs the commands they mark. At the
+# end, or where a stage fails, it prints what each stage took and what its tests counted.
 #
 #   ./test.sh           the full run, as CI does it
 #   ./test.sh --quick   the plain build and its tests only, for daily work, installing only
 #                       what they need: no web page, no sanitizer build, no valgrind, no Windows
-#                       build, no fuzzing, no packaging, no reproducibility check
+#                       build, no fuzzing, no packaging, no reproducibility check; the
+#                       documents' links, but not their commands
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -80,6 +81,8 @@ proporcia_build linux
 if $quick; then
     stage "Linux: tests (quick)"
     counted ctest --preset quick --parallel "$(nproc)"
+    stage "Documents: links"
+    scripts/check-docs.sh --links-only
     exit 0
 fi
 
@@ -115,3 +118,7 @@ stage_count=$(tail -n 1 build-reproducible/summary.txt)
 stage "Fuzzing"
 scripts/fuzz.sh 60
 stage_count=$(grep -oE '^Done [0-9]+ runs in [0-9]+ second' build-fuzz/fuzz.log || true)
+
+# The documents: every relative link, and every command they mark to be run, run as written.
+stage "Documents: links and commands"
+scripts/check-docs.sh

@@ -15,9 +15,13 @@ proporcia_packages() {
             program) packages+=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n
                 fonts-liberation2) ;;
             # GoogleTest and Google Benchmark; the X tools the window's tests drive it with on a
-            # virtual display; XCB's damage extension for the start-up measurement.
-            tests) packages+=(libgtest-dev libbenchmark-dev xvfb xauth xdotool xclip imagemagick
-                libxcb-damage0-dev) ;;
+            # virtual display; XCB's damage extension for the start-up measurement; Node.js for
+            # the documents' check, unless one from elsewhere is there.
+            tests)
+                packages+=(libgtest-dev libbenchmark-dev xvfb xauth xdotool xclip imagemagick
+                    libxcb-damage0-dev)
+                command -v node >/dev/null 2>&1 || packages+=(nodejs)
+                ;;
             memcheck) packages+=(valgrind) ;;
             # dpkg-shlibdeps finds the package's dependencies, CPack needs file to run it; the
             # checks of the desktop entry, the software-centre entry, the package and the Windows
