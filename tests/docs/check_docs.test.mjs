@@ -3,7 +3,7 @@
 // Run with: node --test tests/docs/check_docs.test.mjs
 
 import assert from 'node:assert/strict';
-import { spawnSync } from 'node:child_process';
+import { spawn, spawnSync } from 'node:child_process';
 import { existsSync, mkdirSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
@@ -126,11 +126,21 @@ function repository(files) {
     return root;
 }
 
+// Servers that should fail are given 2 s; one that should answer is given a minute (answering
+// takes well under a second, but not on a machine that is busy with other tests).
+const answering = ['--server-timeout', '60'];
+// Runs the checker without blocking, so that the repositories' cases, most of which wait on
+// commands and servers, run side by side.
 function check(root, ...args) {
-    const run = spawnSync(process.execPath,
-        [checker, '--root', root, '--server-timeout', '3', ...args],
-        { encoding: 'utf8', timeout: 60000 });
-    return { status: run.status, output: run.stdout + run.stderr };
+    return new Promise((resolve, reject) => {
+        const run = spawn(process.execPath,
+            [checker, '--root', root, '--server-timeout', '2', ...args], { timeout: 120000 });
+        let output = '';
+        run.stdout.on('data', (chunk) => { output += chunk; });
+        run.stderr.on('data', (chunk) => { output += chunk; });
+        run.on('error', reject);
+        run.on('close', (status) => resolve({ status, output }));
+    });
 }
 
 const fence = (info, ...lines) => `\`\`\`${info}\n${lines.join('\n')}\n\`\`\`\n`;
@@ -140,7 +150,8 @@ const nodeServer = `${JSON.stringify(process.execPath)} -e "require('http').crea
     `(q, r) => r.end('ok')).listen(0, '127.0.0.1', function () { ` +
     `console.log('At http://127.0.0.1:' + this.address().port + '/') })"`;
 
-describe('the checker on a repository', { skip: !hasGit && 'git is not installed' }, () => {
+describe('the checker on a repository',
+    { skip: !hasGit && 'git is not installed', concurrency: true }, () => {
     const rows = [
         {
             name: 'sound documents pass',
@@ -243,6 +254,7 @@ describe('the checker on a repository', { skip: !hasGit && 'git is not installed
         {
             name: 'a server that answers',
             files: { 'README.md': fence('sh check-server', nodeServer) },
+            args: answering,
             status: 0,
             output: /ok \(\d+ s\)/,
         },
@@ -250,13 +262,13 @@ describe('the checker on a repository', { skip: !hasGit && 'git is not installed
             name: 'a server that never answers',
             files: { 'README.md': fence('sh check-server', 'echo http://127.0.0.1:9/; sleep 100') },
             status: 1,
-            output: /README\.md:2: .*http:\/\/127\.0\.0\.1:9\/ did not answer 200 in 3 s/,
+            output: /README\.md:2: .*http:\/\/127\.0\.0\.1:9\/ did not answer 200 in 2 s/,
         },
         {
             name: 'a server that prints no address',
             files: { 'README.md': fence('sh check-server', 'sleep 100') },
             status: 1,
-            output: /printed no http:\/\/127\.0\.0\.1:PORT\/ address in 3 s/,
+            output: /printed no http:\/\/127\.0\.0\.1:PORT\/ address in 2 s/,
         },
         {
             name: 'a server that stops by itself',
@@ -266,10 +278,10 @@ describe('the checker on a repository', { skip: !hasGit && 'git is not installed
         },
     ];
     for (const row of rows) {
-        it(row.name, () => {
+        it(row.name, async () => {
             const root = repository(row.files);
             try {
-                const { status, output } = check(root, ...(row.args ?? []));
+                const { status, output } = await check(root, ...(row.args ?? []));
                 assert.match(output, row.output);
                 if (row.absent) assert.doesNotMatch(output, row.absent);
                 assert.equal(status, row.status, output);
@@ -288,7 +300,7 @@ describe('the checker on a repository', { skip: !hasGit && 'git is not installed
         }
     };
 
-    it('stops everything a server started', { skip: !existsSync('/proc/self/stat') }, () => {
+    it('stops everything a server started', { skip: !existsSync('/proc/self/stat') }, async () => {
         // The server starts a helper, as a script's child may, then records both ids.
         const server = 'const { spawn } = require("child_process");\n' +
             'const helper = spawn("sleep", ["100"], { stdio: "ignore" });\n' +
@@ -303,7 +315,7 @@ describe('the checker on a repository', { skip: !hasGit && 'git is not installed
         });
         try {
             mkdirSync(path.join(root, 'build'));
-            const { status, output } = check(root);
+            const { status, output } = await check(root, ...answering);
             assert.equal(status, 0, output);
             const pids = readFileSync(path.join(root, 'build/pids'), 'utf8').split(' ');
             for (const pid of pids) assert.equal(running(pid), false, `process ${pid}`);
@@ -312,10 +324,11 @@ describe('the checker on a repository', { skip: !hasGit && 'git is not installed
         }
     });
 
-    it('reads only the documents named', () => {
+    it('reads only the documents named', async () => {
         const root = repository({ 'README.md': '[x](gone.md)\n', 'docs/ok.md': '# Ok\n' });
         try {
-            assert.equal(check(root, '--links-only', path.join(root, 'docs/ok.md')).status, 0);
+            const { status } = await check(root, '--links-only', path.join(root, 'docs/ok.md'));
+            assert.equal(status, 0);
             assert.ok(existsSync(path.join(root, 'README.md')));
         } finally {
             rmSync(root, { recursive: true, force: true });
