@@ -15,6 +15,7 @@
 import { resolve } from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { launchChromium, setWindowState } from '../tests/web/lib/engines.mjs';
+import { openPage } from '../tests/web/lib/open_page.mjs';
 import { serveFolder } from '../tests/web/lib/static_server.mjs';
 
 const runs = Number(process.argv[2] ?? 9);
@@ -46,9 +47,8 @@ const timings = { shortEnter: [], shortLeave: [], set: [], enter: [], leave: [] 
 try {
   for (let run = 0; run < runs; ++run) {
     const context = await browser.createBrowserContext();
-    const page = await context.newPage();
-    await page.goto(server.url, { waitUntil: 'load' });
-    await (await page.waitForSelector('aria/Задача[role="button"]')).click();
+    const page = await openPage(context, server.url);
+    await (await page.$('aria/Задача[role="button"]')).click();
     timings.shortEnter.push(await timeWindowState(page, 'fullscreen'));
     timings.shortLeave.push(await timeWindowState(page, 'normal'));
 

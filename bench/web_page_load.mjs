@@ -9,6 +9,7 @@ import { readFileSync } from 'node:fs';
 import { join, resolve } from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { launchChromium } from '../tests/web/lib/engines.mjs';
+import { openPage } from '../tests/web/lib/open_page.mjs';
 import { serveFolder } from '../tests/web/lib/static_server.mjs';
 
 const loads = Number(process.argv[2] ?? 21);
@@ -27,19 +28,18 @@ const ready = [];
 let requested = [];
 for (let i = 0; i <= loads; ++i) {
   const context = await browser.createBrowserContext();
-  const page = await context.newPage();
-  await page.setViewport({ width: 600, height: 420 });
-  await page.evaluateOnNewDocument(() => {
-    new MutationObserver((_, observer) => {
-      if (document.getElementById('MainForm')) {
-        window.windowBuiltAt = performance.now();
-        observer.disconnect();
-      }
-    }).observe(document, { childList: true, subtree: true });
-  });
   const before = server.requests.length;
-  await page.goto(server.url, { waitUntil: 'load' });
-  await page.waitForSelector('#MainForm');
+  const page = await openPage(context, server.url, {
+    viewport: { width: 600, height: 420 },
+    beforeLoad: (page) => page.evaluateOnNewDocument(() => {
+      new MutationObserver((_, observer) => {
+        if (document.getElementById('MainForm')) {
+          window.windowBuiltAt = performance.now();
+          observer.disconnect();
+        }
+      }).observe(document, { childList: true, subtree: true });
+    }),
+  });
   await page.waitForFunction(() => performance.getEntriesByName('first-contentful-paint').length);
   const timing = await page.evaluate(() => ({
     firstPaint: performance.getEntriesByName('first-contentful-paint')[0].startTime,

@@ -9,6 +9,7 @@ import { join, resolve } from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { gzipSync } from 'node:zlib';
 import { launchChromium } from '../tests/web/lib/engines.mjs';
+import { openPage } from '../tests/web/lib/open_page.mjs';
 import { serveFolder } from '../tests/web/lib/static_server.mjs';
 
 const rounds = Number(process.argv[2] ?? 15);
@@ -30,9 +31,7 @@ const browser = await launchChromium({ language: 'bg' });
 const page = await browser.newPage();
 await page.setViewport({ width: 1000, height: 800 });
 for (const variants of [1, 10, 40]) {
-  await page.goto(`${server.url}sheet.html?code=3CFPS6&n=20&variants=${variants}&key=1`,
-    { waitUntil: 'load' });
-  await page.waitForSelector('.sheet-variant');
+  await openPage(page, `${server.url}sheet.html?code=3CFPS6&n=20&variants=${variants}&key=1`);
   const laidOut = [];
   const painted = [];
   // The first round warms the code paths up and is left out.

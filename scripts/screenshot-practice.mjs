@@ -7,6 +7,7 @@
 import { resolve } from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { launchChromium } from '../tests/web/lib/engines.mjs';
+import { openPage } from '../tests/web/lib/open_page.mjs';
 import { serveFolder } from '../tests/web/lib/static_server.mjs';
 
 const root = fileURLToPath(new URL('..', import.meta.url));
@@ -19,8 +20,7 @@ const browser = await launchChromium({ language: 'bg' });
 try {
   // Variant 7's answers from the key of the printed sheet.
   const [page] = await browser.pages();
-  await page.goto(`${server.url}sheet.html${sheet}&key=1`, { waitUntil: 'load' });
-  await page.waitForSelector('.sheet-key-variant');
+  await openPage(page, `${server.url}sheet.html${sheet}&key=1`);
   const answers = await page.$$eval('.sheet-key-variant:nth-of-type(7) .sheet-answer',
     (lines) => lines.map((line) => line.textContent));
   const formula = (line) => line.match(/\((\d+) \* (\d+) \* (\d+)\) \/ \((\d+) \* (\d+)\)/)
@@ -28,9 +28,8 @@ try {
   const value = (line) => line.slice(line.lastIndexOf('= ') + 2);
   const [a, b, c, d, e] = formula(answers[1]);
 
-  await page.setViewport({ width: 360, height: 740, deviceScaleFactor: scale });
-  await page.goto(`${server.url}practice.html${sheet}`, { waitUntil: 'load' });
-  await page.waitForFunction(() => !document.getElementById('practice-start').hidden);
+  await openPage(page, `${server.url}practice.html${sheet}`,
+    { viewport: { width: 360, height: 740, deviceScaleFactor: scale } });
   await page.type('#practice-number', '7');
   await page.screenshot({ path: `${folder}/practice-number.png` });
 

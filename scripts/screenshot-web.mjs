@@ -5,6 +5,7 @@
 import { resolve } from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { launchChromium, setWindowState } from '../tests/web/lib/engines.mjs';
+import { openPage } from '../tests/web/lib/open_page.mjs';
 import { serveFolder } from '../tests/web/lib/static_server.mjs';
 
 const root = fileURLToPath(new URL('..', import.meta.url));
@@ -20,11 +21,10 @@ try {
   const [page] = await browser.pages();
   if (fullScreen) {
     await setWindowState(page, 'fullscreen');
-  } else {
-    await page.setViewport({ width: 600, height: 420, deviceScaleFactor: scale });
   }
-  await page.goto(server.url, { waitUntil: 'load' });
-  await (await page.waitForSelector('aria/Задача[role="button"]')).click();
+  await openPage(page, server.url,
+    fullScreen ? {} : { viewport: { width: 600, height: 420, deviceScaleFactor: scale } });
+  await (await page.$('aria/Задача[role="button"]')).click();
   await (await page.$('aria/Сметки[role="button"]')).click();
   // Leave the pointer off the buttons, so neither shows as hovered.
   await page.mouse.move(1, 1);

@@ -14,6 +14,7 @@ import { after, before, describe, it } from 'node:test';
 import { axeViolations } from './lib/accessibility.mjs';
 import { engineOfEnvironment, launchOrSkip } from './lib/engines.mjs';
 import { pressChord, redo, redoByY, undo } from './lib/keys.mjs';
+import { openPage } from './lib/open_page.mjs';
 import { serveFolder } from './lib/static_server.mjs';
 import { introLines } from './lib/transcript_rules.mjs';
 
@@ -35,28 +36,21 @@ async function command(session, name) {
   await session.send('Input.dispatchKeyEvent', { type: 'keyUp' });
 }
 
-async function openPage(browser, url, { language } = {}) {
-  const page = await browser.newPage();
-  if (language) {
-    // What a browser may report: a tag Intl refuses ("C" under WebKitGTK's C locale), none, or
-    // one it does not know.
-    await page.evaluateOnNewDocument((tags) => {
-      Object.defineProperty(navigator, 'language', { get: () => tags[0] });
-      Object.defineProperty(navigator, 'languages', { get: () => tags });
-    }, language);
-  }
-  await page.setViewport({ width: 600, height: 420 });
-  await page.goto(url);
-  await page.waitForSelector('#Command1_0');
-  return page;
-}
+// What a browser may report: a tag Intl refuses ("C" under WebKitGTK's C locale), none, or one
+// it does not know.
+const reportLanguages = (tags) => (page) => page.evaluateOnNewDocument((tags) => {
+  Object.defineProperty(navigator, 'language', { get: () => tags[0] });
+  Object.defineProperty(navigator, 'languages', { get: () => tags });
+}, tags);
+
+const viewport = { width: 600, height: 420 };
 
 describe(`the page in the classroom, in ${engine}`, () => {
   let server;
   let browser;
   before(async () => {
     server = await serveFolder(pageDir);
-    browser = await launchOrSkip(engine, { language: 'bg' });
+    browser = await launchOrSkip(engine, { language: 'bg', viewport });
   });
   after(async () => {
     await browser?.close();
@@ -313,7 +307,7 @@ describe(`the page in the classroom, in ${engine}`, () => {
   ]) {
     it(`starts with navigator.language ${JSON.stringify(tags[0])} of ${JSON.stringify(tags)}`,
       async () => {
-        const page = await openPage(browser, server.url, { language: tags });
+        const page = await openPage(browser, server.url, { beforeLoad: reportLanguages(tags) });
         assert.deepEqual((await value(page)).split('\n').slice(0, -1), introLines);
         const expected = separator ?? await page.evaluate(
           () => new Intl.NumberFormat().formatToParts(1.5).find((p) => p.type === 'decimal').value);
@@ -396,7 +390,7 @@ describe('the page served over the network, then without it', {
 }, () => {
   it('is installable, and works offline after one visit', async () => {
     const server = await serveFolder(pageDir, {}, { offline: true });
-    const browser = await launchOrSkip(engine, { language: 'bg' });
+    const browser = await launchOrSkip(engine, { language: 'bg', viewport });
     try {
       const first = await openPage(browser, server.url);
       await first.evaluate(() => navigator.serviceWorker.ready);
@@ -423,7 +417,7 @@ describe('the page served over the network, then without it', {
     const folder = mkdtempSync(join(tmpdir(), 'proporcia-page-'));
     cpSync(pageDir, folder, { recursive: true });
     const server = await serveFolder(folder, {}, { offline: true });
-    const browser = await launchOrSkip(engine, { language: 'bg' });
+    const browser = await launchOrSkip(engine, { language: 'bg', viewport });
     try {
       const cacheNames = async (page) => {
         await page.evaluate(() => navigator.serviceWorker.ready);

@@ -15,6 +15,7 @@ import { fileURLToPath, pathToFileURL } from 'node:url';
 import { engineOfEnvironment, launchOrSkip } from './lib/engines.mjs';
 import { compareLoosely, readPng } from './lib/image_comparison.mjs';
 import { pressChord, undo } from './lib/keys.mjs';
+import { openPage } from './lib/open_page.mjs';
 import { serveFolder } from './lib/static_server.mjs';
 import {
   checkProblem, introLines, notANumberMessage, placeholderNumbers, runtimeErrorAdvice, scenarios,
@@ -31,25 +32,12 @@ const title = 'https://proporcia.example.org\u00A0\u00A0Математика - �
 
 // Freezes the clocks the page's random source is seeded from, so each run poses the same
 // problems; pages with different wall clocks must still differ.
-function freezeClocks(page, wallClockMs) {
-  return page.evaluateOnNewDocument((wall) => {
-    Date.now = () => wall;
-    performance.now = () => 1234.5;
-  }, wallClockMs);
-}
+const freezeClocks = (wallClockMs) => (page) => page.evaluateOnNewDocument((wall) => {
+  Date.now = () => wall;
+  performance.now = () => 1234.5;
+}, wallClockMs);
 
-async function openPage(browser, url, { wallClockMs } = {}) {
-  const page = await browser.newPage();
-  // The page's console errors and uncaught exceptions so far.
-  const errors = () => page.errors();
-  if (wallClockMs !== undefined) {
-    await freezeClocks(page, wallClockMs);
-  }
-  await page.setViewport({ width: 600, height: 420 });
-  await page.goto(url, { waitUntil: 'load' });
-  await page.waitForSelector('aria/Задача[role="button"]');
-  return { page, errors };
-}
+const viewport = { width: 600, height: 420 };
 
 // What a user of the page sees and reaches, by role and accessible name.
 function controls(page) {
@@ -110,7 +98,7 @@ for (const [language, separator, wallClockMs] of [
     let browser;
     before(async () => {
       server = await serveFolder(pageDir);
-      browser = await launchOrSkip(engine, { language });
+      browser = await launchOrSkip(engine, { language, viewport });
     });
     after(async () => {
       await browser?.close();
@@ -118,7 +106,7 @@ for (const [language, separator, wallClockMs] of [
     });
 
     it('opens with the designed content, the transcript focused', async () => {
-      const { page, errors } = await openPage(browser, server.url);
+      const page = await openPage(browser, server.url);
       const ui = controls(page);
       assert.equal(await page.title(), title);
       assert.deepEqual(await transcriptLines(page), introLines);
@@ -129,12 +117,12 @@ for (const [language, separator, wallClockMs] of [
       for (let s = 1; s <= 16; ++s) {
         assert.deepEqual(await items(await ui.scenario(s)), scenarios[s - 1], `scenario ${s}`);
       }
-      assert.deepEqual(await errors(), []);
+      assert.deepEqual(await page.errors(), []);
       await page.close();
     });
 
     it(`poses and solves problems by the rules, answers with "${separator}"`, async () => {
-      const { page, errors } = await openPage(browser, server.url, { wallClockMs });
+      const page = await openPage(browser, server.url, { beforeLoad: freezeClocks(wallClockMs) });
       const requestsAtLoad = server.requests.length;
       const seen = { whole: 0, fraction: 0, unknowns: new Set(), scenarios: new Set() };
       for (let cycle = 0; cycle < 40; ++cycle) {
@@ -155,14 +143,14 @@ for (const [language, separator, wallClockMs] of [
       // The browser may check for a newer service worker at any time; the page asks for nothing.
       assert.deepEqual(server.requests.slice(requestsAtLoad).filter((path) => path !== '/sw.js'),
         [], 'no request after loading');
-      assert.deepEqual(await errors(), []);
+      assert.deepEqual(await page.errors(), []);
       await page.close();
     });
 
     it('poses different problems in pages opened at different times', async () => {
       const first = [];
       for (const wall of [wallClockMs, wallClockMs + 1]) {
-        const { page } = await openPage(browser, server.url, { wallClockMs: wall });
+        const page = await openPage(browser, server.url, { beforeLoad: freezeClocks(wall) });
         first.push((await makeProblem(page)).lines[1]);
         await page.close();
       }
@@ -172,7 +160,7 @@ for (const [language, separator, wallClockMs] of [
     // The pupil's own typing can be undone until the program next writes: nothing of what it
     // wrote, and nothing from before it, comes back.
     it('appends after what the user typed, and undo takes back only that', async () => {
-      const { page } = await openPage(browser, server.url);
+      const page = await openPage(browser, server.url);
       const posed = await makeProblem(page);
       await (await controls(page).transcript()).focus();
       await pressChord(page, 'Control+End');
@@ -199,7 +187,7 @@ for (const [language, separator, wallClockMs] of [
     });
 
     it('continues the last line when the user removed the final line break', async () => {
-      const { page } = await openPage(browser, server.url);
+      const page = await openPage(browser, server.url);
       const posed = await makeProblem(page);
       await (await controls(page).transcript()).focus();
       await pressChord(page, 'Control+End');
@@ -212,7 +200,7 @@ for (const [language, separator, wallClockMs] of [
     });
 
     it('visits the controls in the designed order with the Tab key', async () => {
-      const { page } = await openPage(browser, server.url);
+      const page = await openPage(browser, server.url);
       const { unknown } = await makeProblem(page);
       await (await controls(page).transcript()).focus();
       const visited = [];
@@ -230,7 +218,7 @@ for (const [language, separator, wallClockMs] of [
     // Which message, and what stays on screen, are the presenter's to decide; the page shows the
     // message and goes on.
     it('tells of a run-time error in Bulgarian and goes on', async () => {
-      const { page } = await openPage(browser, server.url);
+      const page = await openPage(browser, server.url);
       await makeProblem(page);
       await (await controls(page).numbers()).evaluate((list) => {
         list.options[0].textContent = 'седем';
@@ -260,11 +248,9 @@ describe('the page opened from its folder, as from a USB stick', () => {
   // From a file it neither registers a service worker nor asks for its manifest, which a browser
   // would refuse there and log.
   it('poses and solves a problem, with nothing in the console', async () => {
-    const browser = await launchOrSkip(engine, { language: 'bg' });
+    const browser = await launchOrSkip(engine, { language: 'bg', viewport });
     try {
-      const page = await browser.newPage();
-      await page.goto(pathToFileURL(join(pageDir, 'index.html')).href, { waitUntil: 'load' });
-      await page.waitForSelector('aria/Задача[role="button"]', { timeout: 10000 });
+      const page = await openPage(browser, pathToFileURL(join(pageDir, 'index.html')).href);
       const posed = await makeProblem(page);
       await (await controls(page).solve()).click();
       assert.deepEqual(await transcriptLines(page),
@@ -287,9 +273,9 @@ describe('the page beside the desktop window', { skip: desktopSkip }, () => {
     assert.equal(run.status, 0, 'taking the desktop window\'s picture');
 
     const server = await serveFolder(pageDir);
-    const browser = await launchOrSkip(engine, { language: 'bg' });
+    const browser = await launchOrSkip(engine, { language: 'bg', viewport });
     try {
-      const { page } = await openPage(browser, server.url);
+      const page = await openPage(browser, server.url);
       // Both without a caret, which blinks.
       await page.evaluate(() => document.activeElement.blur());
       const window = await page.$('#MainForm');

@@ -13,6 +13,7 @@ import { join } from 'node:path';
 import { after, before, describe, it } from 'node:test';
 import { launchChromium, setWindowState } from './lib/engines.mjs';
 import { readPng } from './lib/image_comparison.mjs';
+import { openPage } from './lib/open_page.mjs';
 import { boundsOfColour, pixelAt } from './lib/pixels.mjs';
 import { serveFolder } from './lib/static_server.mjs';
 
@@ -35,14 +36,13 @@ before(async () => {
 });
 after(() => server?.close());
 
-async function openPage(browser) {
+// Opens the page in the browser's window, which first takes its normal size, whatever a test
+// before left.
+async function openInWindow(browser) {
   const [page] = await browser.pages();
-  // Whatever a test before left, the page loads in a window of its normal size.
   await setWindowState(page, 'normal');
   await page.waitForFunction(displayModeIs, {}, false);
-  await page.goto(server.url, { waitUntil: 'load' });
-  await page.waitForSelector('aria/Задача[role="button"]');
-  return page;
+  return openPage(page, server.url);
 }
 
 // The window's box in the viewport, and each control's box from the window's top left, with the
@@ -99,7 +99,7 @@ describe('full screen on a 1920 × 1080 screen', () => {
   after(() => browser?.close());
 
   it('fills the screen as one picture with F11, and comes back as designed', async () => {
-    const page = await openPage(browser);
+    const page = await openInWindow(browser);
     await page.mouse.move(1, 1); // off the buttons, so neither shows as hovered
     const normal = await layout(page);
     assert.equal(normal.window.width, design.width);
@@ -153,7 +153,7 @@ describe('full screen on a 1920 × 1080 screen', () => {
   });
 
   it('keeps the text, the selection, the scrolled lines, the marks and the focus', async () => {
-    const page = await openPage(browser);
+    const page = await openInWindow(browser);
     await (await page.$('aria/Задача[role="button"]')).click();
     // A pupil's working, long enough to scroll, scrolled half-way with a word selected.
     await page.focus('#Text1_0');
@@ -208,7 +208,7 @@ it('cuts the list strip at the window\'s bottom edge on a 4:3 projector', async 
   const screen = { width: 1024, height: 768 };
   const browser = await launchChromium({ screen });
   try {
-    const page = await openPage(browser);
+    const page = await openInWindow(browser);
     await fullScreen(page, 'Fullscreen API', true);
     const { window, controls: { List1_0: list } } = await layout(page);
     const bottom = window.top + window.height;
@@ -229,9 +229,7 @@ it('shows the whole window at a phone\'s width, and as designed on its side', as
   try {
     const [page] = await browser.pages();
     const phone = { deviceScaleFactor: 3, isMobile: true, hasTouch: true };
-    await page.setViewport({ width: 360, height: 740, ...phone });
-    await page.goto(server.url, { waitUntil: 'load' });
-    await page.waitForSelector('aria/Задача[role="button"]');
+    await openPage(page, server.url, { viewport: { width: 360, height: 740, ...phone } });
     const { window, controls } = await layout(page);
     const scale = 360 / design.width;
     assertBox(window, { left: 0, top: window.top, width: 360, height: design.height * scale },

@@ -12,6 +12,7 @@ import { after, before, describe, it } from 'node:test';
 import { pathToFileURL } from 'node:url';
 import { axeViolations } from './lib/accessibility.mjs';
 import { engineOfEnvironment, launchOrSkip } from './lib/engines.mjs';
+import { openPage } from './lib/open_page.mjs';
 import { serveFolder } from './lib/static_server.mjs';
 
 const pageDir = process.env.PROPORCIA_PAGE_DIR;
@@ -23,19 +24,7 @@ const sheetQuery = '?code=3CFPS6&n=5&variants=26';
 const noSuchVariant = 'Няма такъв вариант в този лист.';
 const noSuchCode = 'Няма такъв код на лист.';
 
-// Opens a page of the folder and waits until the program has started on it.
-async function open(browser, url, viewport = { width: 900, height: 700 }) {
-  const page = await browser.newPage();
-  await page.setViewport(viewport);
-  await page.goto(url);
-  await page.waitForFunction(() => {
-    const start = document.getElementById('practice-start');
-    const answers = document.getElementById('practice-answers');
-    const sheets = document.getElementById('sheet-code-problem');
-    return start ? !start.hidden || !answers.hidden : sheets.textContent !== '';
-  }, { polling: 50 });
-  return page;
-}
+const viewport = { width: 900, height: 700 };
 
 // What the practice page shows.
 const shown = (page) => page.evaluate(() => {
@@ -66,7 +55,7 @@ const shown = (page) => page.evaluate(() => {
 
 // The printed sheet's variant: its sentences, and its key's known values and answers.
 async function printedVariant(browser, url, variant) {
-  const page = await open(browser, url);
+  const page = await openPage(browser, url);
   const printed = await page.evaluate((v) => {
     const texts = (root, selector) => [...root.querySelectorAll(selector)].map((e) => e.textContent);
     return {
@@ -104,7 +93,7 @@ describe(`the pupils' practice page in ${engine}`, () => {
   let printed;
   before(async () => {
     server = await serveFolder(pageDir);
-    browser = await launchOrSkip(engine, { language: 'bg' });
+    browser = await launchOrSkip(engine, { language: 'bg', viewport });
     printed = await printedVariant(browser, `${server.url}sheet.html${sheetQuery}&key=1`, 7);
   });
   after(async () => {
@@ -114,7 +103,7 @@ describe(`the pupils' practice page in ${engine}`, () => {
 
   it('asks for the pupil\'s number, opens that variant of the printed sheet, and Back asks again',
     async () => {
-      const page = await open(browser, `${server.url}practice.html${sheetQuery}`);
+      const page = await openPage(browser, `${server.url}practice.html${sheetQuery}`);
       assert.equal(await page.title(), 'Упражнение – сложно тройно правило');
       const asking = await shown(page);
       assert.deepEqual([asking.asking, asking.refusal, asking.sheetAsked, asking.variant],
@@ -155,7 +144,7 @@ describe(`the pupils' practice page in ${engine}`, () => {
       'Връзката към листа е сгрешена: поискай я отново от учителя.'],
   ]) {
     it(`refuses ${typed ? `the number "${typed}"` : query}`, async () => {
-      const page = await open(browser, `${server.url}practice.html${query}`);
+      const page = await openPage(browser, `${server.url}practice.html${query}`);
       if (typed) {
         await page.focus('#practice-number');
         await page.keyboard.type(typed);
@@ -179,7 +168,7 @@ describe(`the pupils' practice page in ${engine}`, () => {
 
   it('without a sheet in the link, takes its code and count, keeping them while the number is put right',
     async () => {
-      const page = await open(browser, `${server.url}practice.html`);
+      const page = await openPage(browser, `${server.url}practice.html`);
       const empty = await shown(page);
       assert.deepEqual([empty.asking, empty.sheetAsked, empty.refusal], [true, true, '']);
       assert.equal(await page.evaluate(() => document.activeElement.id), 'practice-code');
@@ -209,7 +198,7 @@ describe(`the pupils' practice page in ${engine}`, () => {
 
   it('checks the answers: right, wrong, empty and no number; settles and solves the answered',
     async () => {
-      const page = await open(browser, `${server.url}practice.html${sheetQuery}&variant=7`);
+      const page = await openPage(browser, `${server.url}practice.html${sheetQuery}&variant=7`);
       assert.equal(await page.$eval('#practice-score', (region) =>
         getComputedStyle(region).display), 'block');
       const forms = printed.answers.map(answerForms);
@@ -252,7 +241,7 @@ describe(`the pupils' practice page in ${engine}`, () => {
     });
 
   it('takes any paste without harm, and keeps nothing and sends nothing', async () => {
-    const page = await open(browser, `${server.url}practice.html${sheetQuery}&variant=3`);
+    const page = await openPage(browser, `${server.url}practice.html${sheetQuery}&variant=3`);
     // What the server was asked for after loading, but what the browser fetches when it likes:
     // the icon, and the service worker's script, which it checks for updates.
     const asked = () => server.requests.filter((path) => !/\.png$|^\/sw\.js$/.test(path));
@@ -286,7 +275,7 @@ describe(`the pupils' practice page in ${engine}`, () => {
   });
 
   it('is used with the keyboard alone: the answers in order, then "Провери"', async () => {
-    const page = await open(browser, `${server.url}practice.html?code=QY5GFR&n=2&variants=1`);
+    const page = await openPage(browser, `${server.url}practice.html?code=QY5GFR&n=2&variants=1`);
     assert.equal((await shown(page)).variant, 'Вариант 1', 'one variant: nothing to ask');
     await page.focus('#practice-answer-1');
     const visited = [];
@@ -303,7 +292,7 @@ describe(`the pupils' practice page in ${engine}`, () => {
   });
 
   it('gives the teacher the pupils\' link, on the clipboard where allowed', async () => {
-    const page = await open(browser, `${server.url}sheet.html${sheetQuery}&key=0`);
+    const page = await openPage(browser, `${server.url}sheet.html${sheetQuery}&key=0`);
     if (engine === 'chromium') {
       const session = await page.page.createCDPSession();
       await session.send('Browser.grantPermissions', {
@@ -342,8 +331,9 @@ describe(`the pupils' practice page in ${engine}`, () => {
   it('reads on a 360-pixel phone, and keeps the answer typed in view above the keyboard',
     { skip: engine !== 'chromium' && 'phone-sized viewports are checked in Chromium' },
     async () => {
-      const page = await open(browser, `${server.url}practice.html?code=QY5GFR&n=20&variants=1`,
-        { width: 360, height: 740 });
+      const page = await openPage(browser,
+        `${server.url}practice.html?code=QY5GFR&n=20&variants=1`,
+        { viewport: { width: 360, height: 740 } });
       await typeAnswer(page, 1, '1');
       await page.keyboard.press('Enter');
       await page.waitForFunction(() => document.getElementById('practice-score').textContent,
@@ -372,7 +362,7 @@ describe(`the pupils' practice page in ${engine}`, () => {
   it('passes axe-core\'s accessibility checks, asking, refusing and checked', async () => {
     for (const [query, check] of [[sheetQuery, false], [`${sheetQuery}&variant=99`, false],
       [`${sheetQuery}&variant=2`, true], ['', false]]) {
-      const page = await open(browser, `${server.url}practice.html${query}`);
+      const page = await openPage(browser, `${server.url}practice.html${query}`);
       if (check) {
         await typeAnswer(page, 1, '1');
         await paste(page, 2, 'пет');
@@ -387,15 +377,15 @@ describe(`the pupils' practice page in ${engine}`, () => {
 describe('the practice page opened from its folder, as from a USB stick', () => {
   it('opens a variant, and the teacher\'s page says what to give the pupils instead of a link',
     async () => {
-      const browser = await launchOrSkip(engine, { language: 'bg' });
+      const browser = await launchOrSkip(engine, { language: 'bg', viewport });
       try {
         const folder = pathToFileURL(pageDir).href;
-        const page = await open(browser, `${folder}/practice.html?code=QY5GFR&n=1&variant=4`);
+        const page = await openPage(browser, `${folder}/practice.html?code=QY5GFR&n=1&variant=4`);
         assert.equal((await shown(page)).variant, 'Вариант 4');
         assert.deepEqual(await page.errors(), []);
         await page.close();
 
-        const sheet = await open(browser, `${folder}/sheet.html?code=QY5GFR&n=3&variants=26`);
+        const sheet = await openPage(browser, `${folder}/sheet.html?code=QY5GFR&n=3&variants=26`);
         await sheet.click('#sheet-pupils');
         const note = await sheet.evaluate(() => ({
           box: !document.getElementById('sheet-pupils-box').hidden,
@@ -421,14 +411,14 @@ describe('the practice page served over the network, then without it', {
 }, () => {
   it('works offline after one visit', async () => {
     const server = await serveFolder(pageDir, {}, { offline: true });
-    const browser = await launchOrSkip(engine, { language: 'bg' });
+    const browser = await launchOrSkip(engine, { language: 'bg', viewport });
     try {
-      const first = await open(browser, `${server.url}practice.html${sheetQuery}`);
+      const first = await openPage(browser, `${server.url}practice.html${sheetQuery}`);
       await first.evaluate(() => navigator.serviceWorker.ready);
       await first.close();
       await server.close();
 
-      const offline = await open(browser, `${server.url}practice.html${sheetQuery}&variant=7`);
+      const offline = await openPage(browser, `${server.url}practice.html${sheetQuery}&variant=7`);
       assert.equal((await shown(offline)).variant, 'Вариант 7');
       assert.deepEqual(await offline.errors(), []);
       await offline.close();

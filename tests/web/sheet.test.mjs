@@ -14,6 +14,7 @@ import { pathToFileURL } from 'node:url';
 import { axeViolations } from './lib/accessibility.mjs';
 import { engineOfEnvironment, launchOrSkip } from './lib/engines.mjs';
 import { pressChord } from './lib/keys.mjs';
+import { openPage } from './lib/open_page.mjs';
 import { serveFolder } from './lib/static_server.mjs';
 
 const pageDir = process.env.PROPORCIA_PAGE_DIR;
@@ -37,15 +38,7 @@ const golden = {
   },
 };
 
-// Opens the sheet page at the query and waits until the program has started.
-async function openSheet(browser, url) {
-  const page = await browser.newPage();
-  await page.setViewport({ width: 900, height: 700 });
-  await page.goto(url);
-  await page.waitForFunction(
-    () => document.getElementById('sheet-code-problem')?.textContent !== '', { polling: 50 });
-  return page;
-}
+const viewport = { width: 900, height: 700 };
 
 // What the page shows: the address's query, the fields, the sheets and the key.
 const shown = (page) => page.evaluate(() => {
@@ -88,7 +81,7 @@ describe(`the worksheet page in ${engine}`, () => {
   let browser;
   before(async () => {
     server = await serveFolder(pageDir);
-    browser = await launchOrSkip(engine, { language: 'bg' });
+    browser = await launchOrSkip(engine, { language: 'bg', viewport });
   });
   after(async () => {
     await browser?.close();
@@ -97,7 +90,7 @@ describe(`the worksheet page in ${engine}`, () => {
 
   it('opened without a code, makes a sheet and puts it in the address, which reopens it',
     async () => {
-      const page = await openSheet(browser, `${server.url}sheet.html`);
+      const page = await openPage(browser, `${server.url}sheet.html`);
       assert.equal(await page.title(), title);
       const first = await shown(page);
       assert.match(first.search, /^\?code=[2-9A-HJKMNP-Z]{6}&n=5&variants=1&key=1$/);
@@ -113,14 +106,14 @@ describe(`the worksheet page in ${engine}`, () => {
       assert.deepEqual(first.keyShown.heading, ['Отговори', `Код на листа: ${first.code}`]);
       await page.close();
 
-      const again = await openSheet(browser, `${server.url}sheet.html${first.search}`);
+      const again = await openPage(browser, `${server.url}sheet.html${first.search}`);
       assert.deepEqual(await shown(again), first);
       assert.deepEqual(await again.errors(), []);
       await again.close();
     });
 
   it('changes the address and the sheets with each setting', async () => {
-    const page = await openSheet(browser, `${server.url}sheet.html?code=3CFPS6`);
+    const page = await openPage(browser, `${server.url}sheet.html?code=3CFPS6`);
     await retype(page, '#sheet-problems', '3');
     await page.keyboard.press('Tab');
     await retype(page, '#sheet-variants', '4');
@@ -148,7 +141,7 @@ describe(`the worksheet page in ${engine}`, () => {
   // A code from an earlier day, as a teacher may type it: the same sheet.
   for (const typed of ['3CFPS6', '3cfps6', '3С-FР s6', '3сfрs6', ' qy5 gfr ']) {
     it(`reads the typed code "${typed}"`, async () => {
-      const page = await openSheet(browser, `${server.url}sheet.html?n=2&variants=1&key=1`);
+      const page = await openPage(browser, `${server.url}sheet.html?n=2&variants=1&key=1`);
       await retype(page, '#sheet-code', typed);
       const code = /q/i.test(typed) ? 'QY5GFR' : '3CFPS6';
       await page.waitForFunction((query) => location.search === query, { polling: 50 },
@@ -166,7 +159,7 @@ describe(`the worksheet page in ${engine}`, () => {
 
   it('says of a code it cannot read that there is none, keeps it, and offers a new sheet',
     async () => {
-      const page = await openSheet(browser, `${server.url}sheet.html?code=3CFPS6&n=2`);
+      const page = await openPage(browser, `${server.url}sheet.html?code=3CFPS6&n=2`);
       await retype(page, '#sheet-code', '3CFPS7');
       await page.waitForFunction((text) =>
         document.getElementById('sheet-status').textContent === text, { polling: 50 }, noSuchCode);
@@ -200,7 +193,7 @@ describe(`the worksheet page in ${engine}`, () => {
     ['?code=ZZ%3Cb%3E&n=abc', '?code=ZZ%3Cb%3E&n=5&variants=1&key=1', 'ZZ<b>'],
   ]) {
     it(`takes the nearest allowed settings from ${query.slice(0, 60)}`, async () => {
-      const page = await openSheet(browser, `${server.url}sheet.html${query}`);
+      const page = await openPage(browser, `${server.url}sheet.html${query}`);
       const settled = await shown(page);
       assert.equal(settled.search, expected);
       const settings = new URLSearchParams(expected);
@@ -221,7 +214,7 @@ describe(`the worksheet page in ${engine}`, () => {
 
   it('copies the link of the sheet, or shows it selected where the clipboard is refused',
     async () => {
-      const page = await openSheet(browser, `${server.url}sheet.html?code=QY5GFR&n=3`);
+      const page = await openPage(browser, `${server.url}sheet.html?code=QY5GFR&n=3`);
       if (engine === 'chromium') {
         const session = await page.page.createCDPSession();
         await session.send('Browser.grantPermissions', {
@@ -260,7 +253,7 @@ describe(`the worksheet page in ${engine}`, () => {
     });
 
   it('is used with the keyboard alone: the controls in order, "Печат" prints', async () => {
-    const page = await openSheet(browser, `${server.url}sheet.html?code=3CFPS6&n=1`);
+    const page = await openPage(browser, `${server.url}sheet.html?code=3CFPS6&n=1`);
     await page.evaluate(() => {
       window.printed = 0;
       window.print = () => { window.printed += 1; };
@@ -281,7 +274,7 @@ describe(`the worksheet page in ${engine}`, () => {
   // A browser prints its address in the margins where its headers and footers are on.
   // Some browsers never say that printing ended: the code comes back all the same.
   it('has no code in its address as it starts printing, and has it back at once', async () => {
-    const page = await openSheet(browser, `${server.url}sheet.html?code=3CFPS6&n=2`);
+    const page = await openPage(browser, `${server.url}sheet.html?code=3CFPS6&n=2`);
     const searches = await page.evaluate(async () => {
       const seen = [];
       dispatchEvent(new Event('beforeprint'));
@@ -297,10 +290,7 @@ describe(`the worksheet page in ${engine}`, () => {
   });
 
   it('is reached from the window\'s page by a link after the window', async () => {
-    const page = await browser.newPage();
-    await page.setViewport({ width: 900, height: 700 });
-    await page.goto(server.url);
-    await page.waitForSelector('#Command1_0');
+    const page = await openPage(browser, server.url);
     const link = await page.evaluate(() => {
       const anchor = [...document.querySelectorAll('a')]
         .find((a) => a.textContent === 'Работен лист за класа');
@@ -333,7 +323,7 @@ describe(`the worksheet page in ${engine}`, () => {
 
   it('reads on a 360-pixel phone without sideways scrolling',
     { skip: engine === 'webkit' && 'MiniBrowser\'s window is 447 pixels wide at least' }, async () => {
-      const page = await openSheet(browser, `${server.url}sheet.html?code=QY5GFR&n=3&variants=2`);
+      const page = await openPage(browser, `${server.url}sheet.html?code=QY5GFR&n=3&variants=2`);
       await page.setViewport({ width: 360, height: 740 });
       const widths = await page.evaluate(() => ({
         page: document.documentElement.scrollWidth,
@@ -346,7 +336,7 @@ describe(`the worksheet page in ${engine}`, () => {
 
   it('passes axe-core\'s accessibility checks, with the key and with a wrong code', async () => {
     for (const query of ['?code=3CFPS6&n=2&variants=2', '?code=3CFPS7']) {
-      const page = await openSheet(browser, `${server.url}sheet.html${query}`);
+      const page = await openPage(browser, `${server.url}sheet.html${query}`);
       assert.deepEqual(await axeViolations(page), [], query);
       await page.close();
     }
@@ -359,10 +349,10 @@ for (const language of ['bg', 'en-US']) {
     it('shows the first problems and answers of two codes as the problem set gives them',
       async () => {
         const server = await serveFolder(pageDir);
-        const browser = await launchOrSkip(engine, { language });
+        const browser = await launchOrSkip(engine, { language, viewport });
         try {
           for (const [code, expected] of Object.entries(golden)) {
-            const page = await openSheet(browser, `${server.url}sheet.html?code=${code}&n=2`);
+            const page = await openPage(browser, `${server.url}sheet.html?code=${code}&n=2`);
             const sheet = await shown(page);
             assert.equal(sheet.sheets[0].sentences[0], expected.sentence, code);
             const answers = sheet.keyShown.variants[0].answers;
@@ -382,10 +372,10 @@ for (const language of ['bg', 'en-US']) {
 
 describe('the sheet page opened from its folder, as from a USB stick', () => {
   it('makes a sheet, with nothing in the console', async () => {
-    const browser = await launchOrSkip(engine, { language: 'bg' });
+    const browser = await launchOrSkip(engine, { language: 'bg', viewport });
     try {
       const url = `${pathToFileURL(join(pageDir, 'sheet.html')).href}?code=QY5GFR&n=1`;
-      const page = await openSheet(browser, url);
+      const page = await openPage(browser, url);
       const sheet = await shown(page);
       assert.equal(sheet.code, 'QY5GFR');
       assert.equal(sheet.sheets[0].sentences[0], golden.QY5GFR.sentence);
@@ -401,14 +391,14 @@ describe('the sheet page served over the network, then without it', {
 }, () => {
   it('works offline after one visit, with any code', async () => {
     const server = await serveFolder(pageDir, {}, { offline: true });
-    const browser = await launchOrSkip(engine, { language: 'bg' });
+    const browser = await launchOrSkip(engine, { language: 'bg', viewport });
     try {
-      const first = await openSheet(browser, `${server.url}sheet.html?code=3CFPS6`);
+      const first = await openPage(browser, `${server.url}sheet.html?code=3CFPS6`);
       await first.evaluate(() => navigator.serviceWorker.ready);
       await first.close();
       await server.close();
 
-      const offline = await openSheet(browser, `${server.url}sheet.html?code=QY5GFR&n=2`);
+      const offline = await openPage(browser, `${server.url}sheet.html?code=QY5GFR&n=2`);
       const sheet = await shown(offline);
       assert.equal(sheet.sheets[0].sentences[0], golden.QY5GFR.sentence);
       assert.deepEqual(await offline.errors(), []);

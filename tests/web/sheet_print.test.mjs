@@ -11,6 +11,7 @@ import { existsSync, rmSync } from 'node:fs';
 import { join } from 'node:path';
 import { after, before, describe, it } from 'node:test';
 import { engineOfEnvironment, launchOrSkip, skipExitCode } from './lib/engines.mjs';
+import { openPage } from './lib/open_page.mjs';
 import { serveFolder } from './lib/static_server.mjs';
 import {
   a4Points, pdfPages, pdfPageTexts, pdfPageWords, popplerAvailable, printToPdf, wordsOf,
@@ -201,8 +202,7 @@ describe(`the worksheet printed to PDF in ${engine}`, () => {
       const url = `${server.url}sheet.html?code=3CFPS6&n=7&variants=2&key=1`;
       const drawn = () => document.querySelectorAll('.sheet-key-problem').length === 14;
       if (engine === 'chromium') {
-        const page = await browser.newPage();
-        await page.goto(url);
+        const page = await openPage(browser, url);
         await page.waitForFunction(drawn);
         await page.evaluate(() => document.fonts.ready.then(() => undefined));
         await printToPdf(page, { path: file, headersAndFooters: true });
@@ -212,8 +212,7 @@ describe(`the worksheet printed to PDF in ${engine}`, () => {
           language: 'bg', firefoxPreferences: silentPrintingTo(file),
         });
         try {
-          const page = await printer.newPage();
-          await page.goto(url);
+          const page = await openPage(printer, url);
           await page.waitForFunction(drawn);
           await page.evaluate(() => document.fonts.ready.then(() => undefined));
           // Later, so that the print, which waits for its file, does not hold up the evaluation.
@@ -238,10 +237,9 @@ describe(`the worksheet printed to PDF in ${engine}`, () => {
 
   for (const row of rows) {
     it(row.what, { timeout: 600000 }, async () => {
-      const page = await browser.newPage();
       const query = `code=${row.code}&n=${row.problems}&variants=${row.variants}` +
         `&key=${row.key ? 1 : 0}`;
-      await page.goto(`${server.url}sheet.html?${query}`);
+      const page = await openPage(browser, `${server.url}sheet.html?${query}`);
       await page.waitForFunction((variants, problems, key) =>
         document.querySelectorAll('.sheet-variant').length === variants &&
         document.querySelectorAll('.sheet-variant .sheet-problem').length === variants * problems &&
