@@ -79,6 +79,33 @@ describe(`the driver layer in ${engine}`, () => {
     await tab.close();
   });
 
+  // Each row: a function run in the page, its arguments ('#button' stands for that element), and
+  // what it gives back or the rejection it ends in.
+  it('gives back what scripts in the page return, and their errors as rejections', async () => {
+    const tab = await open('/input.html');
+    const button = await tab.$('#button');
+    for (const [fn, args, outcome] of [
+      [() => 41 + 1, [], { value: 42 }],
+      [(a, b) => ({ sum: a + b, both: [a, b], none: null, text: 'мисля' }), [1, 2],
+        { value: { sum: 3, both: [1, 2], none: null, text: 'мисля' } }],
+      [() => new Promise((resolve) => setTimeout(() => resolve('later'), 50)), [],
+        { value: 'later' }],
+      [(element, suffix) => element.id + suffix, ['#button', '!'], { value: 'button!' }],
+      [() => { throw new Error('thrown in the page'); }, [], { error: /thrown in the page/ }],
+      [() => Promise.reject(new Error('rejected in the page')), [],
+        { error: /rejected in the page/ }],
+      [() => document.querySelector('#nothing').id, [], { error: /null/ }],
+    ]) {
+      const run = tab.evaluate(fn, ...args.map((arg) => (arg === '#button' ? button : arg)));
+      if (outcome.error) {
+        await assert.rejects(run, outcome.error, String(fn));
+      } else {
+        assert.deepEqual(await run, outcome.value, String(fn));
+      }
+    }
+    await tab.close();
+  });
+
   it('collects console errors and uncaught exceptions, and nothing else', async () => {
     const tab = await open('/errors.html');
     await tab.waitForFunction(() => new Promise((resolve) => setTimeout(() => resolve(true))));

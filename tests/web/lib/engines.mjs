@@ -17,7 +17,7 @@ import { delimiter, join } from 'node:path';
 import { PNG } from 'pngjs';
 import puppeteer from 'puppeteer-core';
 import { documentStartScripts } from './static_server.mjs';
-import { createSession, elementKey, startWebKitDriver, WebDriverError } from './webkit_driver.mjs';
+import { createSession, elementKey, startWebKitDriver, within } from './webkit_driver.mjs';
 
 export const engines = ['chromium', 'firefox', 'webkit'];
 export const skipExitCode = 77;
@@ -31,6 +31,9 @@ const miniBrowserPaths = [
   '/usr/lib/aarch64-linux-gnu/webkit2gtk-4.1/MiniBrowser',
 ];
 const launchTimeoutMs = 90000;
+// WebKit's limits on a script, and on loading a page.
+const scriptTimeoutMs = 600000;
+const pageLoadTimeoutMs = 120000;
 
 const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
 
@@ -327,11 +330,11 @@ class WebKitBrowser {
     let driver;
     try {
       driver = await startWebKitDriver(environment);
-      const session = await createSession(driver.url, {
+      const session = await createSession(driver.port, {
         // Given arguments, WebKitWebDriver no longer adds --automation itself.
         'webkitgtk:browserOptions': { binary: miniBrowser, args: ['--automation'] },
-      }, launchTimeoutMs);
-      await session.command('POST', '/timeouts', { script: 600000, pageLoad: 120000, implicit: 0 });
+      }, { timeoutMs: launchTimeoutMs, commandTimeoutMs: scriptTimeoutMs + 60000 });
+      await session.setTimeouts(0, pageLoadTimeoutMs, scriptTimeoutMs);
       return new WebKitBrowser(driver, session, home, viewport);
     } catch (error) {
       await driver?.stop();
@@ -365,7 +368,7 @@ class WebKitBrowser {
 
   async close() {
     await this.page?.close();
-    await this.session.delete().catch(() => {});
+    await within(this.session.deleteSession(), 15000, 'ending the session').catch(() => {});
     await this.driver.stop();
     rmSync(this.home, { recursive: true, force: true });
   }
@@ -422,7 +425,7 @@ class WebKitPage {
     // Elements found by role and name in the document shown, by selector.
     this.accessibleElements = new Map();
     this.held = [];
-    const keys = (codes) => this.session.perform([{
+    const keys = (codes) => this.perform([{
       type: 'key',
       id: 'keyboard',
       actions: [
@@ -446,7 +449,7 @@ class WebKitPage {
       press: (key) => keys([keyCode(key)]),
       type: (text) => keys([...text].map((c) => (c === '\n' ? keyCodes.Enter : c))),
     };
-    const pointer = (actions) => this.session.perform([{
+    const pointer = (actions) => this.perform([{
       type: 'pointer', id: 'mouse', parameters: { pointerType: 'mouse' }, actions,
     }]);
     const moveTo = (x, y) => ({
@@ -462,10 +465,16 @@ class WebKitPage {
     }
   }
 
+  // Performs input actions and releases whatever they left pressed.
+  async perform(actions) {
+    await this.session.performActions(actions);
+    await this.session.releaseActions();
+  }
+
   async goto(url) {
     await this.collectErrors();
     this.accessibleElements.clear();
-    await this.session.command('POST', '/url', { url });
+    await this.session.navigateTo(url);
     // A page that the test server did not serve (a file, say) got no start scripts: the errors
     // of its loading are lost, those after it recorded.
     await this.evaluate((recorder) => window.__proporciaErrors || (0, eval)(recorder),
@@ -473,12 +482,12 @@ class WebKitPage {
   }
 
   title() {
-    return this.session.command('GET', '/title');
+    return this.session.getTitle();
   }
 
   evaluate(fn, ...args) {
     const wire = args.map((arg) => (arg instanceof WebKitElement ? { [elementKey]: arg.id } : arg));
-    return this.session.execute(`return (${fn}).apply(null, arguments);`, wire);
+    return this.session.executeScript(`return (${fn}).apply(null, arguments);`, wire);
   }
 
   // Runs in every document loaded from now on, before the document's own scripts.
@@ -493,16 +502,9 @@ class WebKitPage {
     if (aria) {
       return this.findAccessible(selector, aria);
     }
-    try {
-      const found = await this.session.command('POST', '/element',
-        { using: 'css selector', value: selector });
-      return new WebKitElement(this, found[elementKey]);
-    } catch (error) {
-      if (error instanceof WebDriverError && error.error === 'no such element') {
-        return null;
-      }
-      throw error;
-    }
+    // The client gives "no such element" back as the value found; other errors it throws.
+    const found = await this.session.findElement('css selector', selector);
+    return found[elementKey] ? new WebKitElement(this, found[elementKey]) : null;
   }
 
   // The first element, in the document's order, whose role and accessible name as WebKit
@@ -514,13 +516,11 @@ class WebKitPage {
     }
     const candidates = role ? `${implicitRoles[role] ?? ''}${implicitRoles[role] ? ', ' : ''}` +
       `[role="${role}"]` : '*';
-    const found = await this.session.command('POST', '/elements',
-      { using: 'css selector', value: candidates });
+    const found = await this.session.findElements('css selector', candidates);
     for (const reference of found) {
       const id = reference[elementKey];
-      const property = (what) => this.session.command('GET', `/element/${id}/${what}`);
-      if ((!role || await property('computedrole') === role)
-          && await property('computedlabel') === name) {
+      if ((!role || await this.session.getElementComputedRole(id) === role)
+          && await this.session.getElementComputedLabel(id) === name) {
         const element = new WebKitElement(this, id);
         this.accessibleElements.set(selector, element);
         return element;
@@ -552,7 +552,7 @@ class WebKitPage {
 
   // Waits in the page until fn(...args) is true, checking at each frame or every polling ms.
   async waitForFunction(fn, { timeout = 30000, polling = 'raf' } = {}, ...args) {
-    const settled = await this.session.execute(`
+    const settled = await this.session.executeScript(`
       const [source, args, timeout, polling] = arguments;
       const condition = (0, eval)('(' + source + ')');
       const deadline = performance.now() + timeout;
@@ -596,10 +596,8 @@ class WebKitPage {
     }
     let inner;
     for (let attempt = 0; attempt < 3; ++attempt) {
-      const window = await this.session.command('POST', '/window/rect', {
-        width: width + this.browser.decoration.width,
-        height: height + this.browser.decoration.height,
-      });
+      const window = await this.session.setWindowRect(null, null,
+        width + this.browser.decoration.width, height + this.browser.decoration.height);
       inner = await this.evaluate((width, height) => new Promise((resolve) => {
         const deadline = performance.now() + 1000;
         const check = () => {
@@ -648,7 +646,8 @@ class WebKitPage {
       window.__proporciaSpeck = speck;
     });
     try {
-      return Buffer.from(await this.session.command('GET', '/screenshot'), 'base64');
+      const picture = await within(this.session.takeScreenshot(), 60000, 'a picture of the page');
+      return Buffer.from(picture, 'base64');
     } finally {
       await this.evaluate(() => window.__proporciaSpeck.remove());
     }
@@ -677,6 +676,6 @@ class WebKitPage {
       documentStartScripts.delete(script);
     }
     this.startScripts = [];
-    await this.session.command('POST', '/url', { url: 'about:blank' });
+    await this.session.navigateTo('about:blank');
   }
 }

@@ -1,17 +1,11 @@
-// A client of classic WebDriver (JSON over HTTP) on fetch, and WebKitWebDriver, which speaks
-// only that, started on a free port of the loopback address: what drives WebKitGTK's MiniBrowser.
+// WebKitWebDriver, which speaks only classic WebDriver, started on a free port of the loopback
+// address, and a session of it through WebdriverIO's W3C WebDriver client (npm's "webdriver"):
+// what drives WebKitGTK's MiniBrowser.
 import { spawn } from 'node:child_process';
 import { createServer } from 'node:net';
 
 // The key under which WebDriver passes an element reference, in both directions.
 export const elementKey = 'element-6066-11e4-a52e-4f735466cecf';
-
-export class WebDriverError extends Error {
-  constructor(command, error, message) {
-    super(`${command}: ${error}: ${message}`);
-    this.error = error;
-  }
-}
 
 const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
 
@@ -23,53 +17,23 @@ async function freePort() {
   return port;
 }
 
-async function request(url, method, body, timeoutMs) {
-  const response = await fetch(url, {
-    method,
-    headers: { 'Content-Type': 'application/json; charset=utf-8' },
-    body: body === undefined ? undefined : JSON.stringify(body),
-    signal: AbortSignal.timeout(timeoutMs),
+async function listening(base) {
+  try {
+    const response = await fetch(`${base}/status`, { signal: AbortSignal.timeout(2000) });
+    return (await response.json()).value?.ready !== undefined;
+  } catch {
+    return false;
+  }
+}
+
+// The promise's outcome, or a rejection once ms have passed; an outcome after that is dropped.
+export function within(promise, ms, what) {
+  let timer;
+  const late = new Promise((resolve, reject) => {
+    timer = setTimeout(() => reject(new Error(`${what}: no answer in ${ms} ms`)), ms);
   });
-  const { value } = await response.json();
-  if (value?.error) {
-    throw new WebDriverError(`${method} ${new URL(url).pathname}`, value.error, value.message);
-  }
-  return value;
-}
-
-export class WebDriverSession {
-  constructor(base, id, capabilities) {
-    this.base = base;
-    this.id = id;
-    this.capabilities = capabilities;
-  }
-
-  // A command on this session; path is relative to it ("/url").
-  command(method, path, body, timeoutMs = 60000) {
-    return request(`${this.base}/session/${this.id}${path}`, method, body, timeoutMs);
-  }
-
-  // Runs a function body in the page with the arguments (JSON values and element references) and
-  // returns its result; a returned promise is awaited.
-  execute(script, args = []) {
-    return this.command('POST', '/execute/sync', { script, args }, 10 * 60000);
-  }
-
-  // Performs input actions and releases whatever they left pressed.
-  async perform(actions) {
-    await this.command('POST', '/actions', { actions });
-    await this.command('DELETE', '/actions');
-  }
-
-  delete() {
-    return this.command('DELETE', '', undefined, 15000);
-  }
-}
-
-export async function createSession(base, capabilities, timeoutMs) {
-  const { sessionId, capabilities: granted } = await request(`${base}/session`, 'POST',
-    { capabilities: { alwaysMatch: capabilities } }, timeoutMs);
-  return new WebDriverSession(base, sessionId, granted);
+  promise.catch(() => {});
+  return Promise.race([promise, late]).finally(() => clearTimeout(timer));
 }
 
 // Starts WebKitWebDriver with the environment given on top of this process's, in a process group
@@ -113,7 +77,6 @@ export async function startWebKitDriver(environment, timeoutMs = 30000) {
   const killOnExit = () => signalGroup('SIGKILL');
   process.once('exit', killOnExit);
 
-  const base = `http://127.0.0.1:${port}`;
   const stop = async () => {
     process.removeListener('exit', killOnExit);
     signalGroup('SIGTERM');
@@ -123,19 +86,31 @@ export async function startWebKitDriver(environment, timeoutMs = 30000) {
     signalGroup('SIGKILL');
     await exited;
   };
-  for (const deadline = Date.now() + timeoutMs; ;) {
-    try {
-      if ((await request(`${base}/status`, 'GET', undefined, 2000)).ready !== undefined) {
-        break;
-      }
-    } catch {
-      // Not listening yet.
-    }
+  for (const deadline = Date.now() + timeoutMs; !await listening(`http://127.0.0.1:${port}`);) {
     if (driver.exitCode !== null || Date.now() > deadline) {
       await stop();
       throw new Error(`WebKitWebDriver did not come up: ${output.trim()}`);
     }
     await sleep(50);
   }
-  return { url: base, stop, output: () => output };
+  return { port, stop, output: () => output };
+}
+
+// A new session of the driver on port, with the capabilities asked for, given timeoutMs to start.
+// The client tries each command once, and waits for its answer up to commandTimeoutMs: the
+// driver's own time limits (setTimeouts) end a script or a loading before that. The client's log
+// stays off unless WDIO_LOG_LEVEL asks for it.
+export async function createSession(port, capabilities, { timeoutMs, commandTimeoutMs }) {
+  process.env.WDIO_LOG_LEVEL ??= 'silent';
+  // Loaded here, after the level is set, which its loggers read as they are made.
+  const { default: WebDriver } = await import('webdriver');
+  return within(WebDriver.newSession({
+    hostname: '127.0.0.1',
+    port,
+    path: '/',
+    capabilities: { alwaysMatch: capabilities, firstMatch: [{}] },
+    logLevel: process.env.WDIO_LOG_LEVEL,
+    connectionRetryCount: 0,
+    connectionRetryTimeout: commandTimeoutMs,
+  }), timeoutMs, 'a new WebDriver session');
 }
