@@ -14,14 +14,7 @@ cd "$(dirname "$0")/.."
 source scripts/lib/packages.sh
 source scripts/lib/presets.sh
 
-case "${1:-}" in
-    --tests) tests=true ;;
-    '') tests=false ;;
-    *)
-        echo "Usage: $0 [--tests]" >&2
-        exit 2
-        ;;
-esac
+tests=$(proporcia_tests_wanted "$0" "$@")
 
 if $tests; then
     # shellcheck disable=SC2046  # a list of package names

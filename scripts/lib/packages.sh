@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # The Debian packages each build and each kind of test needs, written once for every script that
 # installs them (scripts/install-packages.sh installs what is missing).
 #

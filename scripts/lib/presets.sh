@@ -1,8 +1,13 @@
+# shellcheck shell=bash
 # Configures and builds with the project's CMake presets (CMakePresets.json), where every build's
 # options are written, once.
 #
 #   proporcia_configure <preset>            configures the preset's build folder
 #   proporcia_build <preset> [target...]    configures, then builds (all, or the targets given)
+#   proporcia_tests_wanted <script> [--tests]
+#                                           true with --tests, false without; anything else ends
+#                                           the script with its usage: for the scripts that build
+#                                           a release or, with --tests, the tests' build
 #
 # Each build configures again, which is quick when nothing changed, so that an option edited in
 # CMakePresets.json reaches a build folder set up before.
@@ -29,4 +34,17 @@ proporcia_build() {
     local targets=()
     [ $# -eq 0 ] || targets=(--target "$@")
     cmake --build --preset "$preset" "${targets[@]}"
+}
+
+proporcia_tests_wanted() {
+    local script=$1
+    shift
+    case "$*" in
+        --tests) echo true ;;
+        '') echo false ;;
+        *)
+            echo "Usage: $script [--tests]" >&2
+            exit 2
+            ;;
+    esac
 }
