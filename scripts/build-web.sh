@@ -23,7 +23,9 @@ if $tests; then
     lock=tests/web/package-lock.json
     installed=tests/web/node_modules/.package-lock.json
     if [ ! -f "$installed" ] || [ "$lock" -nt "$installed" ]; then
-        npm ci --prefix tests/web --no-audit --no-fund
+        # Without the packages' install scripts: some would fetch WebDriver programs from the
+        # internet, which the tests do not use (WebKit's comes with Debian's package).
+        npm ci --prefix tests/web --no-audit --no-fund --ignore-scripts
     fi
     echo "The page is in build-web/page/, its tests run with: ctest --preset web"
 else
