@@ -87,6 +87,14 @@ function indentedCodeLines(lines, inCode) {
     return code;
 }
 
+// A document's lines, and which of them are code, fenced or indented: code holds no headings and
+// no links.
+function linesAndCode(text) {
+    const { lines, inCode } = scanFences(text);
+    const indented = indentedCodeLines(lines, inCode);
+    return { lines, isCode: (index) => inCode[index] || indented[index] };
+}
+
 // A heading's text as GitHub shows it: code spans, emphasis, links and images reduced to their
 // words, inline HTML tags dropped.
 function headingPlainText(source) {
@@ -113,18 +121,17 @@ export function slugify(headingText) {
 // The headings' texts of a document, in order: ATX (# Title) and setext (Title over === or ---)
 // headings outside code blocks.
 export function headings(text) {
-    const { lines, inCode } = scanFences(text);
-    const indented = indentedCodeLines(lines, inCode);
+    const { lines, isCode } = linesAndCode(text);
     const found = [];
     lines.forEach((line, index) => {
-        if (inCode[index] || indented[index]) return;
+        if (isCode(index)) return;
         const atx = line.match(/^ {0,3}#{1,6}(?:[ \t]+(.*?))?(?:[ \t]+#+)?[ \t]*$/);
         if (atx) {
             found.push(headingPlainText(atx[1] ?? ''));
             return;
         }
         const next = lines[index + 1];
-        if (next !== undefined && !inCode[index + 1] && /^ {0,3}(=+|-+)[ \t]*$/.test(next) &&
+        if (next !== undefined && !isCode(index + 1) && /^ {0,3}(=+|-+)[ \t]*$/.test(next) &&
             line.trim() !== '' && !/^ {0,3}([-*+>]|\d+[.)])\s/.test(line) &&
             (index === 0 || lines[index - 1].trim() === '' || /^ {0,3}#/.test(lines[index - 1]))) {
             found.push(headingPlainText(line));
@@ -186,11 +193,10 @@ function destinationAt(text, start) {
 // [text](destination) and ![alt](destination), and reference definitions, [name]: destination.
 // Code blocks and code spans are left out.
 export function links(text) {
-    const { lines, inCode } = scanFences(text);
-    const indented = indentedCodeLines(lines, inCode);
+    const { lines, isCode } = linesAndCode(text);
     const found = [];
     lines.forEach((line, index) => {
-        if (inCode[index] || indented[index]) return;
+        if (isCode(index)) return;
         // Code spans are blanked, keeping the columns.
         const prose = line.replace(/(`+)(.*?)\1/g, (span) => ' '.repeat(span.length));
         const definition = prose.match(/^ {0,3}\[[^\]]+\]:[ \t]*(<[^>]*>|\S+)/);
