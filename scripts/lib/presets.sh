@@ -10,18 +10,31 @@
 #                                           a release or, with --tests, the tests' build
 #
 # Each build configures again, which is quick when nothing changed, so that an option edited in
-# CMakePresets.json reaches a build folder set up before.
+# CMakePresets.json reaches a build folder set up before. Where CMakePresets.json changed since
+# the folder was configured, it is configured afresh: an option taken out of a preset, or a
+# toolchain changed, would stay in the folder's cache otherwise. So is a folder made with
+# another generator (Unix Makefiles, before the presets chose Ninja), which CMake refuses.
 
 proporcia_configure() {
-    local preset=$1 log status=0
+    local preset=$1 log status=0 folder reason=
     log=$(mktemp)
     cmake --preset "$preset" 2>&1 | tee "$log" || status=$?
-    # A folder set up with another generator (Unix Makefiles, before the presets chose Ninja)
-    # cannot be configured again as it is: it is configured afresh, its old files left unused.
+    folder=$(sed -n 's/^-- Build files have been written to: //p' "$log" | tail -n 1)
     if [ $status -ne 0 ] && grep -q 'Does not match the generator used previously' "$log"; then
-        echo "Configuring $preset afresh: its build folder was made with another generator"
+        reason="its build folder was made with another generator"
+    elif [ $status -eq 0 ] && [ -f "$folder/CMakePresets.configured.json" ] &&
+        ! cmp -s CMakePresets.json "$folder/CMakePresets.configured.json"; then
+        reason="CMakePresets.json changed since its build folder was configured"
+    fi
+    if [ -n "$reason" ]; then
+        echo "Configuring $preset afresh: $reason"
         status=0
-        cmake --preset "$preset" --fresh || status=$?
+        cmake --preset "$preset" --fresh 2>&1 | tee "$log" || status=$?
+        folder=$(sed -n 's/^-- Build files have been written to: //p' "$log" | tail -n 1)
+    fi
+    # What the folder was configured from, to tell an edit next time.
+    if [ $status -eq 0 ] && [ -d "$folder" ]; then
+        cp CMakePresets.json "$folder/CMakePresets.configured.json"
     fi
     rm -f "$log"
     return $status
