@@ -3,8 +3,8 @@
 # new folders, with paths of different lengths, builds the release artefacts in each and compares
 # them: the Debian package, proporcia.exe, the setup program and the MSI package, and the page's
 # folder. Each is built exactly as released, by the release workflows of CMakePresets.json. The
-# packages carry the page, so each clone builds it first, whichever builds are asked for. The second build runs later than the first, and with another folder, umask (002, not
-# 022), time zone, locale, temporary folder and user: a throw-away one when run as root, otherwise
+# packages carry the page, so each clone builds it first, whichever builds are asked for. The
+# second build runs later than the first, and with another folder, umask (002, not 022), time zone, locale, temporary folder and user: a throw-away one when run as root, otherwise
 # only another HOME, USER and LOGNAME. Dates come from SOURCE_DATE_EPOCH where it is set, and
 # otherwise from the commit's date, which the build files read themselves.
 #

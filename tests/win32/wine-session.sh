@@ -28,7 +28,7 @@ wine_skip() {
 
 wine_require() {
     command -v wine >/dev/null && command -v wineserver >/dev/null ||
-        wine_skip "Wine is not installed (scripts/build-windows.sh installs it)"
+        wine_skip "Wine is not installed (scripts/build-windows.sh --tests installs it)"
     command -v xvfb-run >/dev/null || wine_skip "xvfb-run is not installed (package xvfb)"
 }
 
