@@ -41,6 +41,16 @@ done <<'ROWS'
 (1000 - 466 * 2) / 2|34
 ROWS
 
+# scale       design length   pixels
+while IFS='|' read -r scale length expected; do
+    PROPORCIA_SCALE=$scale
+    check "$length at scale $scale" "$(device "$length")" "$expected"
+done <<'ROWS'
+1|466|466
+1.25|466|582
+144 / 96|324|486
+ROWS
+
 # fail: one line to stderr and exit status 1; the transcript's lines after it once it was read.
 out=$(mktemp) err=$(mktemp)
 trap 'rm -f "$out" "$err"' EXIT

@@ -2,9 +2,8 @@
 # Checks of a window enlarged on an X display, for the Linux and the Windows programs alike: the
 # size of its client area, and colours found in screenshots where the scaled design puts them.
 # Sourced through helpers.sh. A test that uses them sets SCALED_SHOT to a file for the
-# screenshots and defines
-#   device LENGTH   the window's pixels for a length in pixels of the design at scale 1
-# and starts the program with proporcia_start, which gives PROPORCIA_WINDOW.
+# screenshots and PROPORCIA_SCALE where QT_SCALE_FACTOR does not give it, and starts the program
+# with proporcia_start, which gives PROPORCIA_WINDOW.
 # Where the X window holds a frame the program draws itself (Wine's), set FRAME to its widths,
 # left, top, right and bottom, and define resize_window to drag the frame's border.
 
@@ -17,6 +16,9 @@ resize_window() { xdotool windowsize "$PROPORCIA_WINDOW" "$1" "$2"; }
 
 # Evaluates an arithmetic expression and prints it rounded down to a whole number.
 whole() { awk "BEGIN { v = $1; printf \"%d\", (v < 0 && v != int(v)) ? int(v) - 1 : int(v) }"; }
+
+# The window's pixels for a length in pixels of the design at scale 1.
+device() { whole "$1 * $PROPORCIA_SCALE"; }
 
 # The client area's size in the window's pixels, "width height".
 window_size() {

@@ -17,9 +17,6 @@ proporcia_on_virtual_display || proporcia_restart_on_virtual_display "$0" "$@"
 SCALED_SHOT=$(mktemp --suffix=.png)
 trap 'proporcia_stop; rm -f "$SCALED_SHOT"' EXIT
 
-# The window's pixels for a length in logical pixels.
-device() { whole "$1 * $PROPORCIA_SCALE"; }
-
 resize_to() { xdotool windowsize "$PROPORCIA_WINDOW" "$(device "$1")" "$(device "$2")"; }
 
 # Waits for the window to be the given logical size.

@@ -33,9 +33,6 @@ wine_set_dpi "$dpi"
 wine_stop
 PROPORCIA_SCALE="$dpi / 96"
 
-# Pixels of the window at this DPI for a length in pixels at 96 dots per inch and scale 1.
-device() { whole "$1 * $PROPORCIA_SCALE"; }
-
 # Drags the bottom right corner of the window's frame until the client area is "width height".
 resize_window() {
     local X Y WIDTH HEIGHT from_x from_y to_x to_y
