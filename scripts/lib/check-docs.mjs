@@ -370,21 +370,23 @@ function tail(output, lineCount = 30) {
     return lines.slice(-lineCount).map((line) => `    | ${line}`).join('\n');
 }
 
-function bash(command) {
-    return ['-c', `set -euo pipefail\n${command}`];
+// Starts a command with bash from the root, keeping the last 64 KiB of what it prints.
+function startCommand(root, command, options = {}) {
+    const child = spawn('bash', ['-c', `set -euo pipefail\n${command}`],
+        { cwd: root, stdio: ['ignore', 'pipe', 'pipe'], ...options });
+    let output = '';
+    const keep = (chunk) => {
+        output = (output + chunk).slice(-64 * 1024);
+    };
+    child.stdout.on('data', keep);
+    child.stderr.on('data', keep);
+    return { child, output: () => output };
 }
 
 // Runs one command to its end; resolves to null, or to a fault's text.
 function runCommand(root, command) {
     return new Promise((resolve) => {
-        const child = spawn('bash', bash(command),
-            { cwd: root, stdio: ['ignore', 'pipe', 'pipe'] });
-        let output = '';
-        const keep = (chunk) => {
-            output = (output + chunk).slice(-64 * 1024);
-        };
-        child.stdout.on('data', keep);
-        child.stderr.on('data', keep);
+        const { child, output } = startCommand(root, command);
         // A build may say nothing for minutes; the log shows that it is still going.
         const started = Date.now();
         const ticker = setInterval(() => {
@@ -395,7 +397,7 @@ function runCommand(root, command) {
             clearInterval(ticker);
             if (code === 0) resolve(null);
             else resolve(`failed (${signal ?? `exit code ${code}`}); the end of its output:\n` +
-                tail(output));
+                tail(output()));
         });
     });
 }
@@ -416,15 +418,8 @@ const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
 // Starts a command that serves, in a process group of its own; waits for its address to
 // answer 200, then stops the group. Resolves to null, or to a fault's text.
 async function runServer(root, command, timeoutSeconds) {
-    const child = spawn('bash', bash(command),
-        { cwd: root, stdio: ['ignore', 'pipe', 'pipe'], detached: true });
-    let output = '';
+    const { child, output } = startCommand(root, command, { detached: true });
     let exited = null;
-    const keep = (chunk) => {
-        output = (output + chunk).slice(-64 * 1024);
-    };
-    child.stdout.on('data', keep);
-    child.stderr.on('data', keep);
     const closed = new Promise((resolve) => child.on('close', (code, signal) => {
         exited = signal ?? `exit code ${code}`;
         resolve();
@@ -434,42 +429,38 @@ async function runServer(root, command, timeoutSeconds) {
     let fault = null;
     let address = null;
     for (;;) {
-        address ??= output.match(/http:\/\/127\.0\.0\.1:\d+\/\S*/)?.[0] ?? null;
+        address ??= output().match(/http:\/\/127\.0\.0\.1:\d+\/\S*/)?.[0] ?? null;
         if (address !== null && await answersOk(address)) break;
         if (exited !== null) {
             fault = `stopped by itself (${exited}) before ${address ?? 'printing its address'}` +
-                `${address ? ' answered 200' : ''}; the end of its output:\n${tail(output)}`;
+                `${address ? ' answered 200' : ''}; the end of its output:\n${tail(output())}`;
             break;
         }
         if (Date.now() >= deadline) {
             fault = (address === null
                 ? `printed no http://127.0.0.1:PORT/ address in ${timeoutSeconds} s`
                 : `${address} did not answer 200 in ${timeoutSeconds} s`) +
-                `; the end of its output:\n${tail(output)}`;
+                `; the end of its output:\n${tail(output())}`;
             break;
         }
         await sleep(250);
     }
+    const signalGroup = (signal) => {
+        try {
+            process.kill(-child.pid, signal);
+        } catch { /* already gone */ }
+    };
     if (exited === null) {
-        const signalGroup = (signal) => {
-            try {
-                process.kill(-child.pid, signal);
-            } catch { /* already gone */ }
-        };
         signalGroup('SIGTERM');
         let timer;
-        const killed = await Promise.race([closed.then(() => true),
-            new Promise((resolve) => { timer = setTimeout(resolve, 10000, false); })]);
+        await Promise.race([closed,
+            new Promise((resolve) => { timer = setTimeout(resolve, 10000); })]);
         clearTimeout(timer);
-        if (!killed) {
-            signalGroup('SIGKILL');
-            await closed;
-        }
     }
-    // Whatever the group started may outlive the shell: it is stopped too.
-    try {
-        process.kill(-child.pid, 'SIGKILL');
-    } catch { /* nothing left */ }
+    // What is left of the group, a shell that did not stop in 10 s or what it started and left
+    // behind, is killed.
+    signalGroup('SIGKILL');
+    await closed;
     return fault;
 }
 
