@@ -92,7 +92,7 @@ export async function launchChromium({ language = 'bg', screen, deviceScaleFacto
     : [];
   const browser = await puppeteer.launch({
     executablePath: chromiumPath,
-    timeout: 90000,
+    timeout: launchTimeoutMs,
     headless: true,
     userDataDir: profile,
     ...(screen ? { defaultViewport: null } : {}),
