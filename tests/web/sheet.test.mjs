@@ -15,11 +15,14 @@ import { axeViolations } from './lib/accessibility.mjs';
 import { engineOfEnvironment, launchOrSkip } from './lib/engines.mjs';
 import { pressChord } from './lib/keys.mjs';
 import { openPage } from './lib/open_page.mjs';
+import { sheetLimits } from './lib/sheet_limits.mjs';
 import { serveFolder } from './lib/static_server.mjs';
 
 const pageDir = process.env.PROPORCIA_PAGE_DIR;
 const engine = engineOfEnvironment();
 assert.ok(pageDir && existsSync(join(pageDir, 'sheet.html')), 'PROPORCIA_PAGE_DIR: no sheet.html');
+const { problems: problemsRange, variants: variantsRange } = sheetLimits(pageDir);
+const mostProblems = String(problemsRange.most);
 
 const title = 'Работен лист – сложно тройно правило';
 const noSuchCode = 'Няма такъв код на лист.';
@@ -128,12 +131,12 @@ describe(`the worksheet page in ${engine}`, () => {
     assert.equal(changed.sheets[0].sentences[0], golden['3CFPS6'].sentence);
 
     // Out of range as typed: the sheet takes the nearest allowed, and the field shows it once left.
-    await retype(page, '#sheet-problems', '25');
+    await retype(page, '#sheet-problems', String(problemsRange.most + 5));
     await page.keyboard.press('Tab');
     const clamped = await shown(page);
-    assert.equal(clamped.problems, '20');
-    assert.equal(clamped.search, '?code=3CFPS6&n=20&variants=4&key=0');
-    assert.equal(clamped.sheets[3].names.length, 20);
+    assert.equal(clamped.problems, mostProblems);
+    assert.equal(clamped.search, `?code=3CFPS6&n=${mostProblems}&variants=4&key=0`);
+    assert.equal(clamped.sheets[3].names.length, problemsRange.most);
     assert.deepEqual(await page.errors(), []);
     await page.close();
   });
@@ -187,9 +190,11 @@ describe(`the worksheet page in ${engine}`, () => {
   // Whatever a link holds, a sheet of allowed settings, and the address says which.
   for (const [query, expected, said] of [
     ['?code=3CFPS6&n=0&variants=-3&key=abc', '?code=3CFPS6&n=1&variants=1&key=1'],
-    ['?code=%33cfps6&n=1000000&variants=41&key=0', '?code=3CFPS6&n=20&variants=40&key=0'],
+    [`?code=%33cfps6&n=1000000&variants=${variantsRange.most + 1}&key=0`,
+      `?code=3CFPS6&n=${problemsRange.most}&variants=${variantsRange.most}&key=0`],
     ['?n=5.7&n=2&variants=2.2&code=3CFPS6&code=QY5GFR', '?code=3CFPS6&n=6&variants=2&key=1'],
-    [`?code=3CFPS6&n=${'9'.repeat(5000)}&variants=abc`, '?code=3CFPS6&n=20&variants=1&key=1'],
+    [`?code=3CFPS6&n=${'9'.repeat(5000)}&variants=abc`,
+      `?code=3CFPS6&n=${problemsRange.most}&variants=1&key=1`],
     ['?code=ZZ%3Cb%3E&n=abc', '?code=ZZ%3Cb%3E&n=5&variants=1&key=1', 'ZZ<b>'],
   ]) {
     it(`takes the nearest allowed settings from ${query.slice(0, 60)}`, async () => {

@@ -12,6 +12,7 @@ import { join } from 'node:path';
 import { after, before, describe, it } from 'node:test';
 import { engineOfEnvironment, launchOrSkip, skipExitCode } from './lib/engines.mjs';
 import { openPage } from './lib/open_page.mjs';
+import { sheetLimits } from './lib/sheet_limits.mjs';
 import { serveFolder } from './lib/static_server.mjs';
 import {
   a4Points, pdfPages, pdfPageTexts, pdfPageWords, popplerAvailable, printToPdf, wordsOf,
@@ -153,6 +154,7 @@ function checkRoom(pages, what) {
   }
 }
 
+const most = sheetLimits(pageDir);
 const rows = [
   {
     what: '3 variants of 5 problems with the key',
@@ -173,8 +175,8 @@ const rows = [
     code: '3CFPS6', problems: 3, variants: 4, key: false,
   },
   {
-    what: 'the most: 40 variants of 20 problems with the key',
-    code: 'QY5GFR', problems: 20, variants: 40, key: true,
+    what: `the most: ${most.variants.most} variants of ${most.problems.most} problems with the key`,
+    code: 'QY5GFR', problems: most.problems.most, variants: most.variants.most, key: true,
     keyLines: [[1, 'X = (3 * 19 * 152) / (19 * 304) = 1,5']],
   },
 ];

@@ -13,12 +13,6 @@
 namespace worksheets {
 namespace {
 
-SheetProblem problemAnswering(std::string_view value) {
-    std::string answer = "X = (11 * 8 * 40) / (88 * 32) = ";
-    answer += value;
-    return {"", "", answer};
-}
-
 std::string repeated(std::string_view piece, std::size_t times) {
     std::string text;
     for (std::size_t i = 0; i < times; ++i) {
@@ -40,7 +34,7 @@ constexpr auto kNoAnswer = AnswerVerdict::kNoAnswer;
 constexpr auto kNotANumber = AnswerVerdict::kNotANumber;
 
 struct AnswerRow {
-    std::string_view expected;  // the value the problem's answer line ends in
+    std::string_view expected;  // the problem's answer
     std::string typed;
     AnswerVerdict verdict;
 };
@@ -54,7 +48,7 @@ class AnswerTest : public ::testing::TestWithParam<AnswerRow> {};
 
 TEST_P(AnswerTest, IsJudgedAsATeacherWould) {
     const AnswerRow& row = GetParam();
-    EXPECT_EQ(checkAnswer(problemAnswering(row.expected), row.typed), row.verdict);
+    EXPECT_EQ(checkAnswer(*readAnswerNumber(row.expected), row.typed), row.verdict);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -170,14 +164,6 @@ INSTANTIATE_TEST_SUITE_P(
         AnswerRow{"1,25", joined("1", std::string(9999, '0')), kNotANumber},
         AnswerRow{"1,25", repeated("\u00A0", 10000), kNoAnswer}));
 
-TEST(AnswerCheckTest, AnAnswerLineEndingInNoNumberIsTheProgramsFault) {
-    for (const std::string_view answer :
-         {"", "X = ?", "X = (1 * 2 * 3) / (4 * 5)", "X = (1 * 2 * 3) / (0 * 5) = inf",
-          "X = 1,5E+20", "X = (4 * 12 * 12) / (6 * 8) = "}) {
-        EXPECT_THROW(checkAnswer({"", "", std::string(answer)}, "1"), std::logic_error) << answer;
-    }
-}
-
 std::int64_t productOf(std::string_view factors) {
     std::int64_t product = 1;
     for (std::size_t start = 0; start <= factors.size();) {
@@ -203,7 +189,8 @@ TEST(AnswerCheckTest, EveryPrintedAnswerIsTheFormulasExactValue) {
         const ProblemSet set(SheetCode::fromNumber(i * kStride + i));
         for (int variant = 1; variant <= 3; ++variant) {
             for (const SheetProblem& problem : set.variant(variant, 20)) {
-                const std::string_view line = problem.answer;
+                const std::string written = problem.answerLine();
+                const std::string_view line = written;
                 const std::size_t open = line.find('(');
                 const std::size_t middle = line.find(") / (");
                 const std::size_t close = line.rfind(") = ");

@@ -2,19 +2,27 @@
 // wrong, never somebody else's problems; and the links the teacher's page and the practice page
 // write.
 
-#include "web_core/practice_link.h"
+#include "worksheets/practice_link.h"
 
 #include <gtest/gtest.h>
 
 #include <optional>
 #include <string>
 
-#include "web_core/query_text.h"
+#include "worksheets/page_words.h"
+#include "worksheets/practice_start.h"
+#include "worksheets/query_text.h"
+#include "worksheets/sheet_link.h"
 
-namespace web_core {
+namespace worksheets {
 namespace {
 
 using Fault = PracticeFault;
+
+// The most variants a sheet has, and one more: a link without a sheet's count is read up to it.
+const std::string kMostVariants = std::to_string(kVariantCount.most);
+const std::string kTooManyVariants = std::to_string(kVariantCount.most + 1);
+const std::string kTooManyProblems = std::to_string(kProblemsPerPupil.most + 1);
 
 struct LinkRow {
     std::string query;
@@ -22,8 +30,8 @@ struct LinkRow {
     int problems;
     std::optional<int> variants;
     std::optional<int> variant;
-    // The address once the variant is open, where it can be.
-    const char* writtenBack;
+    // The address once the variant is open, where it can be; "" where it cannot.
+    std::string writtenBack;
 };
 
 TEST(PracticeLinkTest, ReadsThePupilsLinkStrictly) {
@@ -36,39 +44,39 @@ TEST(PracticeLinkTest, ReadsThePupilsLinkStrictly) {
              LinkRow{"?code=3CFPS6&n=%205%20&variants=26&variant=+7+", Fault::kNone, 5, 26, 7,
                      "?code=3CFPS6&n=5&variants=26&variant=7"},
              // Without a variant the pupil is asked, but a sheet of one variant has no choice.
-             LinkRow{"?code=3CFPS6&n=5&variants=26", Fault::kNone, 5, 26, std::nullopt, nullptr},
+             LinkRow{"?code=3CFPS6&n=5&variants=26", Fault::kNone, 5, 26, std::nullopt, ""},
              LinkRow{"?code=3CFPS6&n=5&variants=1", Fault::kNone, 5, 1, 1,
                      "?code=3CFPS6&n=5&variants=1&variant=1"},
              // "n" absent is the teacher's page's 5; "variants" absent leaves the number open.
-             LinkRow{"?code=3CFPS6&variant=40", Fault::kNone, 5, std::nullopt, 40,
-                     "?code=3CFPS6&n=5&variant=40"},
-             LinkRow{"?code=3CFPS6&variant=41", Fault::kBadVariant, 5, std::nullopt, std::nullopt,
-                     nullptr},
+             LinkRow{"?code=3CFPS6&variant=" + kMostVariants, Fault::kNone, 5, std::nullopt,
+                     kVariantCount.most, "?code=3CFPS6&n=5&variant=" + kMostVariants},
+             LinkRow{"?code=3CFPS6&variant=" + kTooManyVariants, Fault::kBadVariant, 5,
+                     std::nullopt, std::nullopt, ""},
              // Refused rather than clamped to somebody else's variant.
              LinkRow{"?code=3CFPS6&n=5&variants=26&variant=27", Fault::kBadVariant, 5, 26,
-                     std::nullopt, nullptr},
+                     std::nullopt, ""},
              LinkRow{"?code=3CFPS6&n=5&variants=26&variant=0", Fault::kBadVariant, 5, 26,
-                     std::nullopt, nullptr},
+                     std::nullopt, ""},
              LinkRow{"?code=3CFPS6&n=5&variants=26&variant=-7", Fault::kBadVariant, 5, 26,
-                     std::nullopt, nullptr},
+                     std::nullopt, ""},
              LinkRow{"?code=3CFPS6&n=5&variants=26&variant=7.0", Fault::kBadVariant, 5, 26,
-                     std::nullopt, nullptr},
+                     std::nullopt, ""},
              LinkRow{"?code=3CFPS6&n=5&variants=26&variant=", Fault::kBadVariant, 5, 26,
-                     std::nullopt, nullptr},
+                     std::nullopt, ""},
              LinkRow{"?code=3CFPS6&n=5&variants=26&variant=" + huge, Fault::kBadVariant, 5, 26,
-                     std::nullopt, nullptr},
+                     std::nullopt, ""},
              // A number of problems or variants out of range is a broken link, not a sheet.
-             LinkRow{"?code=3CFPS6&n=21&variants=26&variant=7", Fault::kBadCount, 5, 26, 7,
-                     nullptr},
-             LinkRow{"?code=3CFPS6&n=0&variants=26&variant=7", Fault::kBadCount, 5, 26, 7, nullptr},
+             LinkRow{"?code=3CFPS6&n=" + kTooManyProblems + "&variants=26&variant=7",
+                     Fault::kBadCount, 5, 26, 7, ""},
+             LinkRow{"?code=3CFPS6&n=0&variants=26&variant=7", Fault::kBadCount, 5, 26, 7, ""},
              LinkRow{"?code=3CFPS6&n=5&variants=abc&variant=7", Fault::kBadCount, 5, std::nullopt,
-                     7, nullptr},
-             LinkRow{"?code=3CFPS6&n=5&variants=41", Fault::kBadCount, 5, std::nullopt,
-                     std::nullopt, nullptr},
+                     7, ""},
+             LinkRow{"?code=3CFPS6&n=5&variants=" + kTooManyVariants, Fault::kBadCount, 5,
+                     std::nullopt, std::nullopt, ""},
              // The code first: a pupil is told of the code before anything else.
-             LinkRow{"?code=3CFPS7&n=99&variants=26&variant=7", Fault::kBadCode, 5, 26, 7, nullptr},
-             LinkRow{"?n=5&variants=26&variant=7", Fault::kNoCode, 5, 26, 7, nullptr},
-             LinkRow{"", Fault::kNoCode, 5, std::nullopt, std::nullopt, nullptr},
+             LinkRow{"?code=3CFPS7&n=99&variants=26&variant=7", Fault::kBadCode, 5, 26, 7, ""},
+             LinkRow{"?n=5&variants=26&variant=7", Fault::kNoCode, 5, 26, 7, ""},
+             LinkRow{"", Fault::kNoCode, 5, std::nullopt, std::nullopt, ""},
          }) {
         const std::string shown = row.query.substr(0, 80);
         const PracticeLink link = readPracticeQuery(row.query);
@@ -76,7 +84,7 @@ TEST(PracticeLinkTest, ReadsThePupilsLinkStrictly) {
         EXPECT_EQ(link.problems, row.problems) << shown;
         EXPECT_EQ(link.variants, row.variants) << shown;
         EXPECT_EQ(link.variant, row.variant) << shown;
-        if (row.writtenBack != nullptr) {
+        if (!row.writtenBack.empty()) {
             EXPECT_EQ(practiceQuery(link), row.writtenBack) << shown;
             EXPECT_EQ(readPracticeQuery(practiceQuery(link)), link) << "round trip of " << shown;
         }
@@ -114,12 +122,12 @@ TEST(PracticeLinkTest, TakesOnlyANumberOfTheSheet) {
 TEST(PracticeLinkTest, TakesASheetTypedWhereTheLinkHadNone) {
     PracticeLink link = readPracticeQuery("");
     EXPECT_EQ(enterSheet(link, "3CFPS7", "5"), Fault::kBadCode);
-    EXPECT_EQ(enterSheet(link, "3cfps6", "21"), Fault::kBadCount);
+    EXPECT_EQ(enterSheet(link, "3cfps6", kTooManyProblems), Fault::kBadCount);
     EXPECT_FALSE(link.code);
     EXPECT_EQ(enterSheet(link, " 3cf ps6", " 8 "), Fault::kNone);
-    EXPECT_EQ(chooseVariant(link, "40"), Fault::kNone);
-    EXPECT_EQ(practiceQuery(link), "?code=3CFPS6&n=8&variant=40");
-    EXPECT_EQ(chooseVariant(link, "41"), Fault::kBadVariant);
+    EXPECT_EQ(chooseVariant(link, kMostVariants), Fault::kNone);
+    EXPECT_EQ(practiceQuery(link), "?code=3CFPS6&n=8&variant=" + kMostVariants);
+    EXPECT_EQ(chooseVariant(link, kTooManyVariants), Fault::kBadVariant);
 }
 
 TEST(PracticeLinkTest, SaysWhatIsWrongAndOfTheVariantsOnlyWhatTheLinkSays) {
@@ -143,9 +151,10 @@ TEST(PracticeLinkTest, TheTeachersPageGivesTheSheetWithoutAVariant) {
     EXPECT_EQ(link.code, settings.code);
     EXPECT_EQ(link.problems, 1);
     EXPECT_EQ(link.variants, 26);
-    EXPECT_NE(pupilsOffFileNote(settings).find("код 3CFPS6, 1 задача."), std::string::npos);
-    settings.problems = 5;
-    EXPECT_NE(pupilsOffFileNote(settings).find("код 3CFPS6, 5 задачи."), std::string::npos);
+    EXPECT_NE(words::pupilsOffFileNote(settings.codeText, 1).find("код 3CFPS6, 1 задача."),
+              std::string::npos);
+    EXPECT_NE(words::pupilsOffFileNote(settings.codeText, 5).find("код 3CFPS6, 5 задачи."),
+              std::string::npos);
 }
 
 struct StartRow {
@@ -160,7 +169,7 @@ struct StartRow {
 
 TEST(PracticeLinkTest, TheStartAsksForWhatTheLinkLacksAndGoesToWhatIsWrong) {
     using Field = StartField;
-    const std::string noSuchVariant = std::string(kNoSuchVariant);
+    const std::string noSuchVariant = std::string(words::kNoSuchVariant);
     for (const StartRow& row : {
              StartRow{"a link without a variant",
                       "?code=3CFPS6&n=5&variants=26",
@@ -190,15 +199,15 @@ TEST(PracticeLinkTest, TheStartAsksForWhatTheLinkLacksAndGoesToWhatIsWrong) {
              StartRow{"no sheet, a count typed wrong",
                       "",
                       "3CFPS6",
-                      "21",
+                      kTooManyProblems.c_str(),
                       "7",
-                      {true, "", std::string(kBadLink), Field::kProblems, Field::kProblems}},
+                      {true, "", std::string(words::kBadLink), Field::kProblems, Field::kProblems}},
              // The sheet's fields stay while the number is put right.
              StartRow{"no sheet, a number not in it",
                       "",
                       "3CFPS6",
                       "5",
-                      "41",
+                      kTooManyVariants.c_str(),
                       {true, "", noSuchVariant, Field::kNumber, Field::kNumber}},
              StartRow{"a code in the link that is no code",
                       "?code=3CFPS7&n=8&variant=7",
@@ -211,7 +220,7 @@ TEST(PracticeLinkTest, TheStartAsksForWhatTheLinkLacksAndGoesToWhatIsWrong) {
                       nullptr,
                       nullptr,
                       nullptr,
-                      {true, "", std::string(kBadLink), Field::kProblems, Field::kProblems}},
+                      {true, "", std::string(words::kBadLink), Field::kProblems, Field::kProblems}},
          }) {
         const PracticeLink fromAddress = readPracticeQuery(row.query);
         PracticeLink link = fromAddress;
@@ -246,4 +255,4 @@ TEST(PracticeLinkTest, ThePupilsPageIsInTheTeachersPagesFolder) {
 }
 
 }  // namespace
-}  // namespace web_core
+}  // namespace worksheets

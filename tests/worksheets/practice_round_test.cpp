@@ -1,27 +1,30 @@
 // A pupil's round: right and wrong answers settle their problems and show the solution, an empty
 // answer or one that is no number stays open, and the score counts what is right.
 
-#include "web_core/practice_round.h"
+#include "worksheets/practice_round.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "web_core/practice_markup.h"
+#include "worksheets/page_words.h"
+#include "worksheets/practice_markup.h"
 
-namespace web_core {
+namespace worksheets {
 namespace {
 
-using worksheets::SheetProblem;
-
+// Problems whose answers are 12, 1,25 and 1,5.
 std::vector<SheetProblem> problems() {
-    return {
-        {"first", "A = 4; B = 12; C = 6; D = 8; F = 12; ", "X = (4 * 12 * 12) / (6 * 8) = 12"},
-        {"second", "A = 11; B = 8; D = 88; E = 32; F = 40; ",
-         "X = (11 * 8 * 40) / (88 * 32) = 1,25"},
-        {"third", "-", "X = (3 * 19 * 152) / (19 * 304) = 1,5"},
-    };
+    const ProblemSet first(*SheetCode::read("3CFPS6"));
+    const ProblemSet second(*SheetCode::read("QY5GFR"));
+    return {first.problem(1, 1), first.problem(1, 2), second.problem(1, 1)};
+}
+
+SheetProblem problemSaying(std::string sentence) {
+    SheetProblem problem = problems().front();
+    problem.problem.sentence = std::move(sentence);
+    return problem;
 }
 
 const ProblemResult kUnchecked{};
@@ -82,10 +85,8 @@ TEST(PracticeRoundTest, ASettledAnswerStaysAsCheckedAndOpenOnesAreCheckedAgain) 
 }
 
 TEST(PracticeMarkupTest, NamesEachAnswerAndHidesTheSolutions) {
-    const std::vector<SheetProblem> two = {
-        {"Ако <b>2</b> & 3 \"кубика\"", "A = 1; ", "X = (1 * 1 * 1) / (1 * 1) = 1"},
-        {"второ", "A = 2; ", "X = (2 * 2 * 2) / (2 * 2) = 2"},
-    };
+    const std::vector<SheetProblem> two = {problemSaying("Ако <b>2</b> & 3 \"кубика\""),
+                                           problemSaying("второ")};
     const std::string html = practiceMarkup(two);
     EXPECT_NE(html.find("Ако &lt;b&gt;2&lt;/b&gt; &amp; 3 &quot;кубика&quot;"), std::string::npos);
     EXPECT_NE(html.find("<h3 class=\"practice-problem-name\">Задача 2.</h3>"), std::string::npos);
@@ -97,8 +98,8 @@ TEST(PracticeMarkupTest, NamesEachAnswerAndHidesTheSolutions) {
     EXPECT_EQ(html.find("maxlength"), std::string::npos);
     EXPECT_EQ(html.find("X = ("), std::string::npos) << "a solution in the page before checking";
     EXPECT_EQ(html.find("A = "), std::string::npos) << "known values in the page before checking";
-    EXPECT_EQ(variantHeading(7), "Вариант 7");
+    EXPECT_EQ(words::variantName(7), "Вариант 7");
 }
 
 }  // namespace
-}  // namespace web_core
+}  // namespace worksheets

@@ -1,7 +1,7 @@
 // The worksheet's markup: each pupil's variant with its problems, the key after them with the
 // code, the texts exactly as the problem set gives them, and nothing from them read as markup.
 
-#include "web_core/sheet_markup.h"
+#include "worksheets/sheet_markup.h"
 
 #include <gtest/gtest.h>
 
@@ -10,11 +10,11 @@
 #include <string_view>
 #include <vector>
 
-namespace web_core {
-namespace {
+#include "worksheets/html_text.h"
+#include "worksheets/page_words.h"
 
-using worksheets::ProblemSet;
-using worksheets::SheetCode;
+namespace worksheets {
+namespace {
 
 ProblemSet setOf(const char* code) { return ProblemSet(*SheetCode::read(code)); }
 
@@ -65,8 +65,8 @@ TEST(SheetMarkupTest, HasAVariantForEachPupilAndTheKeyWhereAsked) {
         const auto problems = variants * static_cast<std::size_t>(row.problems);
         EXPECT_EQ(count(html, "class=\"sheet-variant\""), variants) << shape;
         EXPECT_EQ(count(html, "class=\"sheet-problem\""), problems) << shape;
-        EXPECT_EQ(count(html, std::string(kSheetTitle)), variants) << shape;
-        EXPECT_EQ(count(html, std::string(kNameLine)), variants) << shape;
+        EXPECT_EQ(count(html, std::string(words::kSheetTitle)), variants) << shape;
+        EXPECT_EQ(count(html, std::string(words::kNameLine)), variants) << shape;
         EXPECT_EQ(count(html, ">X = ?<"), problems) << shape;
         EXPECT_EQ(count(html, "class=\"sheet-room\""), problems) << shape;
         EXPECT_EQ(count(html, around(">Вариант ", std::to_string(row.variants), "<")),
@@ -131,12 +131,12 @@ TEST(SheetMarkupTest, EachVariantHoldsItsOwnProblems) {
     for (int v = 1; v <= 4; ++v) {
         at = html.find(around(">Вариант ", std::to_string(v), "<"), at);
         ASSERT_NE(at, std::string::npos) << v;
-        for (const worksheets::SheetProblem& problem : set.variant(v, 3)) {
-            at = html.find(around(">", escapedHtml(problem.sentence), "<"), at);
-            ASSERT_NE(at, std::string::npos) << "variant " << v << ": " << problem.sentence;
+        for (const SheetProblem& problem : set.variant(v, 3)) {
+            at = html.find(around(">", escapedHtml(problem.problem.sentence), "<"), at);
+            ASSERT_NE(at, std::string::npos) << "variant " << v << ": " << problem.problem.sentence;
         }
     }
 }
 
 }  // namespace
-}  // namespace web_core
+}  // namespace worksheets

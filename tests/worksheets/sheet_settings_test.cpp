@@ -1,19 +1,21 @@
 // A worksheet's settings from its address, and the address written back: whatever a link holds,
 // the sheet shown has allowed settings, and the address then says which.
 
-#include "web_core/sheet_settings.h"
+#include "worksheets/sheet_settings.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <utility>
 
-namespace web_core {
+#include "worksheets/sheet_link.h"
+
+namespace worksheets {
 namespace {
 
 struct NumberRow {
     const char* text;
-    int problems;  // in 1 to 20, 5 where no number
+    int problems;  // within kProblemsPerPupil, 5 where no number
     int key;       // in 0 to 1, 1 where no number
 };
 
@@ -22,8 +24,8 @@ TEST(SheetSettingsTest, NumbersTakeTheNearestAllowedValue) {
              NumberRow{"7", 7, 1},
              NumberRow{"0", 1, 0},
              NumberRow{"-3", 1, 0},
-             NumberRow{"1000000", 20, 1},
-             NumberRow{"99999999999999999999999999", 20, 1},
+             NumberRow{"1000000", kProblemsPerPupil.most, 1},
+             NumberRow{"99999999999999999999999999", kProblemsPerPupil.most, 1},
              NumberRow{"000000000000000000000012", 12, 1},
              NumberRow{"5.7", 6, 1},
              NumberRow{"5.5", 6, 1},
@@ -54,11 +56,14 @@ struct QueryRow {
     int problems;
     int variants;
     bool key;
-    const char* writtenBack;
+    std::string writtenBack;
 };
 
 TEST(SheetSettingsTest, ReadsAnAddressAndWritesBackWhatItUsed) {
     const std::string huge(1'000'000, '9');
+    // The most of each count, as an address says it back.
+    const std::string most = "?n=" + std::to_string(kProblemsPerPupil.most) +
+                             "&variants=" + std::to_string(kVariantCount.most);
     for (const QueryRow& row : {
              QueryRow{"", "", false, 5, 1, true, "?n=5&variants=1&key=1"},
              QueryRow{"?", "", false, 5, 1, true, "?n=5&variants=1&key=1"},
@@ -75,12 +80,12 @@ TEST(SheetSettingsTest, ReadsAnAddressAndWritesBackWhatItUsed) {
              QueryRow{"?%63ode=%33CFPS6&%6E=%37", "3CFPS6", true, 7, 1, true,
                       "?code=3CFPS6&n=7&variants=1&key=1"},
              QueryRow{"?n=0&variants=-3&key=abc", "", false, 1, 1, true, "?n=1&variants=1&key=1"},
-             QueryRow{"?n=1000000&variants=41&key=7", "", false, 20, 40, true,
-                      "?n=20&variants=40&key=1"},
+             QueryRow{"?n=1000000&variants=" + std::to_string(kVariantCount.most + 1) + "&key=7",
+                      "", false, kProblemsPerPupil.most, kVariantCount.most, true, most + "&key=1"},
              QueryRow{"?n=abc&variants=5.7&key=-1", "", false, 5, 6, false,
                       "?n=5&variants=6&key=0"},
-             QueryRow{"?n=" + huge + "&variants=" + huge, "", false, 20, 40, true,
-                      "?n=20&variants=40&key=1"},
+             QueryRow{"?n=" + huge + "&variants=" + huge, "", false, kProblemsPerPupil.most,
+                      kVariantCount.most, true, most + "&key=1"},
              // The first of a repeated parameter, as URLSearchParams.get takes it.
              QueryRow{"?n=3&n=9&code=QY5GFR&code=3CFPS6&key=0&key=1", "QY5GFR", true, 3, 1, false,
                       "?code=QY5GFR&n=3&variants=1&key=0"},
@@ -122,13 +127,13 @@ TEST(SheetSettingsTest, ReadsAnAddressAndWritesBackWhatItUsed) {
 
 TEST(SheetSettingsTest, TypedCodesKeepTheirCharactersWhole) {
     SheetSettings settings;
-    // 40 Cyrillic letters of two bytes each: cut at 32 letters, never inside one.
+    // Cyrillic letters of two bytes each: cut at the field's length in letters, never inside one.
     std::string typed;
-    for (int i = 0; i < 40; ++i) {
+    for (std::size_t i = 0; i < kCodeFieldLength + 8; ++i) {
         typed += "ж";
     }
     setTypedCode(settings, typed);
-    EXPECT_EQ(settings.codeText, typed.substr(0, 64));
+    EXPECT_EQ(settings.codeText, typed.substr(0, 2 * kCodeFieldLength));
     EXPECT_FALSE(settings.code);
     setTypedCode(settings, " qy5-gfr ");
     EXPECT_EQ(settings.codeText, "QY5GFR");
@@ -137,4 +142,4 @@ TEST(SheetSettingsTest, TypedCodesKeepTheirCharactersWhole) {
 }
 
 }  // namespace
-}  // namespace web_core
+}  // namespace worksheets

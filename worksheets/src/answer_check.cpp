@@ -5,7 +5,7 @@
 #include <string>
 #include <utility>
 
-#include "worksheets/utf8.h"
+#include "worksheets/typed_text.h"
 
 namespace worksheets {
 
@@ -16,83 +16,29 @@ using Natural = std::vector<std::uint32_t>;
 constexpr std::uint32_t kLimbBase = 1'000'000'000;
 constexpr std::size_t kLimbDigits = 9;
 
-// Blanks inside an answer; those around it may also be the line breaks of a paste.
-constexpr std::array<std::string_view, 5> kBlanks = {{" ", "\t", "\u00A0", "\u202F", "\u2009"}};
-constexpr std::array<std::string_view, 7> kOuterBlanks = {
-    {" ", "\t", "\u00A0", "\u202F", "\u2009", "\n", "\r"}};
-// What may stand between groups of three digits: a single space of any width, never a tab.
-constexpr std::array<std::string_view, 4> kGroupSeparators = {{" ", "\u00A0", "\u202F", "\u2009"}};
 constexpr std::array<std::string_view, 4> kUnknowns = {{"X", "x", "\u0425", "\u0445"}};
 constexpr std::array<std::string_view, 2> kMinusSigns = {{"-", "\u2212"}};
 
 template <std::size_t N>
-std::size_t startLength(std::string_view text, const std::array<std::string_view, N>& tokens) {
+bool takeAny(TypedText& text, const std::array<std::string_view, N>& tokens) {
     for (const std::string_view token : tokens) {
-        if (text.starts_with(token)) {
-            return token.size();
+        if (text.take(token)) {
+            return true;
         }
     }
-    return 0;
-}
-
-template <std::size_t N>
-bool take(std::string_view& text, const std::array<std::string_view, N>& tokens) {
-    const std::size_t length = startLength(text, tokens);
-    text.remove_prefix(length);
-    return length > 0;
-}
-
-bool take(std::string_view& text, char c) {
-    if (text.empty() || text.front() != c) {
-        return false;
-    }
-    text.remove_prefix(1);
-    return true;
-}
-
-void skipBlanks(std::string_view& text) {
-    while (take(text, kBlanks)) {
-    }
-}
-
-std::string_view trimmed(std::string_view text) {
-    while (take(text, kOuterBlanks)) {
-    }
-    for (bool cut = true; cut;) {
-        cut = false;
-        for (const std::string_view blank : kOuterBlanks) {
-            if (text.ends_with(blank)) {
-                text.remove_suffix(blank.size());
-                cut = true;
-            }
-        }
-    }
-    return text;
+    return false;
 }
 
 // Whether text is valid UTF-8 of at most kLongestAnswer code points; it stops at the first
 // character too many, so a long paste costs no more than a short one.
 bool isShortUtf8(std::string_view text) {
-    for (std::size_t characters = 0; !text.empty(); ++characters) {
-        const std::size_t length = firstUtf8Character(text).length;
-        if (characters == kLongestAnswer || length == 0) {
+    TypedText characters(text);
+    for (std::size_t count = 0; !characters.empty(); ++count) {
+        if (count == kLongestAnswer || characters.takeCharacter().length == 0) {
             return false;
         }
-        text.remove_prefix(length);
     }
     return true;
-}
-
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
-std::string_view takeDigits(std::string_view& text) {
-    std::size_t count = 0;
-    while (count < text.size() && isDigit(text[count])) {
-        ++count;
-    }
-    const std::string_view digits = text.substr(0, count);
-    text.remove_prefix(count);
-    return digits;
 }
 
 Natural naturalOf(std::string_view digits) {
@@ -146,15 +92,16 @@ struct Decimal {
 };
 
 // The whole part, with its groups of three if any: "97 550" is "97550".
-std::optional<std::string> takeWholePart(std::string_view& text) {
-    std::string whole(takeDigits(text));
+std::optional<std::string> takeWholePart(TypedText& text) {
+    std::string whole(text.takeDigits());
     const bool groupable = !whole.empty() && whole.size() <= 3;
     for (;;) {
-        std::string_view rest = text;
-        if (!take(rest, kGroupSeparators) || rest.empty() || !isDigit(rest.front())) {
+        // A single space of some width between groups: never a tab, nor one that does not show.
+        TypedText rest = text;
+        if (!rest.skipBlank(BlankKind::kSpace) || rest.empty() || !isDigit(rest.rest().front())) {
             return whole;  // no more groups; the blank may come before a "/"
         }
-        const std::string_view group = takeDigits(rest);
+        const std::string_view group = rest.takeDigits();
         if (!groupable || group.size() != 3) {
             return std::nullopt;
         }
@@ -163,14 +110,14 @@ std::optional<std::string> takeWholePart(std::string_view& text) {
     }
 }
 
-std::optional<Decimal> takeDecimal(std::string_view& text) {
+std::optional<Decimal> takeDecimal(TypedText& text) {
     std::optional<std::string> whole = takeWholePart(text);
     if (!whole) {
         return std::nullopt;
     }
     Decimal decimal{std::move(*whole), 0};
-    if (take(text, ',') || take(text, '.')) {
-        const std::string_view decimals = takeDigits(text);
+    if (text.take(',') || text.take('.')) {
+        const std::string_view decimals = text.takeDigits();
         if (decimals.empty()) {
             return std::nullopt;
         }
@@ -196,29 +143,38 @@ bool operator==(const ExactNumber& a, const ExactNumber& b) {
            product(a.numerator_, b.denominator_) == product(b.numerator_, a.denominator_);
 }
 
+ExactNumber ExactNumber::fraction(std::uint64_t numerator, std::uint64_t denominator) {
+    if (denominator == 0) {
+        throw std::invalid_argument("a fraction's denominator is 0");
+    }
+    return ExactNumber(false, naturalOf(std::to_string(numerator)),
+                       naturalOf(std::to_string(denominator)));
+}
+
 std::optional<ExactNumber> readAnswerNumber(std::string_view typed) {
-    std::string_view text = trimmed(typed);
-    if (!isShortUtf8(text)) {
+    TypedText text(typed);
+    text.trim();
+    if (!isShortUtf8(text.rest())) {
         return std::nullopt;
     }
-    if (take(text, kUnknowns)) {
-        skipBlanks(text);
-        if (!take(text, '=')) {
+    if (takeAny(text, kUnknowns)) {
+        text.skipBlanks();
+        if (!text.take('=')) {
             return std::nullopt;
         }
-        skipBlanks(text);
+        text.skipBlanks();
     }
-    const bool negative = !take(text, '+') && take(text, kMinusSigns);
-    skipBlanks(text);
+    const bool negative = !text.take('+') && takeAny(text, kMinusSigns);
+    text.skipBlanks();
     const std::optional<Decimal> p = takeDecimal(text);
     if (!p) {
         return std::nullopt;
     }
     Natural numerator = naturalOf(p->digits);
     Natural denominator = powerOfTen(p->decimals);
-    skipBlanks(text);
-    if (take(text, '/')) {
-        skipBlanks(text);
+    text.skipBlanks();
+    if (text.take('/')) {
+        text.skipBlanks();
         const std::optional<Decimal> q = takeDecimal(text);
         if (!q) {
             return std::nullopt;
@@ -237,25 +193,23 @@ std::optional<ExactNumber> readAnswerNumber(std::string_view typed) {
     return ExactNumber(negative, std::move(numerator), std::move(denominator));
 }
 
-AnswerVerdict checkAnswer(const SheetProblem& problem, std::string_view typed) {
-    constexpr std::string_view kLastEquals = " = ";
-    const std::size_t equals = problem.answer.rfind(kLastEquals);
-    const std::optional<ExactNumber> expected =
-        equals == std::string::npos
-            ? std::nullopt
-            : readAnswerNumber(
-                  std::string_view(problem.answer).substr(equals + kLastEquals.size()));
-    if (!expected) {
-        throw std::logic_error("a problem's answer line ends in no number");
-    }
-    if (trimmed(typed).empty()) {
+AnswerVerdict checkAnswer(const ExactNumber& answer, std::string_view typed) {
+    if (TypedText(typed).trim().empty()) {
         return AnswerVerdict::kNoAnswer;
     }
     const std::optional<ExactNumber> read = readAnswerNumber(typed);
     if (!read) {
         return AnswerVerdict::kNotANumber;
     }
-    return *read == *expected ? AnswerVerdict::kRight : AnswerVerdict::kWrong;
+    return *read == answer ? AnswerVerdict::kRight : AnswerVerdict::kWrong;
+}
+
+AnswerVerdict checkAnswer(const SheetProblem& problem, std::string_view typed) {
+    const engine::Solution& solution = problem.solution;
+    return checkAnswer(
+        ExactNumber::fraction(static_cast<std::uint64_t>(solution.numeratorProduct),
+                              static_cast<std::uint64_t>(solution.denominatorProduct)),
+        typed);
 }
 
 }  // namespace worksheets

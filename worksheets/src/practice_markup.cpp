@@ -1,14 +1,10 @@
-#include "web_core/practice_markup.h"
+#include "worksheets/practice_markup.h"
 
-#include "web_core/sheet_markup.h"
+#include "engine/transcript_text.h"
+#include "worksheets/html_text.h"
+#include "worksheets/page_words.h"
 
-namespace web_core {
-
-std::string answerName(int number) {
-    std::string name = "Отговор на задача ";
-    name += std::to_string(number);
-    return name;
-}
+namespace worksheets {
 
 std::string practiceId(std::string_view part, int number) {
     std::string id = "practice-";
@@ -18,36 +14,29 @@ std::string practiceId(std::string_view part, int number) {
     return id;
 }
 
-std::string variantHeading(int variant) {
-    std::string heading = "Вариант ";
-    heading += std::to_string(variant);
-    return heading;
-}
-
-std::string practiceMarkup(const std::vector<worksheets::SheetProblem>& problems) {
+std::string practiceMarkup(const std::vector<SheetProblem>& problems) {
     std::string html;
     for (std::size_t k = 0; k < problems.size(); ++k) {
         const int number = static_cast<int>(k) + 1;
         const std::string answer = practiceId("answer", number);
         const std::string verdict = practiceId("verdict", number);
         const std::string reason = practiceId("reason", number);
-        html += "<section class=\"practice-problem\"><h3 class=\"practice-problem-name\">Задача ";
-        html += std::to_string(number);
+        html += "<section class=\"practice-problem\">";
         // The name runs into the sentence, as on the printed sheet.
-        html += ".</h3> <p class=\"practice-sentence\">";
-        html += escapedHtml(problems[k].sentence);
-        html += "</p><p class=\"practice-question\">";
-        html += escapedHtml(worksheets::kQuestion);
-        html += "</p><p class=\"practice-answer-row\"><label for=\"";
+        appendElement(html, "h3", "practice-problem-name", words::problemName(number));
+        html += ' ';
+        appendElement(html, "p", "practice-sentence", problems[k].problem.sentence);
+        appendElement(html, "p", "practice-question", engine::kQuestion);
+        html += "<p class=\"practice-answer-row\"><label for=\"";
         html += answer;
         html += "\">";
-        html += kAnswerLabel;
+        appendEscaped(html, words::kAnswerLabel);
         // Every key of a phone's keyboard: an input mode for numbers would hide "/" for fractions.
         // No length limit either: a long paste is read, and said to be no number, not cut to one.
         html += "</label> <input id=\"";
         html += answer;
         html += "\" class=\"practice-answer\" type=\"text\" aria-label=\"";
-        html += answerName(number);
+        appendEscaped(html, words::answerName(number));
         html += "\" aria-describedby=\"";
         html += verdict;
         html += ' ';
@@ -66,4 +55,4 @@ std::string practiceMarkup(const std::vector<worksheets::SheetProblem>& problems
     return html;
 }
 
-}  // namespace web_core
+}  // namespace worksheets

@@ -1,33 +1,34 @@
-#include "web_core/practice_round.h"
+#include "worksheets/practice_round.h"
 
 #include <utility>
 
-namespace web_core {
+#include "worksheets/page_words.h"
 
-PracticeRound::PracticeRound(std::vector<worksheets::SheetProblem> problems)
+namespace worksheets {
+
+PracticeRound::PracticeRound(std::vector<SheetProblem> problems)
     : problems_(std::move(problems)), results_(problems_.size()) {}
 
 void PracticeRound::check(const std::vector<std::string>& answers) {
-    using worksheets::AnswerVerdict;
     for (std::size_t i = 0; i < problems_.size(); ++i) {
         ProblemResult& result = results_[i];
         if (result.settled) {
             continue;
         }
         const std::string_view answer = i < answers.size() ? answers[i] : std::string_view();
-        switch (worksheets::checkAnswer(problems_[i], answer)) {
+        switch (checkAnswer(problems_[i], answer)) {
             case AnswerVerdict::kNoAnswer:
-                result = {worksheets::kNoAnswerWord, {}, false, "empty"};
+                result = {words::kNoAnswer, {}, false, "empty"};
                 break;
             case AnswerVerdict::kNotANumber:
-                result = {worksheets::kWrongWord, worksheets::kNotANumberReason, false, "wrong"};
+                result = {words::kWrong, words::kNotANumber, false, "wrong"};
                 break;
             case AnswerVerdict::kRight:
-                result = {worksheets::kRightWord, {}, true, "right"};
+                result = {words::kRight, {}, true, "right"};
                 ++right_;
                 break;
             case AnswerVerdict::kWrong:
-                result = {worksheets::kWrongWord, {}, true, "wrong"};
+                result = {words::kWrong, {}, true, "wrong"};
                 break;
         }
     }
@@ -38,11 +39,7 @@ std::string PracticeRound::score() const {
     if (!checked_) {
         return {};
     }
-    std::string score = "Верни отговори: ";
-    score += std::to_string(right_);
-    score += " от ";
-    score += std::to_string(problems_.size());
-    return score;
+    return words::score(right_, static_cast<int>(problems_.size()));
 }
 
-}  // namespace web_core
+}  // namespace worksheets

@@ -1,6 +1,6 @@
-#include "web_core/query_text.h"
+#include "worksheets/query_text.h"
 
-namespace web_core {
+namespace worksheets {
 
 namespace {
 
@@ -93,4 +93,4 @@ void QueryWriter::add(std::string_view name, std::string_view value) {
     query_ += value;
 }
 
-}  // namespace web_core
+}  // namespace worksheets

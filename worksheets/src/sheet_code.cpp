@@ -3,6 +3,8 @@
 #include <array>
 #include <utility>
 
+#include "worksheets/typed_text.h"
+
 namespace worksheets {
 
 namespace {
@@ -22,33 +24,22 @@ constexpr std::array<LookAlike, 20> kLookAlikes = {{
     {"м", 'M'}, {"н", 'H'}, {"р", 'P'}, {"с", 'C'}, {"т", 'T'}, {"х", 'X'},
 }};
 
-// What may stand between a code's characters, as typed or pasted: blank, tab and hyphen, and in
-// UTF-8 the no-break, thin and narrow no-break spaces, the hyphens and dashes (U+2010 to U+2013),
-// the minus sign, the zero-width space and the byte order mark.
-constexpr std::array<std::string_view, 13> kSeparators = {{
-    " ",
-    "\t",
-    "-",
-    "\u00A0",
-    "\u2009",
-    "\u202F",
-    "\u2010",
-    "\u2011",
-    "\u2012",
-    "\u2013",
-    "\u2212",
-    "\u200B",
-    "\uFEFF",
-}};
+// What may stand between a code's characters besides blanks (typed_text.h) and line breaks: the
+// hyphen, the hyphens and dashes U+2010 to U+2013, and the minus sign.
+constexpr std::array<std::string_view, 6> kDashes = {
+    {"-", "\u2010", "\u2011", "\u2012", "\u2013", "\u2212"}};
 
-// The bytes of the separator that typed starts with; 0 where it starts with none.
-std::size_t separatorLength(std::string_view typed) {
-    for (const std::string_view separator : kSeparators) {
-        if (typed.starts_with(separator)) {
-            return separator.size();
+// Drops a separator at the start of the text: a blank of any kind, or a dash.
+bool skipSeparator(TypedText& text) {
+    if (text.skipBlank() || text.skipBlank(BlankKind::kLineBreak)) {
+        return true;
+    }
+    for (const std::string_view dash : kDashes) {
+        if (text.take(dash)) {
+            return true;
         }
     }
-    return 0;
+    return false;
 }
 
 std::optional<std::uint32_t> valueOf(char c) {
@@ -84,25 +75,28 @@ std::uint32_t checkValue(std::uint32_t payloadSum) {
 std::optional<SheetCode> SheetCode::read(std::string_view typed) {
     std::array<std::uint32_t, kLength> values{};
     std::size_t count = 0;
-    while (!typed.empty()) {
-        if (const std::size_t separator = separatorLength(typed); separator > 0) {
-            typed.remove_prefix(separator);
+    TypedText rest(typed);
+    while (!rest.empty()) {
+        if (skipSeparator(rest)) {
             continue;
         }
-        std::optional<std::uint32_t> value = valueOf(typed.front());
-        std::size_t used = 1;
+        std::optional<std::uint32_t> value;
         for (const LookAlike& lookAlike : kLookAlikes) {
-            if (typed.starts_with(lookAlike.cyrillic)) {
+            if (rest.take(lookAlike.cyrillic)) {
                 value = valueOf(lookAlike.latin);
-                used = lookAlike.cyrillic.size();
                 break;
+            }
+        }
+        if (!value) {
+            const Utf8Character character = rest.takeCharacter();
+            if (character.length == 1) {
+                value = valueOf(static_cast<char>(character.codePoint));
             }
         }
         if (!value || count == kLength) {
             return std::nullopt;
         }
         values[count++] = *value;
-        typed.remove_prefix(used);
     }
     if (count != kLength || weightedSum(values, kLength) != 0) {
         return std::nullopt;
@@ -120,16 +114,12 @@ std::optional<SheetCode> SheetCode::read(std::string_view typed) {
 
 std::size_t SheetCode::typedLength(std::string_view typed) {
     std::size_t length = 0;
-    while (!typed.empty()) {
-        if (const std::size_t separator = separatorLength(typed); separator > 0) {
-            typed.remove_prefix(separator);
-            continue;
+    TypedText text(typed);
+    while (!text.empty()) {
+        if (!skipSeparator(text)) {
+            text.takeCharacter();
+            ++length;
         }
-        ++length;
-        // A character's continuation bytes, 10xxxxxx in UTF-8, go with it.
-        do {
-            typed.remove_prefix(1);
-        } while (!typed.empty() && (static_cast<unsigned char>(typed.front()) & 0xC0) == 0x80);
     }
     return length;
 }

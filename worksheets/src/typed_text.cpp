@@ -1,8 +1,40 @@
-#include "worksheets/utf8.h"
+#include "worksheets/typed_text.h"
 
 #include <array>
 
 namespace worksheets {
+
+namespace {
+
+struct KnownBlank {
+    std::string_view text;
+    BlankKind kind;
+};
+
+constexpr std::array<KnownBlank, 11> kBlanks = {{
+    {" ", BlankKind::kSpace},
+    {"\u00A0", BlankKind::kSpace},
+    {"\u202F", BlankKind::kSpace},
+    {"\u2009", BlankKind::kSpace},
+    {"\u2007", BlankKind::kSpace},
+    {"\t", BlankKind::kTab},
+    {"\u200B", BlankKind::kInvisible},
+    {"\u2060", BlankKind::kInvisible},
+    {"\uFEFF", BlankKind::kInvisible},
+    {"\n", BlankKind::kLineBreak},
+    {"\r", BlankKind::kLineBreak},
+}};
+
+const KnownBlank* blankAt(std::string_view text, bool atEnd) {
+    for (const KnownBlank& blank : kBlanks) {
+        if (atEnd ? text.ends_with(blank.text) : text.starts_with(blank.text)) {
+            return &blank;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace
 
 Utf8Character firstUtf8Character(std::string_view text) {
     const auto lead = static_cast<unsigned char>(text[0]);
@@ -38,6 +70,76 @@ Utf8Character firstUtf8Character(std::string_view text) {
         return {};
     }
     return {length, codePoint};
+}
+
+BlankKind TypedText::blankAtStart() const {
+    const KnownBlank* blank = blankAt(rest_, false);
+    return blank != nullptr ? blank->kind : BlankKind::kNone;
+}
+
+TypedText& TypedText::trim() {
+    while (const KnownBlank* blank = blankAt(rest_, false)) {
+        rest_.remove_prefix(blank->text.size());
+    }
+    while (const KnownBlank* blank = blankAt(rest_, true)) {
+        rest_.remove_suffix(blank->text.size());
+    }
+    return *this;
+}
+
+bool TypedText::skipBlank() {
+    const KnownBlank* blank = blankAt(rest_, false);
+    if (blank == nullptr || blank->kind == BlankKind::kLineBreak) {
+        return false;
+    }
+    rest_.remove_prefix(blank->text.size());
+    return true;
+}
+
+bool TypedText::skipBlank(BlankKind kind) {
+    const KnownBlank* blank = blankAt(rest_, false);
+    if (blank == nullptr || blank->kind != kind) {
+        return false;
+    }
+    rest_.remove_prefix(blank->text.size());
+    return true;
+}
+
+void TypedText::skipBlanks() {
+    while (skipBlank()) {
+    }
+}
+
+std::string_view TypedText::takeDigits() {
+    std::size_t count = 0;
+    while (count < rest_.size() && isDigit(rest_[count])) {
+        ++count;
+    }
+    const std::string_view digits = rest_.substr(0, count);
+    rest_.remove_prefix(count);
+    return digits;
+}
+
+bool TypedText::take(char c) {
+    if (rest_.empty() || rest_.front() != c) {
+        return false;
+    }
+    rest_.remove_prefix(1);
+    return true;
+}
+
+bool TypedText::take(std::string_view text) {
+    if (text.empty() || !rest_.starts_with(text)) {
+        return false;
+    }
+    rest_.remove_prefix(text.size());
+    return true;
+}
+
+Utf8Character TypedText::takeCharacter() {
+    const Utf8Character character = firstUtf8Character(rest_);
+    rest_.remove_prefix(character.length > 0 ? character.length : 1);
+    return character;
 }
 
 }  // namespace worksheets

@@ -3,7 +3,7 @@
 #include <string>
 #include <utility>
 
-#include "web_core/line_breaks.h"
+#include "page_rules/line_breaks.h"
 
 namespace web_ui {
 
@@ -18,7 +18,7 @@ Announcer::Announcer(val host)
 }
 
 void Announcer::announce(std::string_view text) {
-    region_.set("textContent", web_core::toTextareaLineBreaks(text));
+    region_.set("textContent", page_rules::toTextareaLineBreaks(text));
 }
 
 }  // namespace web_ui

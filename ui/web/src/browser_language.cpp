@@ -5,7 +5,7 @@
 #include <optional>
 #include <vector>
 
-#include "web_core/decimal_separator.h"
+#include "page_rules/decimal_separator.h"
 
 extern "C" {
 // From browser_language.js.
@@ -49,7 +49,7 @@ std::vector<std::string> browserLanguages() {
 }  // namespace
 
 std::string userDecimalSeparator() {
-    return web_core::firstDecimalSeparator(browserLanguages(), decimalSeparatorOf);
+    return page_rules::firstDecimalSeparator(browserLanguages(), decimalSeparatorOf);
 }
 
 }  // namespace web_ui

@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "design/main_form_design.h"
-#include "web_core/document_title.h"
+#include "page_rules/document_title.h"
 #include "presenter/main_form_presenter.h"
 #include "web_ui/browser_language.h"
 #include "web_ui/dom_controls.h"
@@ -20,7 +20,7 @@ MainForm::MainForm(val host, std::unique_ptr<engine::RandomSource> random)
       errorDialog_(host),
       announcer_(host),
       scaling_(page_.window, design::mainForm()) {
-    host["ownerDocument"].set("title", web_core::documentTitle(design::mainForm().title));
+    host["ownerDocument"].set("title", page_rules::documentTitle(design::mainForm().title));
     presenter::MainFormView& view = *this;
     presenter_ = std::make_unique<presenter::MainFormPresenter>(view, userDecimalSeparator(),
                                                                 std::move(random));

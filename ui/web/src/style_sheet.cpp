@@ -3,7 +3,7 @@
 #include <stdexcept>
 
 #include "embedded_texts.h"
-#include "web_core/css_colour.h"
+#include "page_rules/css_colour.h"
 
 namespace web_ui {
 
@@ -64,10 +64,10 @@ std::string describedRules(const design::WindowDesign& window) {
     css += windowSelector + " {\n";
     css += "  width: " + cssLength(window.clientArea.width) + ";\n";
     css += "  height: " + cssLength(window.clientArea.height) + ";\n";
-    css += "  background-color: " + web_core::cssColour(window.background) + ";\n}\n";
+    css += "  background-color: " + page_rules::cssColour(window.background) + ";\n}\n";
     const std::string fillingScreen = ":root." + std::string(kFillingScreenClass);
     css += fillingScreen + ", " + fillingScreen + " body {\n";
-    css += "  background-color: " + web_core::cssColour(window.background) + ";\n}\n";
+    css += "  background-color: " + page_rules::cssColour(window.background) + ";\n}\n";
 
     int stackingOrder = 0;
     for (const design::Control& control : window.controls) {
@@ -75,7 +75,7 @@ std::string describedRules(const design::WindowDesign& window) {
         appendPlace(css, control.place);
         css += "  z-index: " + std::to_string(++stackingOrder) + ";\n";
         if (control.background) {
-            css += "  background-color: " + web_core::cssColour(*control.background) + ";\n";
+            css += "  background-color: " + page_rules::cssColour(*control.background) + ";\n";
         }
         if (control.kind == design::ControlKind::Label) {
             css += control.alignment == design::Alignment::Centre

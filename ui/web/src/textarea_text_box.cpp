@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <utility>
 
-#include "web_core/line_breaks.h"
+#include "page_rules/line_breaks.h"
 
 namespace web_ui {
 
@@ -15,15 +15,15 @@ namespace {
 
 // How the history groups the browser's kinds of edit (InputEvent.inputType) into steps; none for
 // a kind it cannot take back, which then ends what can be undone.
-std::optional<web_core::EditKind> editKindOf(const std::string& inputType) {
+std::optional<page_rules::EditKind> editKindOf(const std::string& inputType) {
     if (inputType == "insertText") {
-        return web_core::EditKind::Typing;
+        return page_rules::EditKind::Typing;
     }
     if (inputType == "deleteContentBackward") {
-        return web_core::EditKind::DeletingBackward;
+        return page_rules::EditKind::DeletingBackward;
     }
     if (inputType == "deleteContentForward") {
-        return web_core::EditKind::DeletingForward;
+        return page_rules::EditKind::DeletingForward;
     }
     // Edits of the selection or next to the caret, each a step of its own.
     static constexpr std::array<std::string_view, 16> kOthers{
@@ -37,7 +37,7 @@ std::optional<web_core::EditKind> editKindOf(const std::string& inputType) {
         "deleteHardLineForward", "insertFromPasteAsQuotation"};
     for (const std::string_view other : kOthers) {
         if (inputType == other) {
-            return web_core::EditKind::Other;
+            return page_rules::EditKind::Other;
         }
     }
     return std::nullopt;
@@ -45,7 +45,7 @@ std::optional<web_core::EditKind> editKindOf(const std::string& inputType) {
 
 // The textarea's text as the history's check reads it: slices of a JavaScript string, in its
 // own UTF-16 units, lone surrogates included (embind reads a std::u16string unit by unit).
-class JsText final : public web_core::TextView {
+class JsText final : public page_rules::TextView {
 public:
     explicit JsText(val text) : text_(std::move(text)), length_(text_["length"].as<int>()) {}
 
@@ -101,7 +101,7 @@ TextareaTextBox::TextareaTextBox(val textarea)
                       [this](const val& event) { endComposition(event); }) {}
 
 std::string TextareaTextBox::readContent() const {
-    return web_core::toEngineLineBreaks(textarea_["value"].as<std::string>());
+    return page_rules::toEngineLineBreaks(textarea_["value"].as<std::string>());
 }
 
 std::size_t TextareaTextBox::contentLength() const {
@@ -109,12 +109,12 @@ std::size_t TextareaTextBox::contentLength() const {
 }
 
 void TextareaTextBox::replaceContent(std::string_view text) {
-    textarea_.set("value", web_core::toTextareaLineBreaks(text));
+    textarea_.set("value", page_rules::toTextareaLineBreaks(text));
 }
 
 void TextareaTextBox::appendToContent(std::string_view tail) {
     const val end = textarea_["textLength"];
-    textarea_.call<void>("setRangeText", web_core::toTextareaLineBreaks(tail), end, end,
+    textarea_.call<void>("setRangeText", page_rules::toTextareaLineBreaks(tail), end, end,
                          std::string("preserve"));
 }
 
@@ -124,7 +124,7 @@ void TextareaTextBox::forgetUndoHistory() {
     lengthAtCompositionEnd_.reset();
 }
 
-web_core::Selection TextareaTextBox::selection() const {
+page_rules::Selection TextareaTextBox::selection() const {
     return {textarea_["selectionStart"].as<int>(), textarea_["selectionEnd"].as<int>()};
 }
 
@@ -175,7 +175,7 @@ void TextareaTextBox::afterEdit(const val& event) {
 void TextareaTextBox::startComposition() {
     composing_ = true;
     lengthAtCompositionEnd_.reset();
-    editStart_ = EditStart{web_core::EditKind::Other, selection(), textarea_["value"], {}};
+    editStart_ = EditStart{page_rules::EditKind::Other, selection(), textarea_["value"], {}};
 }
 
 void TextareaTextBox::endComposition(const val& event) {
@@ -199,9 +199,9 @@ void TextareaTextBox::recordEdit(std::optional<std::u16string> told) {
     }
     const JsText before(start.text);
     const JsText after(textarea_["value"]);
-    std::optional<web_core::TextEdit> edit =
-        web_core::checkedEdit(start.selection, before, selection(), after,
-                              told ? std::optional<std::u16string_view>(*told) : std::nullopt);
+    std::optional<page_rules::TextEdit> edit =
+        page_rules::checkedEdit(start.selection, before, selection(), after,
+                                told ? std::optional<std::u16string_view>(*told) : std::nullopt);
     if (edit) {
         history_.record(*start.kind, std::move(*edit), after.length());
     } else {
@@ -228,7 +228,8 @@ void TextareaTextBox::takeUndoKeys(const val& event) {
 
 void TextareaTextBox::undoOrRedo(bool undo) {
     const JsText text(textarea_["value"]);
-    const std::optional<web_core::TextEdit> edit = undo ? history_.undo(text) : history_.redo(text);
+    const std::optional<page_rules::TextEdit> edit =
+        undo ? history_.undo(text) : history_.redo(text);
     if (!edit) {
         return;
     }

@@ -35,13 +35,14 @@ bool WindowScaling::fillsScreen() const {
 void WindowScaling::refit() {
     const val root = document_["documentElement"];
     const design::PixelSize viewport{root["clientWidth"].as<int>(), root["clientHeight"].as<int>()};
-    const design::WindowFit fit = design::fitWindow(design_.clientArea, viewport, fillsScreen());
+    const page_rules::WindowFit fit =
+        page_rules::fitWindow(design_.clientArea, viewport, fillsScreen());
     if (fit != shown_) {
         show(fit);
     }
 }
 
-void WindowScaling::show(const design::WindowFit& fit) {
+void WindowScaling::show(const page_rules::WindowFit& fit) {
     const ScrollPositions scrolled(window_);
     val style = document_["documentElement"]["style"];
     const std::string scale(kScaleProperty);

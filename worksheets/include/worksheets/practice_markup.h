@@ -13,19 +13,11 @@
 //   N" for screen readers), beside it #practice-verdict-N and #practice-reason-N, empty until
 //   checked, and #practice-solution-N, hidden and empty until the problem is settled.
 // The solutions are not in the markup: a pupil looking into the page finds only the problems.
-namespace web_core {
+namespace worksheets {
 
-inline constexpr std::string_view kAnswerLabel = "Отговор:";
-
-// The variant's heading: "Вариант 7".
-std::string variantHeading(int variant);
-
-std::string practiceMarkup(const std::vector<worksheets::SheetProblem>& problems);
-
-// The accessible name of problem number's field: "Отговор на задача 3".
-std::string answerName(int number);
+std::string practiceMarkup(const std::vector<SheetProblem>& problems);
 
 // The element ids of problem number's parts: practiceId("answer", 3) is "practice-answer-3".
 std::string practiceId(std::string_view part, int number);
 
-}  // namespace web_core
+}  // namespace worksheets

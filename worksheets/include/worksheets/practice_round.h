@@ -11,7 +11,7 @@
 // settled. A problem answered with a number is settled when checked, right or wrong: its answer
 // can no longer change and its solution shows. An empty answer, or one that is no number (a slip
 // of the finger), is neither: it says so and stays open, showing nothing of the solution.
-namespace web_core {
+namespace worksheets {
 
 // How a problem shows after the last check.
 struct ProblemResult {
@@ -29,9 +29,9 @@ struct ProblemResult {
 
 class PracticeRound {
 public:
-    explicit PracticeRound(std::vector<worksheets::SheetProblem> problems);
+    explicit PracticeRound(std::vector<SheetProblem> problems);
 
-    const std::vector<worksheets::SheetProblem>& problems() const { return problems_; }
+    const std::vector<SheetProblem>& problems() const { return problems_; }
     const ProblemResult& result(std::size_t index) const { return results_.at(index); }
 
     // Checks the answers of the problems still open, answers[i] that of problem i + 1; a missing
@@ -42,10 +42,10 @@ public:
     std::string score() const;
 
 private:
-    std::vector<worksheets::SheetProblem> problems_;
+    std::vector<SheetProblem> problems_;
     std::vector<ProblemResult> results_;
     int right_ = 0;
     bool checked_ = false;
 };
 
-}  // namespace web_core
+}  // namespace worksheets

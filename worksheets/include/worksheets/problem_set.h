@@ -1,28 +1,29 @@
 #pragma once
 
 #include <string>
-#include <string_view>
 #include <utility>
 #include <vector>
 
+#include "engine/problem.h"
+#include "engine/solution.h"
 #include "worksheets/sheet_code.h"
 
 namespace worksheets {
 
-// One problem of a worksheet with its solution, as the window writes them.
+// One problem of a worksheet with its solution, as the engine gives them.
 struct SheetProblem {
-    std::string sentence;  // the problem: the line after "Примерен текст на условие:"
-    std::string knownValues;  // "Сметки"'s first line: "A = 7; C = 12; D = 28; E = 10; F = 96; "
-    std::string answer;       // its last: "X = (12 * 28 * 10) / (7 * 96) = 5"
+    engine::Problem problem;
+    engine::Solution solution;
+
+    // The lines of the solution as the window writes them, with the decimal comma:
+    // "A = 7; C = 12; D = 28; E = 10; F = 96; " and "X = (12 * 28 * 10) / (7 * 96) = 5".
+    std::string knownValuesLine() const;
+    std::string answerLine() const;
 
     friend bool operator==(const SheetProblem&, const SheetProblem&) = default;
 };
 
-// The line under every problem, as the window writes it.
-inline constexpr std::string_view kQuestion = "X = ?";
-
-// The problems of every variant of a worksheet, made by the window's own "Задача" and "Сметки"
-// on a form kept in memory, with the decimal comma whatever the device's language.
+// The problems of every variant of a worksheet, drawn as the window's "Задача" draws them.
 //
 // Problem k of variant v is drawn from SheetRandomSource(code, v, k) and depends on the code, v
 // and k alone, never on how many problems or variants a sheet has. Within a variant no scenario

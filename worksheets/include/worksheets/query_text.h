@@ -5,7 +5,7 @@
 #include <string_view>
 
 // An address's query as browsers read and write it: the pages' links carry their settings there.
-namespace web_core {
+namespace worksheets {
 
 // The value of the first parameter of that name in a query ("?code=..." or "code=..."), as
 // URLSearchParams.get gives it: names and values percent-decoded, "+" a blank, a "%" not followed
@@ -33,4 +33,4 @@ private:
     std::string query_ = "?";
 };
 
-}  // namespace web_core
+}  // namespace worksheets

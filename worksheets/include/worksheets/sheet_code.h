@@ -26,11 +26,10 @@ public:
     static constexpr std::uint32_t kCount = 28'629'151;
 
     // The code a teacher typed or pasted, in UTF-8: in either case, with separators anywhere
-    // (blanks, tabs, hyphens and dashes, including the no-break and zero-width ones a document or
-    // a chat pastes), and with the Cyrillic letters that a Bulgarian keyboard types for the Latin
-    // ones they look like (А В Е К М Н Р С Т Х, capital or small) read as those. None when it is
-    // no code: a character outside the alphabet, the wrong length or a check character that
-    // does not fit.
+    // (the blanks of typed_text.h, line breaks included, and hyphens and dashes), and with the
+    // Cyrillic letters that a Bulgarian keyboard types for the Latin ones they look like
+    // (А В Е К М Н Р С Т Х, capital or small) read as those. None when it is no code: a
+    // character outside the alphabet, the wrong length or a check character that does not fit.
     static std::optional<SheetCode> read(std::string_view typed);
 
     // How many characters of what was typed count towards a code's six: all but the separators
@@ -54,8 +53,5 @@ private:
     std::string text_;
     std::uint32_t number_;
 };
-
-// What a sheet page says when a code cannot be read.
-inline constexpr std::string_view kNoSuchSheetCode = "Няма такъв код на лист.";
 
 }  // namespace worksheets

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <string>
-#include <string_view>
 
 #include "worksheets/problem_set.h"
 
@@ -16,17 +15,9 @@
 //   .sheet-key-variant for each variant, a .sheet-key-problem in it for each problem with its
 //   .sheet-known and .sheet-answer lines.
 // Only the key shows the sheet's code: pupils get the problems, not the way to the answers.
-namespace web_core {
-
-inline constexpr std::string_view kSheetTitle = "Работен лист – сложно тройно правило";
-inline constexpr std::string_view kNameLine = "Име: ………………… Клас: …… № ……";
-inline constexpr std::string_view kKeyTitle = "Отговори";
-inline constexpr std::string_view kCodeLabel = "Код на листа:";
-
-// Text as HTML shows it: & < > " ' as character references.
-std::string escapedHtml(std::string_view text);
+namespace worksheets {
 
 // The sheets of variants 1 to `variants`, `problems` problems each, then the key where asked.
-std::string sheetMarkup(const worksheets::ProblemSet& set, int problems, int variants, bool key);
+std::string sheetMarkup(const ProblemSet& set, int problems, int variants, bool key);
 
-}  // namespace web_core
+}  // namespace worksheets

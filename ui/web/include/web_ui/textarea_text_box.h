@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "page_rules/edit_history.h"
 #include "presenter/transcript_binding.h"
-#include "web_core/edit_history.h"
 #include "web_ui/event_listener.h"
 
 namespace web_ui {
@@ -18,13 +18,13 @@ namespace web_ui {
 // leaves the user's selection where it was. Texts are taken to be valid UTF-8, as the program
 // writes them. The textarea must outlive the binding.
 //
-// Undo and redo are the binding's own (web_core::EditHistory), in place of the browser's, which
+// Undo and redo are the binding's own (page_rules::EditHistory), in place of the browser's, which
 // keeps its editing history across the program's writes and would replay it at offsets that no
 // longer hold: only the user's edits since the program last wrote can be undone, and what the
 // program wrote is never taken back in part. They answer Ctrl+Z, Ctrl+Shift+Z and Ctrl+Y (Cmd on
 // a Mac) in every browser, and the browser's own undo and redo (its menus, a tablet's gestures).
 // Each edit is recorded as the textarea's own UTF-16 units, and only once checked against the
-// text it left (web_core::checkedEdit, which reads slices of the text around the edit, never all
+// text it left (page_rules::checkedEdit, which reads slices of the text around the edit, never all
 // of it); an edit that does not check (a transpose, a composition the browser rewrote, a kind of
 // edit not known here) leaves nothing to undo. So undo and redo bring back only texts the box
 // held. While an input method composes, undo and redo do nothing, whoever asks for them.
@@ -47,19 +47,19 @@ private:
     void takeUndoKeys(const emscripten::val& event);
     void recordEdit(std::optional<std::u16string> told);
     void undoOrRedo(bool undo);
-    web_core::Selection selection() const;
+    page_rules::Selection selection() const;
 
     // What an edit starts from: no kind for an edit of a kind the history cannot take back.
     struct EditStart {
-        std::optional<web_core::EditKind> kind;
-        web_core::Selection selection;
+        std::optional<page_rules::EditKind> kind;
+        page_rules::Selection selection;
         emscripten::val text;
         // The text the event says it inserts.
         std::optional<std::u16string> told;
     };
 
     emscripten::val textarea_;
-    web_core::EditHistory history_;
+    page_rules::EditHistory history_;
     std::optional<EditStart> editStart_;
     bool composing_ = false;
     // The text's length when a composition was last recorded: a browser that tells of the

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <array>
+#include <string_view>
+
+// The ids of the elements of the worksheet page (sheet.html) and the pupils' practice page
+// (practice.html) that the program finds by id: the HTML takes them from here through the build
+// (app/web/page_values.cpp), and the pages' bindings look them up by these names.
+namespace worksheets::ids {
+
+// The worksheet page.
+inline constexpr std::string_view kSheetCode = "sheet-code";                 // the code's field
+inline constexpr std::string_view kSheetCodeProblem = "sheet-code-problem";  // what is wrong
+inline constexpr std::string_view kSheetProblems = "sheet-problems";         // a number field
+inline constexpr std::string_view kSheetVariants = "sheet-variants";         // a number field
+inline constexpr std::string_view kSheetKey = "sheet-key";                   // a checkbox
+inline constexpr std::string_view kSheetNew = "sheet-new";                   // buttons
+inline constexpr std::string_view kSheetCopy = "sheet-copy";
+inline constexpr std::string_view kSheetPupils = "sheet-pupils";
+inline constexpr std::string_view kSheetPrint = "sheet-print";
+// The link, shown where it cannot be copied, and the box around it.
+inline constexpr std::string_view kSheetLinkBox = "sheet-link-box";
+inline constexpr std::string_view kSheetLink = "sheet-link";
+// The pupils' link to practice.html once asked for, and the box around it.
+inline constexpr std::string_view kSheetPupilsBox = "sheet-pupils-box";
+inline constexpr std::string_view kSheetPupilsLink = "sheet-pupils-link";
+// What to give the pupils instead, where the page is a file.
+inline constexpr std::string_view kSheetPupilsNote = "sheet-pupils-note";
+inline constexpr std::string_view kSheetStatus = "sheet-status";  // a polite live region
+inline constexpr std::string_view kSheets = "sheets";             // where the sheets go
+
+inline constexpr std::array<std::string_view, 16> kSheetPage = {
+    kSheetCode,       kSheetCodeProblem, kSheetProblems, kSheetVariants,
+    kSheetKey,        kSheetNew,         kSheetCopy,     kSheetPupils,
+    kSheetPrint,      kSheetLinkBox,     kSheetLink,     kSheetPupilsBox,
+    kSheetPupilsLink, kSheetPupilsNote,  kSheetStatus,   kSheets,
+};
+
+// The practice page.
+// What is wrong with the link or the start: a polite live region.
+inline constexpr std::string_view kPracticeRefusal = "practice-refusal";
+// The start: a form, the sheet's fields (shown where the link brought no sheet) around the code
+// and the count, and the pupil's number.
+inline constexpr std::string_view kPracticeStart = "practice-start";
+inline constexpr std::string_view kPracticeSheetFields = "practice-sheet-fields";
+inline constexpr std::string_view kPracticeCode = "practice-code";
+inline constexpr std::string_view kPracticeProblems = "practice-problems";
+inline constexpr std::string_view kPracticeNumber = "practice-number";
+// The variant: a form, its heading, the score (a polite live region) and where the problems go.
+inline constexpr std::string_view kPracticeAnswers = "practice-answers";
+inline constexpr std::string_view kPracticeVariantName = "practice-variant-name";
+inline constexpr std::string_view kPracticeScore = "practice-score";
+inline constexpr std::string_view kPracticeProblemsList = "practice-problems-list";
+
+inline constexpr std::array<std::string_view, 10> kPracticePage = {
+    kPracticeRefusal, kPracticeStart,   kPracticeSheetFields, kPracticeCode,  kPracticeProblems,
+    kPracticeNumber,  kPracticeAnswers, kPracticeVariantName, kPracticeScore, kPracticeProblemsList,
+};
+
+}  // namespace worksheets::ids
