@@ -4,8 +4,9 @@
 # manifest and the service worker), which any static web server can serve
 # (scripts/serve-web.sh does on this computer).
 #
-#   scripts/build-web.sh           the page as released (the web-release preset), into
-#                                  build-release/web/page/, which the packages carry
+#   scripts/build-web.sh           the page as released (the web-release preset), into the folder
+#                                  CMakePresets.json names (build-release/web/page/), which the
+#                                  packages carry
 #   scripts/build-web.sh --tests   the page with its tests (the web preset) in build-web/, and the
 #                                  npm packages the tests use (tests/web/package-lock.json);
 #                                  ctest --preset web runs them
@@ -15,11 +16,8 @@ source scripts/lib/packages.sh
 source scripts/lib/presets.sh
 
 tests=$(proporcia_tests_wanted "$0" "$@")
-
+proporcia_install_and_build web "$tests"
 if $tests; then
-    # shellcheck disable=SC2046  # a list of package names
-    scripts/install-packages.sh $(proporcia_packages web web-tests)
-    proporcia_build web
     lock=tests/web/package-lock.json
     installed=tests/web/node_modules/.package-lock.json
     if [ ! -f "$installed" ] || [ "$lock" -nt "$installed" ]; then
@@ -29,8 +27,5 @@ if $tests; then
     fi
     echo "The page is in build-web/page/, its tests run with: ctest --preset web"
 else
-    # shellcheck disable=SC2046
-    scripts/install-packages.sh $(proporcia_packages web)
-    proporcia_build web-release
-    echo "The page is in build-release/web/page/; scripts/serve-web.sh serves it."
+    echo "The page is in $(proporcia_page_folder)/; scripts/serve-web.sh serves it."
 fi

@@ -2,7 +2,7 @@
 # Installs what is missing and cross-builds the Windows program with MinGW-w64: the program
 # (app/win32/proporcia.exe), the setup program (proporcia-<version>-setup.exe) and the Windows
 # Installer package (proporcia-<version>-x64.msi). Both installers carry the page, which is built
-# first (scripts/build-web.sh).
+# first (scripts/build-web.sh, with the same option).
 #
 #   scripts/build-windows.sh           as released (the windows-release preset), in
 #                                      build-release/windows/, with the released page
@@ -15,16 +15,6 @@ source scripts/lib/packages.sh
 source scripts/lib/presets.sh
 
 tests=$(proporcia_tests_wanted "$0" "$@")
-
-if $tests; then
-    # shellcheck disable=SC2046  # a list of package names
-    scripts/install-packages.sh $(proporcia_packages windows windows-tests)
-    scripts/build-web.sh --tests
-    proporcia_build windows
-else
-    # shellcheck disable=SC2046
-    scripts/install-packages.sh $(proporcia_packages windows)
-    scripts/build-web.sh
-    proporcia_build windows-release
-    echo "The Windows program and its installers are in build-release/windows/"
-fi
+scripts/build-web.sh "$@"
+proporcia_install_and_build windows "$tests"
+$tests || echo "The Windows program and its installers are in build-release/windows/"

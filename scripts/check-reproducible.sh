@@ -37,6 +37,7 @@ done
 
 # The tools of the builds asked for, and no more. The page's are always needed.
 source scripts/lib/packages.sh
+source scripts/lib/presets.sh
 needs=(reproducible web)
 for build in "${builds[@]}"; do
     case $build in
@@ -112,7 +113,11 @@ artefacts() {
         linux) echo 'build-release/linux/proporcia_*.deb' ;;
         windows) echo 'build-release/windows/app/win32/proporcia.exe
 build-release/windows/proporcia-*-setup.exe build-release/windows/proporcia-*-x64.msi' ;;
-        web) echo 'build-release/web/page' ;;
+        web)
+            local folder
+            folder=$(proporcia_page_folder)
+            echo "${folder#"$PWD/"}"
+            ;;
     esac
 }
 

@@ -8,6 +8,14 @@
 #                                           true with --tests, false without; anything else ends
 #                                           the script with its usage: for the scripts that build
 #                                           a release or, with --tests, the tests' build
+#   proporcia_install_and_build <build> <tests>
+#                                           for those scripts: installs the packages of the need
+#                                           <build> (scripts/lib/packages.sh, which the script
+#                                           sources), then builds the preset <build-release>, or
+#                                           where <tests> is true, <build> with its tests and their
+#                                           packages too
+#   proporcia_page_folder                   the released page's folder, as CMakePresets.json names
+#                                           it (the web-release preset)
 #
 # Each build configures again, which is quick when nothing changed, so that an option edited in
 # CMakePresets.json reaches a build folder set up before. Where CMakePresets.json changed since
@@ -60,4 +68,21 @@ proporcia_tests_wanted() {
             exit 2
             ;;
     esac
+}
+
+proporcia_install_and_build() {
+    local build=$1 tests=$2
+    if $tests; then
+        # shellcheck disable=SC2046  # a list of package names
+        scripts/install-packages.sh $(proporcia_packages "$build" "$build-tests")
+        proporcia_build "$build"
+    else
+        # shellcheck disable=SC2046
+        scripts/install-packages.sh $(proporcia_packages "$build")
+        proporcia_build "$build-release"
+    fi
+}
+
+proporcia_page_folder() {
+    cmake --preset web-release -N | sed -n 's/^ *PROPORCIA_PAGE_FOLDER="\(.*\)"$/\1/p'
 }
