@@ -10,9 +10,9 @@
 
 namespace engine {
 
-// The window's "Задача": the draws and the sentence are drawProblem's, but the numbers go
-// through the numbers list and the fragments come from the scenario lists, read back as the
-// sentence needs them.
+// The window's "Задача": each draw becomes what it does in drawProblem, and the sentence is
+// composed as there, but the numbers go through the numbers list and the fragments come from the
+// scenario lists, read back as the sentence needs them.
 void MainFormLogic::GenerateProblem() {
     TextBox& transcript = *controls_.Text1;
     ListBox& numbers = *controls_.List1[0];
@@ -22,13 +22,14 @@ void MainFormLogic::GenerateProblem() {
     transcript.setText(heading);
     numbers.clear();
 
-    for (int position = 1; position <= 3; ++position) {
+    for (int position = 1; position < kFirstOfSecondSituation; ++position) {
         numbers.addItem(integerText(firstSituationQuantity(DrawPercent(draws_))));
     }
     // D, E and F are built from A, B and C as the list holds them.
-    for (int position = 4; position <= kQuantityCount; ++position) {
+    for (int position = kFirstOfSecondSituation; position <= kQuantityCount; ++position) {
         const std::int32_t multiplier = secondSituationMultiplier(DrawPercent(draws_));
-        const double firstSituationQuantity = parseDecimal(numbers.item(position - 4));
+        const double firstSituationQuantity =
+            parseDecimal(numbers.item(position - kFirstOfSecondSituation));
         numbers.addItem(integerText(roundToInt16(multiplier * firstSituationQuantity)));
     }
 

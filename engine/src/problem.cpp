@@ -7,13 +7,6 @@
 
 namespace engine {
 
-namespace {
-
-// Positions 1 to 3 (A, B, C) describe the first situation, 4 to 6 (D, E, F) the second.
-constexpr int kFirstOfSecondSituation = 4;
-
-}  // namespace
-
 int firstSituationQuantity(int percent) { return percent % 17 + 3; }
 
 std::int32_t secondSituationMultiplier(int percent) {
@@ -37,7 +30,8 @@ Problem drawProblem(UniformSource& draws) {
     }
     for (int position = kFirstOfSecondSituation; position <= kQuantityCount; ++position) {
         const std::int32_t multiplier = secondSituationMultiplier(DrawPercent(draws));
-        problem.numbers[position - 1] = checkedMultiply(multiplier, problem.numbers[position - 4]);
+        const std::int32_t first = problem.numbers[position - kFirstOfSecondSituation];
+        problem.numbers[position - 1] = checkedMultiply(multiplier, first);
     }
     problem.unknown = unknownPosition(DrawPercent(draws));
     problem.scenario = scenarioNumber(DrawPercent(draws));

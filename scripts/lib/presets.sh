@@ -84,5 +84,11 @@ proporcia_install_and_build() {
 }
 
 proporcia_page_folder() {
-    cmake --preset web-release -N | sed -n 's/^ *PROPORCIA_PAGE_FOLDER="\(.*\)"$/\1/p'
+    local folder
+    folder=$(cmake --preset web-release -N | sed -n 's/^ *PROPORCIA_PAGE_FOLDER="\(.*\)"$/\1/p')
+    if [ -z "$folder" ]; then
+        echo "CMakePresets.json names no PROPORCIA_PAGE_FOLDER for web-release" >&2
+        return 1
+    fi
+    echo "$folder"
 }

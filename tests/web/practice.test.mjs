@@ -13,6 +13,7 @@ import { pathToFileURL } from 'node:url';
 import { axeViolations } from './lib/accessibility.mjs';
 import { engineOfEnvironment, launchOrSkip } from './lib/engines.mjs';
 import { openPage } from './lib/open_page.mjs';
+import { sheetLimits } from './lib/sheet_limits.mjs';
 import { serveFolder } from './lib/static_server.mjs';
 
 const pageDir = process.env.PROPORCIA_PAGE_DIR;
@@ -21,6 +22,8 @@ assert.ok(pageDir && existsSync(join(pageDir, 'practice.html')),
   'PROPORCIA_PAGE_DIR: no practice.html');
 
 const sheetQuery = '?code=3CFPS6&n=5&variants=26';
+// One more than any sheet has: refused where the link does not say how many this one has.
+const beyondAnySheet = String(sheetLimits(pageDir).variants.most + 1);
 const noSuchVariant = 'Няма такъв вариант в този лист.';
 const noSuchCode = 'Няма такъв код на лист.';
 
@@ -179,7 +182,7 @@ describe(`the pupils' practice page in ${engine}`, () => {
       await page.focus('#practice-problems');
       await page.keyboard.type('5');
       await page.focus('#practice-number');
-      await page.keyboard.type('41');
+      await page.keyboard.type(beyondAnySheet);
       await page.keyboard.press('Enter');
       await page.waitForFunction((text) => document.getElementById('practice-refusal')
         .textContent === text, { polling: 50 }, noSuchVariant);

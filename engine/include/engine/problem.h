@@ -22,6 +22,9 @@ struct Problem {
     friend bool operator==(const Problem&, const Problem&) = default;
 };
 
+// Positions 1 to 3 (A, B, C) describe the first situation, 4 to 6 (D, E, F) the second.
+inline constexpr int kFirstOfSecondSituation = 4;
+
 // What each of a problem's eight draws becomes, from its DrawPercent (0 to 100).
 int firstSituationQuantity(int percent);              // A, B or C: 3 to 19
 std::int32_t secondSituationMultiplier(int percent);  // D, E, F over A, B, C: 2, 4, 8 or 16

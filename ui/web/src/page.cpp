@@ -53,11 +53,16 @@ void Page::copy(const std::string& text, val field, std::function<void(bool)> th
 
 void Page::copyEnded(void* pending, int copied) {
     const std::unique_ptr<PendingCopy> copy(static_cast<PendingCopy*>(pending));
-    copy->then(copied != 0);
     if (copied == 0) {
+        // The field shows, whatever hid it, so that the focus can go there.
+        val hidden = copy->field.call<val>("closest", std::string("[hidden]"));
+        if (!hidden.isNull()) {
+            hidden.set("hidden", false);
+        }
         copy->field.call<void>("focus");
         copy->field.call<void>("select");
     }
+    copy->then(copied != 0);
 }
 
 }  // namespace web_ui

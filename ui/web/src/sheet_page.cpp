@@ -155,7 +155,7 @@ void SheetPage::copyLink() {
     val field = element(ids::kSheetLink);
     field.set("value", shown);
     copy(shown, field, [this](bool copied) {
-        // Where the browser would not copy, the link shows, ready for Ctrl+C.
+        // The link shows only where the browser would not copy it, ready for Ctrl+C.
         element(ids::kSheetLinkBox).set("hidden", copied);
         announce(copied ? words::kLinkCopied : words::kCopyByHand);
     });

@@ -54,8 +54,8 @@ protected:
     static void markInvalid(const emscripten::val& field, bool invalid);
 
     // Puts text on the clipboard, then calls then(true). Where the browser has no clipboard for
-    // the page or refuses it, calls then(false), then puts the focus in the field, which shows
-    // the text, and selects it there for copying by hand.
+    // the page or refuses it, shows the field, which holds the text, puts the focus there and
+    // selects the text for copying by hand, then calls then(false).
     void copy(const std::string& text, emscripten::val field, std::function<void(bool)> then);
 
 private:
