@@ -40,26 +40,25 @@ Solution solve(int unknown, const std::array<std::int32_t, kQuantityCount>& quan
         return Quantity{position, quantities[static_cast<std::size_t>(position - 1)]};
     };
     Solution solution;
-    solution.unknown = unknown;
     std::size_t known = 0;
     for (int position = 1; position <= kQuantityCount; ++position) {
         if (position != unknown) {
             solution.known[known++] = quantity(position);
         }
     }
+    // The factors of one side of the fraction line, and their product, checked as the window
+    // multiplies: from the first factor on.
+    const auto multiplied = [&quantity](const auto& positions, auto& factors) {
+        std::int32_t product = 1;
+        for (std::size_t i = 0; i < positions.size(); ++i) {
+            factors[i] = quantity(positions[i]);
+            product = checkedMultiply(product, factors[i].value);
+        }
+        return product;
+    };
     const Formula& formula = kFormulas[static_cast<std::size_t>(unknown - 1)];
-    solution.numeratorProduct = 1;
-    for (std::size_t i = 0; i < formula.numerator.size(); ++i) {
-        solution.numerator[i] = quantity(formula.numerator[i]);
-        solution.numeratorProduct =
-            checkedMultiply(solution.numeratorProduct, solution.numerator[i].value);
-    }
-    solution.denominatorProduct = 1;
-    for (std::size_t i = 0; i < formula.denominator.size(); ++i) {
-        solution.denominator[i] = quantity(formula.denominator[i]);
-        solution.denominatorProduct =
-            checkedMultiply(solution.denominatorProduct, solution.denominator[i].value);
-    }
+    solution.numeratorProduct = multiplied(formula.numerator, solution.numerator);
+    solution.denominatorProduct = multiplied(formula.denominator, solution.denominator);
     if (solution.denominatorProduct == 0) {
         throw RuntimeError(ErrorKind::DivisionByZero, "the answer's denominator is 0");
     }

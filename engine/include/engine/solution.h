@@ -19,8 +19,7 @@ struct Quantity {
 // The relation A·B·F = C·D·E solved for the unknown, as a value: the answer is the product of
 // the three factors above the fraction line over the product of the two below it.
 struct Solution {
-    int unknown = 0;
-    std::array<Quantity, kQuantityCount - 1> known{};  // ascending position
+    std::array<Quantity, kQuantityCount - 1> known{};  // all but the unknown, ascending position
     std::array<Quantity, 3> numerator{};               // ascending position
     std::array<Quantity, 2> denominator{};             // ascending position
     // The exact answer: numeratorProduct / denominatorProduct, unreduced; the second is not 0.
