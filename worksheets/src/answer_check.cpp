@@ -19,16 +19,6 @@ constexpr std::size_t kLimbDigits = 9;
 constexpr std::array<std::string_view, 4> kUnknowns = {{"X", "x", "\u0425", "\u0445"}};
 constexpr std::array<std::string_view, 2> kMinusSigns = {{"-", "\u2212"}};
 
-template <std::size_t N>
-bool takeAny(TypedText& text, const std::array<std::string_view, N>& tokens) {
-    for (const std::string_view token : tokens) {
-        if (text.take(token)) {
-            return true;
-        }
-    }
-    return false;
-}
-
 // Whether text is valid UTF-8 of at most kLongestAnswer code points; it stops at the first
 // character too many, so a long paste costs no more than a short one.
 bool isShortUtf8(std::string_view text) {
@@ -157,14 +147,14 @@ std::optional<ExactNumber> readAnswerNumber(std::string_view typed) {
     if (!isShortUtf8(text.rest())) {
         return std::nullopt;
     }
-    if (takeAny(text, kUnknowns)) {
+    if (text.takeAnyOf(kUnknowns)) {
         text.skipBlanks();
         if (!text.take('=')) {
             return std::nullopt;
         }
         text.skipBlanks();
     }
-    const bool negative = !text.take('+') && takeAny(text, kMinusSigns);
+    const bool negative = !text.take('+') && text.takeAnyOf(kMinusSigns);
     text.skipBlanks();
     const std::optional<Decimal> p = takeDecimal(text);
     if (!p) {

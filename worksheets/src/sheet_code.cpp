@@ -31,15 +31,7 @@ constexpr std::array<std::string_view, 6> kDashes = {
 
 // Drops a separator at the start of the text: a blank of any kind, or a dash.
 bool skipSeparator(TypedText& text) {
-    if (text.skipBlank() || text.skipBlank(BlankKind::kLineBreak)) {
-        return true;
-    }
-    for (const std::string_view dash : kDashes) {
-        if (text.take(dash)) {
-            return true;
-        }
-    }
-    return false;
+    return text.skipBlank() || text.skipBlank(BlankKind::kLineBreak) || text.takeAnyOf(kDashes);
 }
 
 std::optional<std::uint32_t> valueOf(char c) {

@@ -88,12 +88,8 @@ TypedText& TypedText::trim() {
 }
 
 bool TypedText::skipBlank() {
-    const KnownBlank* blank = blankAt(rest_, false);
-    if (blank == nullptr || blank->kind == BlankKind::kLineBreak) {
-        return false;
-    }
-    rest_.remove_prefix(blank->text.size());
-    return true;
+    const BlankKind kind = blankAtStart();
+    return kind != BlankKind::kLineBreak && skipBlank(kind);
 }
 
 bool TypedText::skipBlank(BlankKind kind) {
@@ -134,6 +130,15 @@ bool TypedText::take(std::string_view text) {
     }
     rest_.remove_prefix(text.size());
     return true;
+}
+
+bool TypedText::takeAnyOf(std::span<const std::string_view> tokens) {
+    for (const std::string_view token : tokens) {
+        if (take(token)) {
+            return true;
+        }
+    }
+    return false;
 }
 
 Utf8Character TypedText::takeCharacter() {

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string_view>
 
 // Text as a teacher or a pupil types or pastes it into a field of the pages, in UTF-8: the one
@@ -56,9 +57,10 @@ public:
 
     // Takes the ASCII digits at the start.
     std::string_view takeDigits();
-    // Takes c, or text, where the text starts with it.
+    // Takes c, or text, or the first of tokens, where the text starts with it.
     bool take(char c);
     bool take(std::string_view text);
+    bool takeAnyOf(std::span<const std::string_view> tokens);
     // Takes one character; a byte that is no UTF-8 is taken alone, with length 0.
     Utf8Character takeCharacter();
 
