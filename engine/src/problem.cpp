@@ -24,21 +24,26 @@ int unknownPosition(int percent) { return percent % kQuantityCount + 1; }
 int scenarioNumber(int percent) { return percent % kScenarioCount + 1; }
 
 Problem drawProblem(UniformSource& draws) {
-    Problem problem;
+    std::array<std::int32_t, kQuantityCount> numbers{};
     for (int position = 1; position < kFirstOfSecondSituation; ++position) {
-        problem.numbers[position - 1] = firstSituationQuantity(DrawPercent(draws));
+        numbers[position - 1] = firstSituationQuantity(DrawPercent(draws));
     }
     for (int position = kFirstOfSecondSituation; position <= kQuantityCount; ++position) {
         const std::int32_t multiplier = secondSituationMultiplier(DrawPercent(draws));
-        const std::int32_t first = problem.numbers[position - kFirstOfSecondSituation];
-        problem.numbers[position - 1] = checkedMultiply(multiplier, first);
+        const std::int32_t first = numbers[position - kFirstOfSecondSituation];
+        numbers[position - 1] = checkedMultiply(multiplier, first);
     }
-    problem.unknown = unknownPosition(DrawPercent(draws));
-    problem.scenario = scenarioNumber(DrawPercent(draws));
-    const ScenarioTemplate& fragments = scenarioTemplates()[problem.scenario - 1];
+    const int unknown = unknownPosition(DrawPercent(draws));
+    const int scenario = scenarioNumber(DrawPercent(draws));
+    return makeProblem(scenario, unknown, numbers);
+}
+
+Problem makeProblem(int scenario, int unknown,
+                    const std::array<std::int32_t, kQuantityCount>& numbers) {
+    Problem problem{scenario, unknown, numbers, {}};
+    const ScenarioTemplate& fragments = scenarioTemplates()[scenario - 1];
     problem.sentence = problemSentence(
-        problem.unknown,
-        [&problem](int position) { return integerText(problem.numbers[position - 1]); },
+        unknown, [&numbers](int position) { return integerText(numbers[position - 1]); },
         [&fragments](int index) { return std::string(fragments[index - 1]); });
     return problem;
 }

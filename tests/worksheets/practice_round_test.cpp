@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "worksheets/html_text.h"
 #include "worksheets/page_words.h"
 #include "worksheets/practice_markup.h"
 
@@ -21,21 +22,18 @@ std::vector<SheetProblem> problems() {
     return {first.problem(1, 1), first.problem(1, 2), second.problem(1, 1)};
 }
 
-SheetProblem problemSaying(std::string sentence) {
-    SheetProblem problem = problems().front();
-    problem.problem.sentence = std::move(sentence);
-    return problem;
-}
-
 const ProblemResult kUnchecked{};
 const ProblemResult kRight{"Вярно", "", true, "right"};
 const ProblemResult kWrong{"Грешно", "", true, "wrong"};
 const ProblemResult kNoNumber{"Грешно", "Това не е число.", false, "wrong"};
 const ProblemResult kEmpty{"Няма отговор", "", false, "empty"};
+const ProblemResult kRightHinted{"Вярно, с подсказка", "", true, "right"};
+const ProblemResult kWrongHinted{"Грешно, с подсказка", "", true, "wrong"};
 
 struct CheckRow {
     const char* name;
     std::vector<std::string> answers;
+    std::vector<std::size_t> hintsOpened;
     std::vector<ProblemResult> results;
     const char* score;
 };
@@ -44,24 +42,36 @@ TEST(PracticeRoundTest, ChecksEachAnswer) {
     for (const CheckRow& row : {
              CheckRow{"all right",
                       {"12", "5/4", "X = 1,5"},
+                      {},
                       {kRight, kRight, kRight},
                       "Верни отговори: 3 от 3"},
              CheckRow{"rounded",
                       {"12,0", "1,3", "1.5"},
+                      {},
                       {kRight, kWrong, kRight},
                       "Верни отговори: 2 от 3"},
              CheckRow{"empty and no number",
                       {"", "пет", "  "},
+                      {},
                       {kEmpty, kNoNumber, kEmpty},
                       "Верни отговори: 0 от 3"},
              CheckRow{"fewer answers than problems",
                       {"13"},
+                      {},
                       {kWrong, kEmpty, kEmpty},
                       "Верни отговори: 0 от 3"},
+             CheckRow{"hints opened",
+                      {"12", "2", ""},
+                      {0, 1, 2},
+                      {kRightHinted, kWrongHinted, kEmpty},
+                      "Верни отговори: 1 от 3"},
          }) {
         PracticeRound round(problems());
         EXPECT_EQ(round.score(), "") << row.name;
         EXPECT_EQ(round.result(0), kUnchecked) << row.name;
+        for (const std::size_t index : row.hintsOpened) {
+            round.openHint(index);
+        }
         round.check(row.answers);
         for (std::size_t i = 0; i < row.results.size(); ++i) {
             EXPECT_EQ(round.result(i), row.results[i]) << row.name << ", problem " << i + 1;
@@ -85,19 +95,27 @@ TEST(PracticeRoundTest, ASettledAnswerStaysAsCheckedAndOpenOnesAreCheckedAgain) 
 }
 
 TEST(PracticeMarkupTest, NamesEachAnswerAndHidesTheSolutions) {
-    const std::vector<SheetProblem> two = {problemSaying("Ако <b>2</b> & 3 \"кубика\""),
-                                           problemSaying("второ")};
-    const std::string html = practiceMarkup(two);
-    EXPECT_NE(html.find("Ако &lt;b&gt;2&lt;/b&gt; &amp; 3 &quot;кубика&quot;"), std::string::npos);
-    EXPECT_NE(html.find("<h3 class=\"practice-problem-name\">Задача 2.</h3>"), std::string::npos);
-    EXPECT_NE(html.find("id=\"practice-answer-2\""), std::string::npos);
-    EXPECT_NE(html.find("aria-label=\"Отговор на задача 2\""), std::string::npos);
-    EXPECT_NE(html.find("<label for=\"practice-answer-1\">Отговор:</label>"), std::string::npos);
-    // No input mode that hides "/", no limit that would cut a paste down to a number.
-    EXPECT_EQ(html.find("inputmode"), std::string::npos);
-    EXPECT_EQ(html.find("maxlength"), std::string::npos);
-    EXPECT_EQ(html.find("X = ("), std::string::npos) << "a solution in the page before checking";
-    EXPECT_EQ(html.find("A = "), std::string::npos) << "known values in the page before checking";
+    for (const bool hints : {true, false}) {
+        std::vector<SheetProblem> two = problems();
+        two.pop_back();
+        const std::string html = practiceMarkup(two, hints);
+        EXPECT_NE(html.find(escapedHtml(two[1].sentence())), std::string::npos);
+        EXPECT_NE(html.find("<h3 class=\"practice-problem-name\">Задача 2.</h3>"),
+                  std::string::npos);
+        EXPECT_NE(html.find("id=\"practice-answer-2\""), std::string::npos);
+        EXPECT_NE(html.find("aria-label=\"Отговор на задача 2\""), std::string::npos);
+        EXPECT_NE(html.find("<label for=\"practice-answer-1\">Отговор:</label>"),
+                  std::string::npos);
+        EXPECT_EQ(html.find("id=\"practice-hint-2\"") != std::string::npos, hints);
+        // No input mode that hides "/", no limit that would cut a paste down to a number.
+        EXPECT_EQ(html.find("inputmode"), std::string::npos);
+        EXPECT_EQ(html.find("maxlength"), std::string::npos);
+        // The hint shows the condition and the proportions, nothing that gives X away.
+        EXPECT_EQ(html.find("solution-chain"), std::string::npos) << "a chain before checking";
+        EXPECT_EQ(html.find("X = ("), std::string::npos) << "a formula before checking";
+        EXPECT_EQ(html.find("Отговор: "), std::string::npos) << "an answer before checking";
+        EXPECT_EQ(html.find("A = "), std::string::npos) << "known values before checking";
+    }
     EXPECT_EQ(words::variantName(7), "Вариант 7");
 }
 

@@ -79,6 +79,9 @@ TEST(SheetMarkupTest, HasAVariantForEachPupilAndTheKeyWhereAsked) {
         EXPECT_EQ(count(html, "class=\"sheet-key-variant\""), row.key ? variants : 0) << shape;
         EXPECT_EQ(count(html, "class=\"sheet-key-problem\""), row.key ? problems : 0) << shape;
         EXPECT_EQ(count(html, "3CFPS6"), row.key ? 1u : 0u) << shape << ": only the key has it";
+        const std::string solved =
+            sheetMarkup(setOf("3CFPS6"), row.problems, row.variants, row.key, true);
+        EXPECT_EQ(count(solved, "class=\"solution\""), row.key ? problems : 0) << shape;
         if (row.key) {
             EXPECT_GT(html.find("class=\"sheet-key\""), html.rfind("class=\"sheet-variant\""))
                 << shape << ": the key after all variants";
@@ -97,13 +100,13 @@ struct GoldenRow {
 TEST(SheetMarkupTest, CarriesTheProblemSetsTextsExactly) {
     for (const GoldenRow& row : {
              GoldenRow{"3CFPS6", 1,
-                       "4 миньора за 12 часа изкопават 6 кубика руда, ако 8 миньора за X часа ще "
-                       "изкопаят 12 кубика руда.",
+                       "Ако 4 миньори за 12 часа изкопават 6 куб. м руда, то 8 миньори за X часа "
+                       "ще изкопаят 12 куб. м руда.",
                        "A = 4; B = 12; C = 6; D = 8; F = 12; ", "X = (4 * 12 * 12) / (6 * 8) = 12"},
              GoldenRow{"3CFPS6", 2, nullptr, nullptr, "X = (11 * 8 * 40) / (88 * 32) = 1,25"},
              GoldenRow{"QY5GFR", 1,
-                       "3 дървосекача за 19 часа събират 19 кубика дървесина, ако X дървосекача "
-                       "за 304 часа ще съберат 152 кубика дървесина.",
+                       "Ако 3 дървосекачи за 19 часа събират 19 куб. м дървесина, то X "
+                       "дървосекачи за 304 часа ще съберат 152 куб. м дървесина.",
                        nullptr, "X = (3 * 19 * 152) / (19 * 304) = 1,5"},
          }) {
         const std::string html = sheetMarkup(setOf(row.code), 2, 1, true);
@@ -132,8 +135,8 @@ TEST(SheetMarkupTest, EachVariantHoldsItsOwnProblems) {
         at = html.find(around(">Вариант ", std::to_string(v), "<"), at);
         ASSERT_NE(at, std::string::npos) << v;
         for (const SheetProblem& problem : set.variant(v, 3)) {
-            at = html.find(around(">", escapedHtml(problem.problem.sentence), "<"), at);
-            ASSERT_NE(at, std::string::npos) << "variant " << v << ": " << problem.problem.sentence;
+            at = html.find(around(">", escapedHtml(problem.sentence()), "<"), at);
+            ASSERT_NE(at, std::string::npos) << "variant " << v << ": " << problem.sentence();
         }
     }
 }

@@ -57,6 +57,10 @@ PracticeLink readPracticeQuery(std::string_view query) {
             fault(PracticeFault::kBadCount);
         }
     }
+    if (const auto hints = queryValue(query, kHintsParameter)) {
+        // A teacher who wrote the parameter meant to switch hints off: any value but 1 does.
+        link.hints = readWholeNumber(*hints, kHintsShown.least, kHintsShown.most) == 1;
+    }
     if (const auto variant = queryValue(query, kVariantParameter)) {
         link.variant = readWholeNumber(*variant, 1, highestVariant(link));
         if (!link.variant) {
@@ -78,6 +82,9 @@ std::string practiceQuery(const PracticeLink& link) {
     if (link.variant) {
         query.add(kVariantParameter, std::to_string(*link.variant));
     }
+    if (!link.hints) {
+        query.add(kHintsParameter, "0");
+    }
     return query.query();
 }
 
@@ -86,6 +93,9 @@ std::string pupilsQuery(const SheetSettings& settings) {
     query.add(kCodeParameter, percentEncoded(settings.codeText));
     query.add(kProblemsParameter, std::to_string(settings.problems));
     query.add(kVariantsParameter, std::to_string(settings.variants));
+    if (!settings.hints) {
+        query.add(kHintsParameter, "0");
+    }
     return query.query();
 }
 

@@ -3,6 +3,7 @@
 #include "engine/transcript_text.h"
 #include "worksheets/html_text.h"
 #include "worksheets/page_words.h"
+#include "worksheets/solution_markup.h"
 
 namespace worksheets {
 
@@ -14,7 +15,7 @@ std::string practiceId(std::string_view part, int number) {
     return id;
 }
 
-std::string practiceMarkup(const std::vector<SheetProblem>& problems) {
+std::string practiceMarkup(const std::vector<SheetProblem>& problems, bool hints) {
     std::string html;
     for (std::size_t k = 0; k < problems.size(); ++k) {
         const int number = static_cast<int>(k) + 1;
@@ -25,7 +26,7 @@ std::string practiceMarkup(const std::vector<SheetProblem>& problems) {
         // The name runs into the sentence, as on the printed sheet.
         appendElement(html, "h3", "practice-problem-name", words::problemName(number));
         html += ' ';
-        appendElement(html, "p", "practice-sentence", problems[k].problem.sentence);
+        appendElement(html, "p", "practice-sentence", problems[k].sentence());
         appendElement(html, "p", "practice-question", engine::kQuestion);
         html += "<p class=\"practice-answer-row\"><label for=\"";
         html += answer;
@@ -48,10 +49,34 @@ std::string practiceMarkup(const std::vector<SheetProblem>& problems) {
         html += verdict;
         html += "\"></span> <span class=\"practice-reason\" id=\"";
         html += reason;
-        html += "\"></span></p><div class=\"practice-solution\" id=\"";
+        html += "\"></span></p>";
+        if (hints) {
+            html += "<details class=\"practice-hint\" id=\"";
+            html += practiceId("hint", number);
+            html += "\">";
+            appendElement(html, "summary", "practice-hint-title", words::kHint);
+            appendHintMarkup(html, workedSolution(problems[k]));
+            html += "</details>";
+        }
+        html += "<div class=\"practice-solution\" id=\"";
         html += practiceId("solution", number);
         html += "\" hidden></div></section>";
     }
+    return html;
+}
+
+}  // namespace worksheets
+
+namespace worksheets {
+
+std::string practiceSolutionMarkup(const SheetProblem& problem) {
+    std::string html;
+    appendSolutionMarkup(html, workedSolution(problem), "h4");
+    html += "<div class=\"practice-calculations\">";
+    appendElement(html, "p", "practice-calculations-title", words::kCalculations);
+    appendElement(html, "p", "practice-known", problem.knownValuesLine());
+    appendElement(html, "p", "practice-answer-line", problem.answerLine());
+    html += "</div>";
     return html;
 }
 

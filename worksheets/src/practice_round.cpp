@@ -7,7 +7,13 @@
 namespace worksheets {
 
 PracticeRound::PracticeRound(std::vector<SheetProblem> problems)
-    : problems_(std::move(problems)), results_(problems_.size()) {}
+    : problems_(std::move(problems)), results_(problems_.size()), hinted_(problems_.size()) {}
+
+void PracticeRound::openHint(std::size_t index) {
+    if (!results_.at(index).settled) {
+        hinted_[index] = true;
+    }
+}
 
 void PracticeRound::check(const std::vector<std::string>& answers) {
     for (std::size_t i = 0; i < problems_.size(); ++i) {
@@ -16,19 +22,21 @@ void PracticeRound::check(const std::vector<std::string>& answers) {
             continue;
         }
         const std::string_view answer = i < answers.size() ? answers[i] : std::string_view();
+        const std::string_view right = hinted_[i] ? words::kRightWithHint : words::kRight;
+        const std::string_view wrong = hinted_[i] ? words::kWrongWithHint : words::kWrong;
         switch (checkAnswer(problems_[i], answer)) {
             case AnswerVerdict::kNoAnswer:
                 result = {words::kNoAnswer, {}, false, "empty"};
                 break;
             case AnswerVerdict::kNotANumber:
-                result = {words::kWrong, words::kNotANumber, false, "wrong"};
+                result = {wrong, words::kNotANumber, false, "wrong"};
                 break;
             case AnswerVerdict::kRight:
-                result = {words::kRight, {}, true, "right"};
+                result = {right, {}, true, "right"};
                 ++right_;
                 break;
             case AnswerVerdict::kWrong:
-                result = {words::kWrong, {}, true, "wrong"};
+                result = {wrong, {}, true, "wrong"};
                 break;
         }
     }

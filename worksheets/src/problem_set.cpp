@@ -1,11 +1,12 @@
 #include "worksheets/problem_set.h"
 
-#include <bitset>
 #include <stdexcept>
 #include <string_view>
 
 #include "engine/transcript_text.h"
+#include "worksheets/problem_draw.h"
 #include "worksheets/sheet_random_source.h"
+#include "worksheets/sheet_wording.h"
 
 namespace worksheets {
 
@@ -13,10 +14,6 @@ namespace {
 
 // The sheet is Bulgarian wherever it is opened.
 constexpr std::string_view kDecimalComma = ",";
-
-// A bound on the draws again for one problem, which no code comes near: the scenario wanted has
-// a chance of about 1 in 17 each time, so 1,000 misses in a row happen about once in 10^26.
-constexpr int kMostDraws = 1000;
 
 void checkCount(int count) {
     if (count < 1 || count > SheetRandomSource::kLargestNumber) {
@@ -30,21 +27,19 @@ std::string SheetProblem::knownValuesLine() const { return engine::knownValuesLi
 
 std::string SheetProblem::answerLine() const { return engine::answerLine(solution, kDecimalComma); }
 
+std::string SheetProblem::sentence() const { return sheetSentence(problem); }
+
 std::vector<SheetProblem> ProblemSet::variant(int variant, int count) const {
     checkCount(count);
     std::vector<SheetProblem> problems;
     problems.reserve(static_cast<std::size_t>(count));
-    std::bitset<kScenarioRound + 1> used;
+    UsedScenarios used;
     for (int number = 1; number <= count; ++number) {
         if ((number - 1) % kScenarioRound == 0) {
             used.reset();
         }
         SheetRandomSource draws(code_, variant, number);
-        engine::Problem problem = engine::drawProblem(draws);
-        for (int drawn = 1;
-             drawn < kMostDraws && used.test(static_cast<std::size_t>(problem.scenario)); ++drawn) {
-            problem = engine::drawProblem(draws);
-        }
+        engine::Problem problem = drawSheetProblem(draws, code_.choices(), used);
         used.set(static_cast<std::size_t>(problem.scenario));
         engine::Solution solution = engine::solve(problem);
         problems.push_back({std::move(problem), solution});

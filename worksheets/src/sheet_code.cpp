@@ -45,27 +45,56 @@ std::optional<std::uint32_t> valueOf(char c) {
     return static_cast<std::uint32_t>(place);
 }
 
-// The weighted sum of the first characters' values, weights counted from 1.
-std::uint32_t weightedSum(const std::array<std::uint32_t, SheetCode::kLength>& values,
-                          std::size_t count) {
-    std::uint32_t sum = 0;
+using Values = std::array<std::uint32_t, SheetCode::kLengthWithChoices>;
+
+// The sum of the first count values, each times its weight: its position (from 1) where
+// weighted, else 1.
+std::uint32_t sum(const Values& values, std::size_t count, bool weighted) {
+    std::uint32_t total = 0;
     for (std::size_t i = 0; i < count; ++i) {
-        sum += static_cast<std::uint32_t>(i + 1) * values[i];
+        total += (weighted ? static_cast<std::uint32_t>(i + 1) : 1) * values[i];
     }
-    return sum % kBase;
+    return total % kBase;
 }
 
-// The check value v with 6 v + sum = 0 (mod 31): 26 is the inverse of 6 modulo 31.
-std::uint32_t checkValue(std::uint32_t payloadSum) {
-    constexpr std::uint32_t kInverseOfLastWeight = 26;
-    static_assert(kInverseOfLastWeight * SheetCode::kLength % kBase == 1);
-    return (kBase - payloadSum) % kBase * kInverseOfLastWeight % kBase;
+constexpr std::uint32_t kWholeAnswersBit = 1;
+constexpr std::uint32_t kSoughtShift = 1;
+constexpr std::uint32_t kLargestChoicesValue = 7;
+
+std::uint32_t choicesValue(ProblemChoices choices) {
+    return (choices.wholeAnswers ? kWholeAnswersBit : 0) |
+           static_cast<std::uint32_t>(choices.sought) << kSoughtShift;
+}
+
+ProblemChoices choicesOf(std::uint32_t value) {
+    return {(value & kWholeAnswersBit) != 0, static_cast<Sought>(value >> kSoughtShift)};
+}
+
+// Completes the values after the payload (the number's five, and the choices' one where there
+// are choices) with the check characters.
+void addCheck(Values& values, bool withChoices) {
+    if (!withChoices) {
+        // 6 v + sum = 0 (mod 31): 26 is the inverse of 6 modulo 31.
+        constexpr std::uint32_t kInverseOfLastWeight = 26;
+        static_assert(kInverseOfLastWeight * SheetCode::kLength % kBase == 1);
+        values[kPayloadLength] =
+            (kBase - sum(values, kPayloadLength, true)) % kBase * kInverseOfLastWeight % kBase;
+        return;
+    }
+    // v7 + v8 = -s and 7 v7 + 8 v8 = -w (mod 31), for s and w the payload's plain and weighted
+    // sums: v8 = 7 s - w, v7 = -s - v8.
+    constexpr std::size_t kPayload = kPayloadLength + 1;
+    const std::uint32_t plain = sum(values, kPayload, false);
+    const std::uint32_t weighted = sum(values, kPayload, true);
+    const std::uint32_t last = (7 * plain + kBase - weighted) % kBase;
+    values[kPayload + 1] = last;
+    values[kPayload] = (2 * kBase - plain - last) % kBase;
 }
 
 }  // namespace
 
 std::optional<SheetCode> SheetCode::read(std::string_view typed) {
-    std::array<std::uint32_t, kLength> values{};
+    Values values{};
     std::size_t count = 0;
     TypedText rest(typed);
     while (!rest.empty()) {
@@ -85,23 +114,26 @@ std::optional<SheetCode> SheetCode::read(std::string_view typed) {
                 value = valueOf(static_cast<char>(character.codePoint));
             }
         }
-        if (!value || count == kLength) {
+        if (!value || count == kLengthWithChoices) {
             return std::nullopt;
         }
         values[count++] = *value;
     }
-    if (count != kLength || weightedSum(values, kLength) != 0) {
+    const bool checked = count == kLength ? sum(values, kLength, true) == 0
+                         : count == kLengthWithChoices
+                             ? sum(values, count, true) == 0 && sum(values, count, false) == 0 &&
+                                   values[kPayloadLength] <= kLargestChoicesValue
+                             : false;
+    if (!checked) {
         return std::nullopt;
     }
     std::uint32_t number = 0;
-    std::string text;
-    for (std::size_t i = 0; i < kLength; ++i) {
-        if (i < kPayloadLength) {
-            number = number * kBase + values[i];
-        }
-        text += kAlphabet[values[i]];
+    for (std::size_t i = 0; i < kPayloadLength; ++i) {
+        number = number * kBase + values[i];
     }
-    return SheetCode(std::move(text), number);
+    // An eight-character code that asks for nothing is the six-character one.
+    return fromNumber(number,
+                      count == kLength ? ProblemChoices{} : choicesOf(values[kPayloadLength]));
 }
 
 std::size_t SheetCode::typedLength(std::string_view typed) {
@@ -116,20 +148,24 @@ std::size_t SheetCode::typedLength(std::string_view typed) {
     return length;
 }
 
-SheetCode SheetCode::fromNumber(std::uint32_t number) {
+SheetCode SheetCode::fromNumber(std::uint32_t number, ProblemChoices choices) {
     number %= kCount;
-    std::array<std::uint32_t, kLength> values{};
+    Values values{};
     std::uint32_t rest = number;
     for (std::size_t i = kPayloadLength; i-- > 0;) {
         values[i] = rest % kBase;
         rest /= kBase;
     }
-    values[kPayloadLength] = checkValue(weightedSum(values, kPayloadLength));
-    std::string text;
-    for (const std::uint32_t value : values) {
-        text += kAlphabet[value];
+    const bool withChoices = !choices.none();
+    if (withChoices) {
+        values[kPayloadLength] = choicesValue(choices);
     }
-    return SheetCode(std::move(text), number);
+    addCheck(values, withChoices);
+    std::string text;
+    for (std::size_t i = 0; i < (withChoices ? kLengthWithChoices : kLength); ++i) {
+        text += kAlphabet[values[i]];
+    }
+    return SheetCode(std::move(text), number, choices);
 }
 
 }  // namespace worksheets

@@ -19,6 +19,12 @@ SheetSettings readSheetQuery(std::string_view query) {
     if (const auto key = queryValue(query, kKeyParameter)) {
         settings.key = nearestAllowed(*key, kKeyShown) != 0;
     }
+    if (const auto solutions = queryValue(query, kSolutionsParameter)) {
+        settings.solutions = nearestAllowed(*solutions, kSolutionsShown) != 0;
+    }
+    if (const auto hints = queryValue(query, kHintsParameter)) {
+        settings.hints = nearestAllowed(*hints, kHintsShown) != 0;
+    }
     return settings;
 }
 
@@ -30,6 +36,13 @@ std::string sheetQuery(const SheetSettings& settings) {
     query.add(kProblemsParameter, std::to_string(settings.problems));
     query.add(kVariantsParameter, std::to_string(settings.variants));
     query.add(kKeyParameter, settings.key ? "1" : "0");
+    // The two later parameters only where they differ from a link without them.
+    if (settings.solutions) {
+        query.add(kSolutionsParameter, "1");
+    }
+    if (!settings.hints) {
+        query.add(kHintsParameter, "0");
+    }
     return query.query();
 }
 

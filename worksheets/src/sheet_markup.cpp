@@ -5,6 +5,7 @@
 #include "engine/transcript_text.h"
 #include "worksheets/html_text.h"
 #include "worksheets/page_words.h"
+#include "worksheets/solution_markup.h"
 
 namespace worksheets {
 
@@ -23,7 +24,7 @@ void appendVariant(std::string& html, int number, const std::vector<SheetProblem
         appendElement(html, "h3", "sheet-problem-name",
                       words::problemName(static_cast<int>(k) + 1));
         html += ' ';
-        appendElement(html, "p", "sheet-sentence", set[k].problem.sentence);
+        appendElement(html, "p", "sheet-sentence", set[k].sentence());
         html += ' ';
         appendElement(html, "p", "sheet-question", engine::kQuestion);
         html += "<div class=\"sheet-room\"></div></section>";
@@ -32,8 +33,9 @@ void appendVariant(std::string& html, int number, const std::vector<SheetProblem
 }
 
 void appendKey(std::string& html, const ProblemSet& set,
-               const std::vector<std::vector<SheetProblem>>& variants) {
-    html += "<section class=\"sheet-key\">";
+               const std::vector<std::vector<SheetProblem>>& variants, bool solutions) {
+    html += solutions ? "<section class=\"sheet-key sheet-key-solutions\">"
+                      : "<section class=\"sheet-key\">";
     appendElement(html, "h2", "sheet-key-title", words::kKeyTitle);
     std::string code(words::kCodeLabel);
     code += ' ';
@@ -49,6 +51,9 @@ void appendKey(std::string& html, const ProblemSet& set,
                           words::problemName(static_cast<int>(k) + 1));
             appendElement(html, "p", "sheet-known", variants[v][k].knownValuesLine());
             appendElement(html, "p", "sheet-answer", variants[v][k].answerLine());
+            if (solutions) {
+                appendSolutionMarkup(html, workedSolution(variants[v][k]), "h5");
+            }
             html += "</div>";
         }
         html += "</section>";
@@ -58,15 +63,17 @@ void appendKey(std::string& html, const ProblemSet& set,
 
 }  // namespace
 
-std::string sheetMarkup(const ProblemSet& set, int problems, int variants, bool key) {
+std::string sheetMarkup(const ProblemSet& set, int problems, int variants, bool key,
+                        bool solutions) {
     std::vector<std::vector<SheetProblem>> made;
     made.reserve(static_cast<std::size_t>(variants));
     std::size_t bytes = 0;
     for (int v = 1; v <= variants; ++v) {
         made.push_back(set.variant(v, problems));
         for (const SheetProblem& problem : made.back()) {
-            // The sentence, and the key's two lines of about 40 bytes each.
-            bytes += problem.problem.sentence.size() + 80;
+            // The sentence, and the key's two lines of about 40 bytes each, or with the worked
+            // solution about 1,200 bytes.
+            bytes += problem.problem.sentence.size() + (solutions ? 1300 : 80);
         }
     }
     std::string html;
@@ -77,7 +84,7 @@ std::string sheetMarkup(const ProblemSet& set, int problems, int variants, bool 
         appendVariant(html, static_cast<int>(v) + 1, made[v]);
     }
     if (key) {
-        appendKey(html, set, made);
+        appendKey(html, set, made, solutions);
     }
     return html;
 }

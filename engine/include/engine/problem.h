@@ -35,6 +35,11 @@ int scenarioNumber(int percent);                      // 1 to 16
 // the draws decides it.
 Problem drawProblem(UniformSource& draws);
 
+// The problem of those numbers with the unknown at that position, its sentence as the window
+// writes it.
+Problem makeProblem(int scenario, int unknown,
+                    const std::array<std::int32_t, kQuantityCount>& numbers);
+
 // The problem's sentence: number(i) is the text of quantity i (1 to 6), fragment(i) fragment i of
 // the scenario. They are asked for in the order the sentence uses them, number 1, fragment 1,
 // number 2, and so on; the unknown's number is not asked for.

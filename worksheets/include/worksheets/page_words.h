@@ -23,6 +23,14 @@ inline constexpr std::string_view kNewSheet = "Нов лист";
 inline constexpr std::string_view kProblemsPerPupilLabel = "Задачи за всеки ученик:";
 inline constexpr std::string_view kVariantCountLabel = "Брой варианти:";
 inline constexpr std::string_view kKeyLabel = "С отговорите накрая";
+inline constexpr std::string_view kSolutionsLabel = "С решенията";
+inline constexpr std::string_view kWholeAnswersLabel = "Само цели отговори";
+inline constexpr std::string_view kSoughtLabel = "Търси се:";
+inline constexpr std::string_view kSoughtAny = "всяка величина";
+inline constexpr std::string_view kSoughtCount = "броят (работници, машини…)";
+inline constexpr std::string_view kSoughtTime = "времето";
+inline constexpr std::string_view kSoughtAmount = "количеството";
+inline constexpr std::string_view kHintsLabel = "С подсказки в упражнението";
 inline constexpr std::string_view kCopyLink = "Копирай връзката";
 inline constexpr std::string_view kPupilsLink = "Връзка за учениците";
 inline constexpr std::string_view kPrint = "Печат";
@@ -57,10 +65,25 @@ inline constexpr std::string_view kBadLink =
     "Връзката към листа е сгрешена: поискай я отново от учителя.";
 inline constexpr std::string_view kRight = "Вярно";
 inline constexpr std::string_view kWrong = "Грешно";
+inline constexpr std::string_view kRightWithHint = "Вярно, с подсказка";
+inline constexpr std::string_view kWrongWithHint = "Грешно, с подсказка";
+inline constexpr std::string_view kHint = "Подсказка";
+inline constexpr std::string_view kCalculations = "Сметки:";
 inline constexpr std::string_view kNoAnswer = "Няма отговор";
 inline constexpr std::string_view kNotANumber = "Това не е число.";
 // "Верни отговори: 3 от 5"
 std::string score(int right, int count);
+
+// A worked solution ("Решение"), in the key and in practice.
+inline constexpr std::string_view kSolutionTitle = "Решение";
+inline constexpr std::string_view kConditionCaption = "Кратко условие";
+inline constexpr std::string_view kMore = "повече";
+inline constexpr std::string_view kLess = "по-малко";
+inline constexpr std::string_view kDirectProportion = "права пропорционалност";
+inline constexpr std::string_view kInverseProportion = "обратна пропорционалност";
+inline constexpr std::string_view kDirectArrows = "↑ ↑";
+inline constexpr std::string_view kInverseArrows = "↑ ↓";
+inline constexpr std::string_view kAnswerOpening = "Отговор: ";
 
 // Below the window, on its own page: the way to the worksheet.
 inline constexpr std::string_view kMoreLinks = "Още";

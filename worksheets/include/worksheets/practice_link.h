@@ -27,6 +27,8 @@ struct PracticeLink {
     std::optional<int> variants;
     // The pupil's variant, once it is known and in the sheet.
     std::optional<int> variant;
+    // Each problem's hint, unless the teacher switched them off (hints=0).
+    bool hints = true;
     PracticeFault fault = PracticeFault::kNone;
 
     friend bool operator==(const PracticeLink&, const PracticeLink&) = default;
@@ -43,8 +45,8 @@ int highestVariant(const PracticeLink& link);
 
 // The link read from an address's query. "n" and "variants" may be absent ("n" is then the
 // teacher's page's number at first), but where present must be whole numbers in their ranges;
-// "variant" must be one of the sheet's variants. Without "variant", a sheet of one variant opens
-// that one.
+// "variant" must be one of the sheet's variants. "hints" other than 1 switches hints off. Without
+// "variant", a sheet of one variant opens that one.
 PracticeLink readPracticeQuery(std::string_view query);
 
 // The query of a link that is whole, its variant included where known.

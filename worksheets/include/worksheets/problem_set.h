@@ -19,6 +19,8 @@ struct SheetProblem {
     // "A = 7; C = 12; D = 28; E = 10; F = 96; " and "X = (12 * 28 * 10) / (7 * 96) = 5".
     std::string knownValuesLine() const;
     std::string answerLine() const;
+    // The sentence as the sheet prints it (sheet_wording.h); problem.sentence is the window's.
+    std::string sentence() const;
 
     friend bool operator==(const SheetProblem&, const SheetProblem&) = default;
 };
@@ -26,10 +28,10 @@ struct SheetProblem {
 // The problems of every variant of a worksheet, drawn as the window's "Задача" draws them.
 //
 // Problem k of variant v is drawn from SheetRandomSource(code, v, k) and depends on the code, v
-// and k alone, never on how many problems or variants a sheet has. Within a variant no scenario
-// comes twice among problems 1 to 16, nor among 17 to 32, and so on: where the draws would give
-// a scenario used earlier in that run of sixteen, the problem is drawn again from the same
-// source, as many times as it takes (up to a bound that no code comes near).
+// and k alone, never on how many problems or variants a sheet has. Each fits the code's choices,
+// and within a variant no scenario comes twice among problems 1 to 16, nor among 17 to 32, and so
+// on: where the draws would give a problem the choices exclude, or a scenario used earlier in that
+// run of sixteen, the problem is drawn again from the same source (problem_draw.h).
 class ProblemSet {
 public:
     // The number of scenarios, after which they may come again.

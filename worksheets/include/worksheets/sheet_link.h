@@ -16,7 +16,8 @@ namespace worksheets {
 SheetSettings readSheetQuery(std::string_view query);
 
 // The query that shows the settings, "?code=3CFPS6&n=5&variants=26&key=1": the parameters in that
-// order, the code percent-encoded, and left out where there is none.
+// order, the code percent-encoded, and left out where there is none; then "solutions=1" where the
+// key has them and "hints=0" where practice has none.
 std::string sheetQuery(const SheetSettings& settings);
 
 }  // namespace worksheets

@@ -13,11 +13,14 @@
 //   .sheet-sentence, .sheet-question ("X = ?") and .sheet-room, the room to work in under it;
 // - .sheet-key: the answers, after all variants, on pages of their own: .sheet-key-code, then a
 //   .sheet-key-variant for each variant, a .sheet-key-problem in it for each problem with its
-//   .sheet-known and .sheet-answer lines.
+//   .sheet-known and .sheet-answer lines, and where asked its worked solution (solution_markup.h),
+//   the key then a .sheet-key-solutions.
 // Only the key shows the sheet's code: pupils get the problems, not the way to the answers.
 namespace worksheets {
 
-// The sheets of variants 1 to `variants`, `problems` problems each, then the key where asked.
-std::string sheetMarkup(const ProblemSet& set, int problems, int variants, bool key);
+// The sheets of variants 1 to `variants`, `problems` problems each, then the key where asked,
+// with the solutions where asked too.
+std::string sheetMarkup(const ProblemSet& set, int problems, int variants, bool key,
+                        bool solutions = false);
 
 }  // namespace worksheets

@@ -26,6 +26,10 @@ struct SheetSettings {
     int problems = kProblemsPerPupil.atFirst;
     int variants = kVariantCount.atFirst;
     bool key = kKeyShown.atFirst != 0;
+    // The key with a worked solution to every problem, where there is a key.
+    bool solutions = kSolutionsShown.atFirst != 0;
+    // The pupils' practice with hints.
+    bool hints = kHintsShown.atFirst != 0;
 
     friend bool operator==(const SheetSettings&, const SheetSettings&) = default;
 };
