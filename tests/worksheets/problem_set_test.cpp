@@ -2,14 +2,19 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <bitset>
+#include <cstdint>
 #include <ostream>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "engine/in_memory/scripted_random_source.h"
+#include "engine/number_text.h"
 #include "engine/scenario_templates.h"
+#include "worksheets/problem_draw.h"
 #include "worksheets/sheet_random_source.h"
 
 namespace worksheets {
@@ -207,6 +212,60 @@ TEST(ProblemSetTest, AnswersHaveTheDecimalCommaAndNoPoint) {
         }
     }
     EXPECT_GT(withFraction, 0);
+}
+
+ProblemChoices choicesOf(std::uint32_t value) {
+    return {(value & 1) != 0, static_cast<Sought>(value >> 1)};
+}
+
+// Judged from the written answer and X's column, apart from fitsChoices.
+bool allowed(const engine::Problem& problem, ProblemChoices choices) {
+    const std::string answer = engine::answerText(engine::solve(problem).value(), ",");
+    return (choices.sought == Sought::kAny ||
+            (problem.unknown - 1) % 3 + 1 == static_cast<int>(choices.sought)) &&
+           (!choices.wholeAnswers || answer.find(',') == std::string::npos);
+}
+
+TEST(ProblemSetTest, EveryProblemFitsTheChoicesAndNoScenarioRepeatsInARun) {
+    for (const std::uint32_t number : {0u, 12345u, 28629150u}) {
+        for (std::uint32_t value = 0; value < 8; ++value) {
+            const ProblemSet set(SheetCode::fromNumber(number, choicesOf(value)));
+            for (int variant = 1; variant <= 40; ++variant) {
+                const std::vector<SheetProblem> problems = set.variant(variant, 20);
+                UsedScenarios seen;
+                for (std::size_t i = 0; i < problems.size(); ++i) {
+                    const engine::Problem& problem = problems[i].problem;
+                    const auto scenario = static_cast<std::size_t>(problem.scenario);
+                    SCOPED_TRACE(set.code().text() + " " + std::to_string(variant) + " " +
+                                 std::to_string(i + 1));
+                    EXPECT_TRUE(allowed(problem, choicesOf(value)));
+                    EXPECT_EQ(problems[i].solution, engine::solve(problem));
+                    EXPECT_FALSE(i < ProblemSet::kScenarioRound && seen.test(scenario));
+                    seen.set(scenario);
+                }
+            }
+        }
+    }
+}
+
+// Every draw brings scenario 3, already used: once the draws run out, that problem is taken,
+// X moved where the choices allow it.
+TEST(ProblemSetTest, AtTheBoundOfDrawsTheChoicesStillHold) {
+    UsedScenarios used;
+    used.set(3);
+    for (std::uint32_t value = 0; value < 8; ++value) {
+        engine::in_memory::ScriptedRandomSource draws;
+        for (int draw = 0; draw < kMostDraws; ++draw) {
+            // 7 5 3, 14 10 48, X at A (1,75), scenario 3.
+            draws.queuePercents({4, 2, 17, 4, 8, 3, 6, 2});
+        }
+        const engine::Problem drawn = drawSheetProblem(draws, choicesOf(value), used);
+        EXPECT_EQ(draws.remaining(), 0u);
+        EXPECT_EQ(drawn.scenario, 3);
+        EXPECT_EQ(drawn.numbers, (std::array<std::int32_t, 6>{7, 5, 3, 14, 10, 48}));
+        EXPECT_TRUE(allowed(drawn, choicesOf(value))) << value << " X at " << drawn.unknown;
+        EXPECT_EQ(drawn, engine::makeProblem(3, drawn.unknown, drawn.numbers));
+    }
 }
 
 struct NumbersRow {

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <random>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -57,6 +58,63 @@ TEST(SheetCodeTest, EverySwapOfNeighboursIsCaught) {
             std::string swapped = text;
             std::swap(swapped[position], swapped[position + 1]);
             EXPECT_FALSE(SheetCode::read(swapped)) << text << " typed " << swapped;
+        }
+    }
+}
+
+char shifted(char c, std::size_t by) {
+    return SheetCode::kAlphabet[(SheetCode::kAlphabet.find(c) + by) % SheetCode::kAlphabet.size()];
+}
+
+// The code with choices, its check characters found by trying them all: the plain and the
+// weighted sum of the eight values are multiples of 31.
+std::string withChoicesByHand(const std::string& six, std::uint32_t choices) {
+    const std::string text = six.substr(0, 5) + SheetCode::kAlphabet[choices];
+    std::size_t plain = 0;
+    std::size_t weighted = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        plain += SheetCode::kAlphabet.find(text[i]);
+        weighted += (i + 1) * SheetCode::kAlphabet.find(text[i]);
+    }
+    for (std::size_t a = 0; a < 31; ++a) {
+        const std::size_t b = (31 * 31 - plain - a) % 31;
+        if ((weighted + 7 * a + 8 * b) % 31 == 0) {
+            return text + SheetCode::kAlphabet[a] + SheetCode::kAlphabet[b];
+        }
+    }
+    return "";
+}
+
+TEST(SheetCodeTest, EightCharactersCarryTheChoicesAndCatchEveryTypo) {
+    std::mt19937 random(20261210);  // the same numbers on every build
+    for (std::uint32_t i = 0; i < 200; ++i) {
+        const std::uint32_t number = random() % SheetCode::kCount;
+        const std::uint32_t value = i % 8;
+        const ProblemChoices choices{(value & 1) != 0, static_cast<Sought>(value >> 1)};
+        const std::string six = SheetCode::fromNumber(number).text();
+        const std::string text = withChoicesByHand(six, value);
+        // Eight characters that ask for nothing read as the old six.
+        const std::optional<SheetCode> read = SheetCode::read(text);
+        ASSERT_TRUE(read) << text;
+        EXPECT_EQ(read->text(), value == 0 ? six : text);
+        EXPECT_EQ(*read, SheetCode::fromNumber(number, choices)) << text;
+        for (std::size_t at = 0; value != 0 && at < text.size(); ++at) {
+            // One character changed (next == at), or two: the plain sum catches what the
+            // weighted one misses.
+            for (std::size_t next = at; next < text.size(); ++next) {
+                for (std::size_t shift = 1; shift < SheetCode::kAlphabet.size(); ++shift) {
+                    std::string typo = text;
+                    typo[at] = shifted(text[at], next == at ? shift : 1);
+                    typo[next] = shifted(text[next], shift);
+                    EXPECT_FALSE(SheetCode::read(typo)) << text << " typed " << typo;
+                }
+            }
+            EXPECT_FALSE(SheetCode::read(std::string(text).erase(at, 1))) << text;
+            if (at + 1 < text.size() && text[at] != text[at + 1]) {
+                std::string swapped = text;
+                std::swap(swapped[at], swapped[at + 1]);
+                EXPECT_FALSE(SheetCode::read(swapped)) << swapped;
+            }
         }
     }
 }

@@ -37,14 +37,22 @@ struct QuantityWords {
     std::string_view same;
 };
 
+// A scenario's sentence is "Ако {count} {many} за {time} {many} {present} {amount} {many}, то
+// {count} {many} за {time} {many} ще {future} {amount} {many}.": its counting forms are its units'.
 struct ScenarioWording {
-    // Fragment i follows quantity i, as in the window's templates.
-    engine::ScenarioTemplate fragments;
+    // What the workers do in the present and the future, with what follows the verb before the
+    // amount: "преместват", "ще преместят"; "окосяват пасище от", "ще окосят пасище от".
+    std::string_view present;
+    std::string_view future;
     std::array<QuantityWords, kQuantityKinds> quantities;
 };
 
 // Scenario s (1 to 16) is element s - 1.
 const std::array<ScenarioWording, engine::kScenarioCount>& sheetScenarios();
+
+// The scenario's (1 to 16) six fragments, as the window's templates have them: fragment i
+// follows quantity i.
+std::array<std::string, engine::kFragmentCount> sheetFragments(int scenario);
 
 // The kind of the quantity at a position (1 to 6): its column in the short condition.
 QuantityKind kindAt(int position);
