@@ -45,6 +45,10 @@ int main() {
     print("id_sheet_problems", ids::kSheetProblems);
     print("id_sheet_variants", ids::kSheetVariants);
     print("id_sheet_key", ids::kSheetKey);
+    print("id_sheet_solutions", ids::kSheetSolutions);
+    print("id_sheet_hints", ids::kSheetHints);
+    print("id_sheet_whole_answers", ids::kSheetWholeAnswers);
+    print("id_sheet_sought", ids::kSheetSought);
     print("id_sheet_new", ids::kSheetNew);
     print("id_sheet_copy", ids::kSheetCopy);
     print("id_sheet_pupils", ids::kSheetPupils);
@@ -74,6 +78,14 @@ int main() {
     print("word_problems_per_pupil", words::kProblemsPerPupilLabel);
     print("word_variant_count", words::kVariantCountLabel);
     print("word_key", words::kKeyLabel);
+    print("word_solutions", words::kSolutionsLabel);
+    print("word_hints", words::kHintsLabel);
+    print("word_whole_answers", words::kWholeAnswersLabel);
+    print("word_sought", words::kSoughtLabel);
+    print("word_sought_any", words::kSoughtAny);
+    print("word_sought_count", words::kSoughtCount);
+    print("word_sought_time", words::kSoughtTime);
+    print("word_sought_amount", words::kSoughtAmount);
     print("word_copy_link", words::kCopyLink);
     print("word_pupils_link", words::kPupilsLink);
     print("word_print", words::kPrint);

@@ -96,7 +96,13 @@ void PracticePage::openVariant(bool chosen, bool focusHeading) {
     element(ids::kPracticeVariantName).set("textContent", worksheets::words::variantName(variant));
     element(ids::kPracticeScore).set("textContent", std::string());
     element(ids::kPracticeProblemsList)
-        .set("innerHTML", worksheets::practiceMarkup(round_->problems()));
+        .set("innerHTML", worksheets::practiceMarkup(round_->problems(), link_.hints));
+    if (link_.hints) {
+        for (std::size_t i = 0; i < round_->problems().size(); ++i) {
+            listen(element(worksheets::practiceId("hint", static_cast<int>(i) + 1)), "toggle",
+                   &PracticePage::hintToggled);
+        }
+    }
     element(ids::kPracticeStart).set("hidden", true);
     element(ids::kPracticeAnswers).set("hidden", false);
     const val query(worksheets::practiceQuery(link_));
@@ -120,6 +126,12 @@ void PracticePage::check(const val& event) {
     const std::size_t count = round_->problems().size();
     answers.reserve(count);
     for (std::size_t i = 0; i < count; ++i) {
+        // A hint open now counts too: one opened by the browser's search in the page, or just
+        // before, whose event has not come yet.
+        if (link_.hints &&
+            element(worksheets::practiceId("hint", static_cast<int>(i) + 1))["open"].as<bool>()) {
+            round_->openHint(i);
+        }
         answers.push_back(
             element(worksheets::practiceId("answer", static_cast<int>(i) + 1))["value"]
                 .as<std::string>());
@@ -129,6 +141,19 @@ void PracticePage::check(const val& event) {
         showResult(i);
     }
     element(ids::kPracticeScore).set("textContent", round_->score());
+}
+
+void PracticePage::hintToggled(const val& event) {
+    const val hint = event["target"];
+    if (!round_ || !hint["open"].as<bool>()) {
+        return;
+    }
+    const std::string id = hint["id"].as<std::string>();
+    for (std::size_t i = 0; i < round_->problems().size(); ++i) {
+        if (id == worksheets::practiceId("hint", static_cast<int>(i) + 1)) {
+            round_->openHint(i);
+        }
+    }
 }
 
 void PracticePage::showResult(std::size_t index) {
@@ -145,12 +170,11 @@ void PracticePage::showResult(std::size_t index) {
     problem["dataset"].set("result", std::string(result.look));
     val solution = element(worksheets::practiceId("solution", number));
     if (result.settled && solution["hidden"].as<bool>()) {
-        const worksheets::SheetProblem& solved = round_->problems()[index];
-        for (const std::string& line : {solved.knownValuesLine(), solved.answerLine()}) {
-            val paragraph = document().call<val>("createElement", std::string("p"));
-            paragraph.set("textContent", line);
-            solution.call<void>("append", paragraph);
+        // The solution takes the hint's place.
+        if (link_.hints) {
+            element(worksheets::practiceId("hint", number)).set("hidden", true);
         }
+        solution.set("innerHTML", worksheets::practiceSolutionMarkup(round_->problems()[index]));
         solution.set("hidden", false);
     }
 }

@@ -25,11 +25,11 @@ namespace {
 constexpr std::string_view kPracticePage = "practice.html";
 
 // A new sheet's code, from the browser's generator of random numbers for cryptography: every
-// code as likely as another, and two teachers' sheets different.
-worksheets::SheetCode drawnCode() {
+// sheet as likely as another, and two teachers' sheets different.
+worksheets::SheetCode drawnCode(worksheets::ProblemChoices choices) {
     val number = val::global("Uint32Array").new_(1);
     val::global("crypto").call<val>("getRandomValues", number);
-    return worksheets::SheetCode::fromNumber(number[0].as<std::uint32_t>());
+    return worksheets::SheetCode::fromNumber(number[0].as<std::uint32_t>(), choices);
 }
 
 }  // namespace
@@ -44,6 +44,10 @@ SheetPage::SheetPage(val document)
     listen(element(ids::kSheetVariants), "input", &SheetPage::variantsTyped);
     listen(element(ids::kSheetVariants), "change", &SheetPage::variantsLeft);
     listen(element(ids::kSheetKey), "change", &SheetPage::keyChanged);
+    listen(element(ids::kSheetSolutions), "change", &SheetPage::keyChanged);
+    listen(element(ids::kSheetHints), "change", &SheetPage::hintsChanged);
+    listen(element(ids::kSheetWholeAnswers), "change", &SheetPage::choicesChanged);
+    listen(element(ids::kSheetSought), "change", &SheetPage::choicesChanged);
     listen(element(ids::kSheetCode), "input", &SheetPage::codeTyped);
     listen(element(ids::kSheetCode), "change", &SheetPage::codeLeft);
     listen(element(ids::kSheetNew), "click", &SheetPage::drawNewSheet);
@@ -56,7 +60,7 @@ SheetPage::SheetPage(val document)
     // Opened without a code, the page makes a sheet of its own; a code it cannot read is said
     // to be so at once, as nobody is typing it.
     if (settings_.codeText.empty()) {
-        settings_.code = drawnCode();
+        settings_.code = drawnCode(choices_);
         settings_.codeText = settings_.code->text();
     }
     codeProblemShown_ = !settings_.code.has_value();
@@ -97,6 +101,29 @@ void SheetPage::variantsLeft() {
 
 void SheetPage::keyChanged() {
     settings_.key = element(ids::kSheetKey)["checked"].as<bool>();
+    settings_.solutions = element(ids::kSheetSolutions)["checked"].as<bool>();
+    showSettings();
+    show();
+}
+
+void SheetPage::hintsChanged() {
+    settings_.hints = element(ids::kSheetHints)["checked"].as<bool>();
+    show();
+}
+
+// The choices are the code's: another choice is the same sheet's other code.
+void SheetPage::choicesChanged() {
+    const int sought = worksheets::nearestAllowed(
+        element(ids::kSheetSought)["value"].as<std::string>(),
+        {static_cast<int>(worksheets::Sought::kAny), static_cast<int>(worksheets::Sought::kAmount),
+         static_cast<int>(worksheets::Sought::kAny)});
+    choices_ = {element(ids::kSheetWholeAnswers)["checked"].as<bool>(),
+                static_cast<worksheets::Sought>(sought)};
+    if (settings_.code) {
+        settings_.code = settings_.code->withChoices(choices_);
+        settings_.codeText = settings_.code->text();
+        element(ids::kSheetCode).set("value", settings_.codeText);
+    }
     show();
 }
 
@@ -108,9 +135,14 @@ void SheetPage::readCode(bool left) {
     const std::string typed = element(ids::kSheetCode)["value"].as<std::string>();
     const bool wasShown = codeProblemShown_ && !settings_.code;
     worksheets::setTypedCode(settings_, typed);
-    // A code being typed is judged once it has its six characters, or is left.
-    codeProblemShown_ =
-        left || worksheets::SheetCode::typedLength(typed) >= worksheets::SheetCode::kLength;
+    // A code being typed is judged once it is as long as the longest codes, or is left: six
+    // characters may be the start of eight.
+    codeProblemShown_ = left || worksheets::SheetCode::typedLength(typed) >=
+                                    worksheets::SheetCode::kLengthWithChoices;
+    if (settings_.code) {
+        choices_ = settings_.code->choices();
+        showChoices();
+    }
     if (left && settings_.code) {
         element(ids::kSheetCode).set("value", settings_.codeText);
     }
@@ -136,7 +168,7 @@ void SheetPage::printEnded() {
 }
 
 void SheetPage::drawNewSheet() {
-    settings_.code = drawnCode();
+    settings_.code = drawnCode(choices_);
     settings_.codeText = settings_.code->text();
     element(ids::kSheetCode).set("value", settings_.codeText);
     show();
@@ -207,6 +239,19 @@ void SheetPage::showSettings() {
     element(ids::kSheetProblems).set("value", std::to_string(settings_.problems));
     element(ids::kSheetVariants).set("value", std::to_string(settings_.variants));
     element(ids::kSheetKey).set("checked", settings_.key);
+    element(ids::kSheetSolutions).set("checked", settings_.solutions);
+    // Solutions go with the answers, at the end.
+    element(ids::kSheetSolutions).set("disabled", !settings_.key);
+    element(ids::kSheetHints).set("checked", settings_.hints);
+    if (settings_.code) {
+        choices_ = settings_.code->choices();
+    }
+    showChoices();
+}
+
+void SheetPage::showChoices() {
+    element(ids::kSheetWholeAnswers).set("checked", choices_.wholeAnswers);
+    element(ids::kSheetSought).set("value", std::to_string(static_cast<int>(choices_.sought)));
 }
 
 void SheetPage::show() {
@@ -223,11 +268,11 @@ void SheetPage::show() {
         return;
     }
     element(ids::kSheets)
-        .set("innerHTML",
-             settings_.code
-                 ? worksheets::sheetMarkup(worksheets::ProblemSet(*settings_.code),
-                                           settings_.problems, settings_.variants, settings_.key)
-                 : std::string());
+        .set("innerHTML", settings_.code
+                              ? worksheets::sheetMarkup(worksheets::ProblemSet(*settings_.code),
+                                                        settings_.problems, settings_.variants,
+                                                        settings_.key, settings_.solutions)
+                              : std::string());
     shown_ = made;
 }
 

@@ -13,8 +13,13 @@ inline constexpr std::string_view kSheetCode = "sheet-code";                 // 
 inline constexpr std::string_view kSheetCodeProblem = "sheet-code-problem";  // what is wrong
 inline constexpr std::string_view kSheetProblems = "sheet-problems";         // a number field
 inline constexpr std::string_view kSheetVariants = "sheet-variants";         // a number field
-inline constexpr std::string_view kSheetKey = "sheet-key";                   // a checkbox
-inline constexpr std::string_view kSheetNew = "sheet-new";                   // buttons
+inline constexpr std::string_view kSheetKey = "sheet-key";                   // checkboxes
+inline constexpr std::string_view kSheetSolutions = "sheet-solutions";
+inline constexpr std::string_view kSheetHints = "sheet-hints";
+inline constexpr std::string_view kSheetWholeAnswers = "sheet-whole-answers";
+// The quantity sought: a select whose options' values are those of worksheets::Sought.
+inline constexpr std::string_view kSheetSought = "sheet-sought";
+inline constexpr std::string_view kSheetNew = "sheet-new";  // buttons
 inline constexpr std::string_view kSheetCopy = "sheet-copy";
 inline constexpr std::string_view kSheetPupils = "sheet-pupils";
 inline constexpr std::string_view kSheetPrint = "sheet-print";
@@ -29,11 +34,11 @@ inline constexpr std::string_view kSheetPupilsNote = "sheet-pupils-note";
 inline constexpr std::string_view kSheetStatus = "sheet-status";  // a polite live region
 inline constexpr std::string_view kSheets = "sheets";             // where the sheets go
 
-inline constexpr std::array<std::string_view, 16> kSheetPage = {
-    kSheetCode,       kSheetCodeProblem, kSheetProblems, kSheetVariants,
-    kSheetKey,        kSheetNew,         kSheetCopy,     kSheetPupils,
-    kSheetPrint,      kSheetLinkBox,     kSheetLink,     kSheetPupilsBox,
-    kSheetPupilsLink, kSheetPupilsNote,  kSheetStatus,   kSheets,
+inline constexpr std::array<std::string_view, 20> kSheetPage = {
+    kSheetCode,      kSheetCodeProblem, kSheetProblems,     kSheetVariants, kSheetKey,
+    kSheetSolutions, kSheetHints,       kSheetWholeAnswers, kSheetSought,   kSheetNew,
+    kSheetCopy,      kSheetPupils,      kSheetPrint,        kSheetLinkBox,  kSheetLink,
+    kSheetPupilsBox, kSheetPupilsLink,  kSheetPupilsNote,   kSheetStatus,   kSheets,
 };
 
 // The practice page.

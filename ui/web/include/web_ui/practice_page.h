@@ -32,6 +32,8 @@ private:
     void openVariant(bool chosen, bool focusHeading);
     void check(const emscripten::val& event);
     void showResult(std::size_t index);
+    // A problem's hint opened or closed.
+    void hintToggled(const emscripten::val& event);
     // Keeps the field being typed in visible when the screen left to the page shrinks, as it
     // does when a phone's keyboard opens (page_rules/focus_in_view.h).
     void keepFocusInView(const emscripten::val& event);

@@ -29,7 +29,10 @@ private:
     void problemsLeft();
     void variantsTyped();
     void variantsLeft();
+    // The key's two checkboxes.
     void keyChanged();
+    void hintsChanged();
+    void choicesChanged();
     void codeTyped();
     void codeLeft();
     void readCode(bool left);
@@ -46,9 +49,12 @@ private:
     void announce(std::string_view text);
     // The controls, the address and the sheets as the settings say.
     void showSettings();
+    void showChoices();
     void show();
 
     worksheets::SheetSettings settings_;
+    // The choices shown: the code's, or where there is none yet, what a new sheet gets.
+    worksheets::ProblemChoices choices_ = worksheets::kNewSheetChoices;
     // Whether a code that cannot be read is said to be so: once it is complete or left.
     bool codeProblemShown_ = false;
     // What the sheets were last made of, so that a change that alters nothing makes nothing.
