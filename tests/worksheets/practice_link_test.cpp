@@ -43,6 +43,10 @@ TEST(PracticeLinkTest, ReadsThePupilsLinkStrictly) {
                      "?code=3CFPS6&n=20&variants=26&variant=26"},
              LinkRow{"?code=3CFPS6&n=%205%20&variants=26&variant=+7+", Fault::kNone, 5, 26, 7,
                      "?code=3CFPS6&n=5&variants=26&variant=7"},
+             LinkRow{"?code=22EV97RQ&n=5&variants=26&variant=7&hints=0", Fault::kNone, 5, 26, 7,
+                     "?code=22EV97RQ&n=5&variants=26&variant=7&hints=0"},
+             LinkRow{"?code=22ev-97rq&n=5&variants=26&variant=7&hints=1", Fault::kNone, 5, 26, 7,
+                     "?code=22EV97RQ&n=5&variants=26&variant=7"},
              // Without a variant the pupil is asked, but a sheet of one variant has no choice.
              LinkRow{"?code=3CFPS6&n=5&variants=26", Fault::kNone, 5, 26, std::nullopt, ""},
              LinkRow{"?code=3CFPS6&n=5&variants=1", Fault::kNone, 5, 1, 1,
@@ -151,6 +155,9 @@ TEST(PracticeLinkTest, TheTeachersPageGivesTheSheetWithoutAVariant) {
     EXPECT_EQ(link.code, settings.code);
     EXPECT_EQ(link.problems, 1);
     EXPECT_EQ(link.variants, 26);
+    settings.hints = false;
+    EXPECT_EQ(pupilsQuery(settings), "?code=3CFPS6&n=1&variants=26&hints=0");
+    EXPECT_FALSE(readPracticeQuery(pupilsQuery(settings)).hints);
     EXPECT_NE(words::pupilsOffFileNote(settings.codeText, 1).find("код 3CFPS6, 1 задача."),
               std::string::npos);
     EXPECT_NE(words::pupilsOffFileNote(settings.codeText, 5).find("код 3CFPS6, 5 задачи."),

@@ -83,6 +83,8 @@ TEST(PracticeRoundTest, ChecksEachAnswer) {
 TEST(PracticeRoundTest, ASettledAnswerStaysAsCheckedAndOpenOnesAreCheckedAgain) {
     PracticeRound round(problems());
     round.check({"12", "", "1/0"});
+    // A hint opened once the problem is settled changes nothing.
+    round.openHint(0);
     // The pupil changes a settled answer (the page locks it, but whatever it sends) and fills
     // in the open ones.
     round.check({"13", "1,25", "3/2"});

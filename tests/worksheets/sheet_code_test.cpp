@@ -93,6 +93,8 @@ TEST(SheetCodeTest, EightCharactersCarryTheChoicesAndCatchEveryTypo) {
         const ProblemChoices choices{(value & 1) != 0, static_cast<Sought>(value >> 1)};
         const std::string six = SheetCode::fromNumber(number).text();
         const std::string text = withChoicesByHand(six, value);
+        // Choices from 8 up are kept for later versions: no code yet.
+        EXPECT_FALSE(SheetCode::read(withChoicesByHand(six, 8 + i % 23)));
         // Eight characters that ask for nothing read as the old six.
         const std::optional<SheetCode> read = SheetCode::read(text);
         ASSERT_TRUE(read) << text;

@@ -90,6 +90,13 @@ TEST(SheetSettingsTest, ReadsAnAddressAndWritesBackWhatItUsed) {
              QueryRow{"?n=3&n=9&code=QY5GFR&code=3CFPS6&key=0&key=1", "QY5GFR", true, 3, 1, false,
                       "?code=QY5GFR&n=3&variants=1&key=0"},
              QueryRow{"?n&variants=&key", "", false, 5, 1, true, "?n=5&variants=1&key=1"},
+             // The later parameters, written only where they differ from a link without them.
+             QueryRow{"?code=22EV97RQ&solutions=1&hints=0", "22EV97RQ", true, 5, 1, true,
+                      "?code=22EV97RQ&n=5&variants=1&key=1&solutions=1&hints=0"},
+             QueryRow{"?code=22EV97RQ&solutions=0&hints=%201%20", "22EV97RQ", true, 5, 1, true,
+                      "?code=22EV97RQ&n=5&variants=1&key=1"},
+             QueryRow{"?code=3CFPS6&hints=abc", "3CFPS6", true, 5, 1, true,
+                      "?code=3CFPS6&n=5&variants=1&key=1&hints=0"},
              QueryRow{"?n=%ZZ&code=%", "%", false, 5, 1, true, "?code=%25&n=5&variants=1&key=1"},
              // A code that cannot be read stays as typed, for the teacher to put right.
              QueryRow{"?code=3CFPS7", "3CFPS7", false, 5, 1, true,

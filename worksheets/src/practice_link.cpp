@@ -58,8 +58,7 @@ PracticeLink readPracticeQuery(std::string_view query) {
         }
     }
     if (const auto hints = queryValue(query, kHintsParameter)) {
-        // A teacher who wrote the parameter meant to switch hints off: any value but 1 does.
-        link.hints = readWholeNumber(*hints, kHintsShown.least, kHintsShown.most) == 1;
+        link.hints = hintsShown(*hints);
     }
     if (const auto variant = queryValue(query, kVariantParameter)) {
         link.variant = readWholeNumber(*variant, 1, highestVariant(link));

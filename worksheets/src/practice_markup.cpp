@@ -65,10 +65,6 @@ std::string practiceMarkup(const std::vector<SheetProblem>& problems, bool hints
     return html;
 }
 
-}  // namespace worksheets
-
-namespace worksheets {
-
 std::string practiceSolutionMarkup(const SheetProblem& problem) {
     std::string html;
     appendSolutionMarkup(html, workedSolution(problem), "h4");

@@ -12,9 +12,6 @@ namespace worksheets {
 
 namespace {
 
-// The sheet is Bulgarian wherever it is opened.
-constexpr std::string_view kDecimalComma = ",";
-
 void checkCount(int count) {
     if (count < 1 || count > SheetRandomSource::kLargestNumber) {
         throw std::out_of_range("a sheet's problems are numbered 1 to 65535");

@@ -23,7 +23,7 @@ SheetSettings readSheetQuery(std::string_view query) {
         settings.solutions = nearestAllowed(*solutions, kSolutionsShown) != 0;
     }
     if (const auto hints = queryValue(query, kHintsParameter)) {
-        settings.hints = nearestAllowed(*hints, kHintsShown) != 0;
+        settings.hints = hintsShown(*hints);
     }
     return settings;
 }

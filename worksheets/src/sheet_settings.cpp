@@ -64,6 +64,12 @@ int nearestAllowed(std::string_view typed, CountRange range) {
     return static_cast<int>(std::clamp<long long>(value, range.least, range.most));
 }
 
+bool hintsShown(std::string_view value) {
+    TypedText text(value);
+    text.trim();
+    return text.take('1') && text.empty();
+}
+
 void setTypedCode(SheetSettings& settings, std::string_view typed) {
     // The text kept is the text read, so that the address written back opens what was shown.
     settings.codeText = keptAsTyped(typed);

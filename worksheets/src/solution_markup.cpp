@@ -15,11 +15,14 @@ void appendHintMarkup(std::string& html, const WorkedSolution& solution) {
         html += "</th>";
     }
     html += "</tr></thead><tbody>";
-    for (const auto& row : solution.rows) {
+    for (std::size_t row = 0; row < solution.rows.size(); ++row) {
         html += "<tr>";
-        for (const std::string& cell : row) {
-            html += cell == "X" ? "<td class=\"solution-unknown\">" : "<td>";
-            appendEscaped(html, cell);
+        for (std::size_t column = 0; column < solution.rows[row].size(); ++column) {
+            const bool unknown =
+                static_cast<int>(row) == solution.unknownRow &&
+                static_cast<int>(column) == static_cast<int>(solution.unknownColumn);
+            html += unknown ? "<td class=\"solution-unknown\">" : "<td>";
+            appendEscaped(html, solution.rows[row][column]);
             html += "</td>";
         }
         html += "</tr>";

@@ -7,7 +7,6 @@ namespace worksheets {
 
 namespace {
 
-constexpr std::string_view kDecimalComma = ",";
 constexpr std::string_view kRatioSign = "/";
 constexpr std::string_view kTimesSign = " · ";
 
@@ -25,6 +24,7 @@ ProportionStep step(const ScenarioWording& wording, QuantityKind compared, Quant
     const auto words = [&wording](QuantityKind kind) -> const QuantityWords& {
         return wording.quantities[static_cast<std::size_t>(kind)];
     };
+    // The columns are 0, 1 and 2, which add up to 3.
     const auto third = static_cast<QuantityKind>(kQuantityKinds - static_cast<int>(compared) -
                                                  static_cast<int>(unknown));
     ProportionStep made{compared, inverse(compared, unknown), {}, {}};
@@ -56,6 +56,7 @@ WorkedSolution workedSolution(const SheetProblem& sheetProblem) {
     WorkedSolution solution;
     const int unknownRow = problem.unknown < engine::kFirstOfSecondSituation ? 0 : 1;
     const int otherRow = 1 - unknownRow;
+    solution.unknownRow = unknownRow;
     solution.unknownColumn = kindAt(problem.unknown);
     for (int c = 0; c < kQuantityKinds; ++c) {
         const auto column = static_cast<QuantityKind>(c);

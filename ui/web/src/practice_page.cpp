@@ -53,6 +53,7 @@ void PracticePage::showStart(worksheets::PracticeFault fault) {
     using worksheets::StartField;
     const worksheets::PracticeStart start = worksheets::practiceStart(fromAddress_, link_, fault);
     round_.reset();
+    hintListeners_.clear();
     element(ids::kPracticeProblemsList).set("innerHTML", std::string());
     element(ids::kPracticeAnswers).set("hidden", true);
     element(ids::kPracticeStart).set("hidden", false);
@@ -97,10 +98,12 @@ void PracticePage::openVariant(bool chosen, bool focusHeading) {
     element(ids::kPracticeScore).set("textContent", std::string());
     element(ids::kPracticeProblemsList)
         .set("innerHTML", worksheets::practiceMarkup(round_->problems(), link_.hints));
+    hintListeners_.clear();
     if (link_.hints) {
         for (std::size_t i = 0; i < round_->problems().size(); ++i) {
-            listen(element(worksheets::practiceId("hint", static_cast<int>(i) + 1)), "toggle",
-                   &PracticePage::hintToggled);
+            hintListeners_.push_back(std::make_unique<EventListener>(
+                element(worksheets::practiceId("hint", static_cast<int>(i) + 1)), "toggle",
+                [this](const val& event) { hintToggled(event); }));
         }
     }
     element(ids::kPracticeStart).set("hidden", true);

@@ -262,8 +262,11 @@ void SheetPage::show() {
     const bool problem = !settings_.code && codeProblemShown_;
     element(ids::kSheetCodeProblem).set("hidden", !problem);
     markInvalid(element(ids::kSheetCode), problem);
-    // A code that cannot be read shows no sheet at all, rather than some other one.
-    const std::string made = settings_.code ? query : std::string();
+    // A code that cannot be read shows no sheet at all, rather than some other one. The sheets
+    // are the same with hints or without.
+    worksheets::SheetSettings printed = settings_;
+    printed.hints = worksheets::kHintsAtFirst;
+    const std::string made = settings_.code ? worksheets::sheetQuery(printed) : std::string();
     if (made == shown_) {
         return;
     }

@@ -13,7 +13,8 @@ inline constexpr std::string_view kSheetCode = "sheet-code";                 // 
 inline constexpr std::string_view kSheetCodeProblem = "sheet-code-problem";  // what is wrong
 inline constexpr std::string_view kSheetProblems = "sheet-problems";         // a number field
 inline constexpr std::string_view kSheetVariants = "sheet-variants";         // a number field
-inline constexpr std::string_view kSheetKey = "sheet-key";                   // checkboxes
+// Checkboxes.
+inline constexpr std::string_view kSheetKey = "sheet-key";
 inline constexpr std::string_view kSheetSolutions = "sheet-solutions";
 inline constexpr std::string_view kSheetHints = "sheet-hints";
 inline constexpr std::string_view kSheetWholeAnswers = "sheet-whole-answers";

@@ -30,6 +30,7 @@ inline constexpr std::string_view kSoughtAny = "всяка величина";
 inline constexpr std::string_view kSoughtCount = "броят (работници, машини…)";
 inline constexpr std::string_view kSoughtTime = "времето";
 inline constexpr std::string_view kSoughtAmount = "количеството";
+// Beside the pupils' link, which alone carries it: a code typed by hand gives hints.
 inline constexpr std::string_view kHintsLabel = "С подсказки в упражнението";
 inline constexpr std::string_view kCopyLink = "Копирай връзката";
 inline constexpr std::string_view kPupilsLink = "Връзка за учениците";

@@ -28,7 +28,7 @@ struct PracticeLink {
     // The pupil's variant, once it is known and in the sheet.
     std::optional<int> variant;
     // Each problem's hint, unless the teacher switched them off (hints=0).
-    bool hints = true;
+    bool hints = kHintsAtFirst;
     PracticeFault fault = PracticeFault::kNone;
 
     friend bool operator==(const PracticeLink&, const PracticeLink&) = default;
@@ -49,7 +49,8 @@ int highestVariant(const PracticeLink& link);
 // "variant", a sheet of one variant opens that one.
 PracticeLink readPracticeQuery(std::string_view query);
 
-// The query of a link that is whole, its variant included where known.
+// The query of a link that is whole, its variant included where known, and "hints=0" where they
+// are off.
 std::string practiceQuery(const PracticeLink& link);
 
 // The query of the link a teacher gives the class: the sheet's code, problems and variants.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -9,6 +10,9 @@
 #include "worksheets/sheet_code.h"
 
 namespace worksheets {
+
+// The sheet is Bulgarian wherever it is opened: numbers have the decimal comma.
+inline constexpr std::string_view kDecimalComma = ",";
 
 // One problem of a worksheet with its solution, as the engine gives them.
 struct SheetProblem {

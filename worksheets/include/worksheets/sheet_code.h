@@ -37,7 +37,8 @@ public:
     static constexpr std::size_t kLength = 6;
     static constexpr std::size_t kLengthWithChoices = 8;
     static constexpr std::string_view kAlphabet = "23456789ABCDEFGHJKMNPQRSTUVWXYZ";
-    // 31^5: the number of codes.
+    // 31^5: the number of sheets, each with a code of six characters and one of eight for each
+    // choice.
     static constexpr std::uint32_t kCount = 28'629'151;
 
     // The code a teacher typed or pasted, in UTF-8: in either case, with separators anywhere

@@ -17,9 +17,10 @@ inline constexpr CountRange kProblemsPerPupil{1, 20, 5};
 inline constexpr CountRange kVariantCount{1, 40, 1};
 // The key after the sheets: 1 on, 0 off.
 inline constexpr CountRange kKeyShown{0, 1, 1};
-// The key's worked solutions, and the practice page's hints: 1 on, 0 off.
+// The key's worked solutions: 1 on, 0 off.
 inline constexpr CountRange kSolutionsShown{0, 1, 0};
-inline constexpr CountRange kHintsShown{0, 1, 1};
+// The practice page's hints, on unless a link switches them off (sheet_settings.h).
+inline constexpr bool kHintsAtFirst = true;
 
 // The longest code text kept as typed, and the code fields' length: more is no code anyway, and
 // would only bloat the address.

@@ -16,9 +16,13 @@ namespace worksheets {
 // "5e2"). Blanks around the number are ignored (typed_text.h).
 int nearestAllowed(std::string_view text, CountRange range);
 
+// Whether a link's "hints" value leaves the practice's hints on: only where it reads as 1. A
+// teacher who wrote the parameter meant to switch them off, so anything else does.
+bool hintsShown(std::string_view value);
+
 struct SheetSettings {
-    // The code as the field and the address show it: "" where none was given, the six capitals
-    // of a readable one, or what was typed where it cannot be read (cut to kCodeFieldLength
+    // The code as the field and the address show it: "" where none was given, the capitals of a
+    // readable one, or what was typed where it cannot be read (cut to kCodeFieldLength
     // characters, valid UTF-8 without control characters).
     std::string codeText;
     // The code, where codeText reads as one.
@@ -29,7 +33,7 @@ struct SheetSettings {
     // The key with a worked solution to every problem, where there is a key.
     bool solutions = kSolutionsShown.atFirst != 0;
     // The pupils' practice with hints.
-    bool hints = kHintsShown.atFirst != 0;
+    bool hints = kHintsAtFirst;
 
     friend bool operator==(const SheetSettings&, const SheetSettings&) = default;
 };

@@ -27,6 +27,8 @@ struct WorkedSolution {
     // order, "X" in its place.
     std::array<std::string_view, kQuantityKinds> headings;
     std::array<std::array<std::string, kQuantityKinds>, 2> rows;
+    // Where X stands in the table.
+    int unknownRow = 0;
     QuantityKind unknownColumn = QuantityKind::kCount;
     // The other two columns, left to right.
     std::array<ProportionStep, 2> steps;

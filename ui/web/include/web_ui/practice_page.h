@@ -2,11 +2,14 @@
 
 #include <emscripten/val.h>
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "page_rules/focus_in_view.h"
+#include "web_ui/event_listener.h"
 #include "web_ui/page.h"
 #include "worksheets/practice_link.h"
 #include "worksheets/practice_round.h"
@@ -45,6 +48,8 @@ private:
     // The visible part's height at the last look, to tell a shrinking screen from a zoom.
     double visibleHeight_ = 0;
     std::optional<worksheets::PracticeRound> round_;
+    // The open variant's hints', made anew with each variant.
+    std::vector<std::unique_ptr<EventListener>> hintListeners_;
 };
 
 }  // namespace web_ui
