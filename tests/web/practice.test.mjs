@@ -50,7 +50,7 @@ const shown = (page) => page.evaluate(() => {
         reason: problem.querySelector('.practice-reason').textContent,
         locked: field.readOnly,
         solution: problem.querySelector('.practice-solution').hidden
-          ? null : texts(problem, '.practice-solution p'),
+          ? null : texts(problem, '.practice-known, .practice-answer-line'),
       };
     }),
   };
@@ -243,6 +243,60 @@ describe(`the pupils' practice page in ${engine}`, () => {
       await page.close();
     });
 
+  // A hint opened before checking is said in the verdict; once settled, a problem's solution
+  // takes its hint's place. Until then the page holds no chain and no answer.
+  it('tells answers given after a hint, and solves the settled problems in full', async () => {
+    const page = await openPage(browser, `${server.url}practice.html${sheetQuery}&variant=7`);
+    const value = (line) => line.split(' = ').at(-1);
+    // Each problem's answer typed, whether its hint is opened, and its verdict.
+    const rows = [
+      [value(printed.answers[0]), true, 'Вярно, с подсказка'],
+      [`${value(printed.answers[1])}1`, true, 'Грешно, с подсказка'],
+      ['', true, 'Няма отговор'],
+      [value(printed.answers[3]), false, 'Вярно'],
+      ['', false, 'Няма отговор'],
+    ];
+    for (const [index, [answer, hint]] of rows.entries()) {
+      if (hint) {
+        await page.click(`#practice-hint-${index + 1} > summary`);
+      }
+      if (answer) {
+        await typeAnswer(page, index + 1, answer);
+      }
+    }
+    await page.waitForFunction(() => document.querySelectorAll('.practice-hint[open]').length === 3,
+      { polling: 50 });
+    assert.deepEqual(await page.evaluate(() => [
+      document.querySelectorAll('.practice-hint .solution-condition').length,
+      document.querySelectorAll('.practice-hint .solution-step').length,
+      document.querySelectorAll('.solution-chain, .solution-answer').length,
+    ]), [5, 10, 0], 'the hints hold the short condition and the proportions only');
+    await page.click('#practice-answers button[type="submit"]');
+    await page.waitForFunction(() => document.getElementById('practice-score').textContent,
+      { polling: 50 });
+    const checked = await page.evaluate(() => [...document.querySelectorAll('.practice-problem')]
+      .map((problem, i) => {
+        const part = (name) => document.getElementById(`practice-${name}-${i + 1}`);
+        const chain = part('solution').querySelector('.solution-chain');
+        return [part('verdict').textContent, part('answer').readOnly, part('hint').hidden,
+          part('solution').hidden ? null : chain && chain.textContent.split(' = ').at(-1)];
+      }));
+    assert.deepEqual(checked, rows.map(([, , verdict], i) => {
+      const settled = verdict !== 'Няма отговор';
+      return [verdict, settled, settled, settled ? value(printed.answers[i]) : null];
+    }));
+    assert.deepEqual(await page.errors(), []);
+    await page.close();
+
+    const without = await openPage(browser,
+      `${server.url}practice.html${sheetQuery}&variant=7&hints=0`);
+    assert.deepEqual(await without.evaluate(() => [
+      document.querySelectorAll('.practice-problem').length,
+      document.querySelectorAll('.practice-hint').length,
+    ]), [5, 0], 'hints=0: no hints');
+    await without.close();
+  });
+
   it('takes any paste without harm, and keeps nothing and sends nothing', async () => {
     const page = await openPage(browser, `${server.url}practice.html${sheetQuery}&variant=3`);
     // What the server was asked for after loading, but what the browser fetches when it likes:
@@ -282,12 +336,12 @@ describe(`the pupils' practice page in ${engine}`, () => {
     assert.equal((await shown(page)).variant, 'Вариант 1', 'one variant: nothing to ask');
     await page.focus('#practice-answer-1');
     const visited = [];
-    for (let i = 0; i < 2; ++i) {
+    for (let i = 0; i < 4; ++i) {
       await page.keyboard.press('Tab');
       visited.push(await page.evaluate(() =>
         document.activeElement.id || document.activeElement.textContent));
     }
-    assert.deepEqual(visited, ['practice-answer-2', 'Провери']);
+    assert.deepEqual(visited, ['Подсказка', 'practice-answer-2', 'Подсказка', 'Провери']);
     await page.keyboard.press('Enter');
     await page.waitForFunction(() => document.getElementById('practice-score').textContent
       === 'Верни отговори: 0 от 2', { polling: 50 });
@@ -328,6 +382,11 @@ describe(`the pupils' practice page in ${engine}`, () => {
     });
     assert.equal(await page.$eval('#sheet-pupils-link', (field) => field.value),
       `${server.url}practice.html?code=3CFPS6&n=5&variants=30`);
+    // Hints switched off, for the pupils and in the sheet's own address.
+    await page.click('#sheet-hints');
+    assert.deepEqual(await page.evaluate(() => [document.getElementById('sheet-pupils-link').value,
+      location.search]), [`${server.url}practice.html?code=3CFPS6&n=5&variants=30&hints=0`,
+      '?code=3CFPS6&n=5&variants=30&key=0&hints=0']);
     await page.close();
   });
 

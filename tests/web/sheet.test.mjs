@@ -29,14 +29,14 @@ const noSuchCode = 'Няма такъв код на лист.';
 // The first problems of two codes, as the problem set gives them on every device.
 const golden = {
   '3CFPS6': {
-    sentence: '4 миньора за 12 часа изкопават 6 кубика руда, ако 8 миньора за X часа ще изкопаят ' +
-      '12 кубика руда.',
+    sentence: 'Ако 4 миньори за 12 часа изкопават 6 куб. м руда, то 8 миньори за X часа ще ' +
+      'изкопаят 12 куб. м руда.',
     known: 'A = 4; B = 12; C = 6; D = 8; F = 12; ',
     answers: ['X = (4 * 12 * 12) / (6 * 8) = 12', 'X = (11 * 8 * 40) / (88 * 32) = 1,25'],
   },
   QY5GFR: {
-    sentence: '3 дървосекача за 19 часа събират 19 кубика дървесина, ако X дървосекача за 304 ' +
-      'часа ще съберат 152 кубика дървесина.',
+    sentence: 'Ако 3 дървосекачи за 19 часа събират 19 куб. м дървесина, то X дървосекачи за ' +
+      '304 часа ще съберат 152 куб. м дървесина.',
     answers: ['X = (3 * 19 * 152) / (19 * 304) = 1,5'],
   },
 };
@@ -96,7 +96,8 @@ describe(`the worksheet page in ${engine}`, () => {
       const page = await openPage(browser, `${server.url}sheet.html`);
       assert.equal(await page.title(), title);
       const first = await shown(page);
-      assert.match(first.search, /^\?code=[2-9A-HJKMNP-Z]{6}&n=5&variants=1&key=1$/);
+      // A new sheet asks for whole answers: its code carries the choice.
+      assert.match(first.search, /^\?code=[2-9A-HJKMNP-Z]{8}&n=5&variants=1&key=1$/);
       assert.equal(`?code=${first.code}&n=5&variants=1&key=1`, first.search);
       assert.deepEqual([first.problems, first.variants, first.key], ['5', '1', true]);
       assert.equal(first.sheets.length, 1);
@@ -160,10 +161,59 @@ describe(`the worksheet page in ${engine}`, () => {
     });
   }
 
+  // The choices are the code's: each is the same sheet's other code, and every problem keeps to
+  // it. X's column in the key's short condition is the quantity sought (0: any).
+  it('carries whole answers and the quantity sought in the code, and keeps to them',
+    { skip: engine !== 'chromium' && 'the choices are checked in Chromium' }, async () => {
+      const page = await openPage(browser,
+        `${server.url}sheet.html?code=3CFPS6&n=20&variants=3&key=1&solutions=1`);
+      const read = () => page.evaluate(() => ({
+        code: document.getElementById('sheet-code').value,
+        search: location.search,
+        choices: [document.getElementById('sheet-whole-answers').checked,
+          Number(document.getElementById('sheet-sought').value)],
+        answers: [...document.querySelectorAll('.sheet-answer')].map((line) => line.textContent),
+        columns: [...document.querySelectorAll('.sheet-key-problem')].map((problem) =>
+          problem.querySelector('.solution-condition td.solution-unknown').cellIndex),
+      }));
+      const before = await read();
+      assert.deepEqual(before.choices, [false, 0], 'a code from before the choices asks none');
+      const codes = new Set();
+      // Back to no choices at the end: the code from before, and its problems.
+      for (const [whole, sought] of [[true, 0], [true, 1], [true, 2], [true, 3], [false, 1],
+        [false, 2], [false, 3], [false, 0]]) {
+        const last = (await read()).code;
+        if ((await read()).choices[0] !== whole) {
+          await page.click('#sheet-whole-answers');
+        }
+        await page.page.select('#sheet-sought', String(sought));
+        await page.waitForFunction((was) => document.getElementById('sheet-code').value !== was,
+          { polling: 50 }, last);
+        const now = await read();
+        const row = `whole answers ${whole}, sought ${sought}: ${now.code}`;
+        assert.deepEqual(now.choices, [whole, sought], row);
+        assert.equal(now.code.length, whole || sought ? 8 : 6, row);
+        assert.ok(now.search.startsWith(`?code=${now.code}&`), `${row}: ${now.search}`);
+        assert.equal(now.answers.length, 60, row);
+        assert.equal(now.answers.some((line) => line.includes(',')), !whole, row);
+        if (sought) {
+          assert.deepEqual(now.columns, Array(60).fill(sought - 1), row);
+        }
+        codes.add(now.code);
+      }
+      assert.equal(codes.size, 8);
+      const after = await read();
+      assert.deepEqual([after.code, after.answers], ['3CFPS6', before.answers]);
+      assert.deepEqual(await page.errors(), []);
+      await page.close();
+    });
+
   it('says of a code it cannot read that there is none, keeps it, and offers a new sheet',
     async () => {
       const page = await openPage(browser, `${server.url}sheet.html?code=3CFPS6&n=2`);
       await retype(page, '#sheet-code', '3CFPS7');
+      // Six characters may be the start of eight: judged once the field is left.
+      await page.keyboard.press('Tab');
       await page.waitForFunction((text) =>
         document.getElementById('sheet-status').textContent === text, { polling: 50 }, noSuchCode);
       const wrong = await shown(page);
@@ -265,12 +315,14 @@ describe(`the worksheet page in ${engine}`, () => {
     });
     await page.focus('#sheet-code');
     const visited = [];
-    for (let i = 0; i < 7; ++i) {
+    for (let i = 0; i < 11; ++i) {
       await page.keyboard.press('Tab');
       visited.push(await page.evaluate(() => document.activeElement.id));
     }
     assert.deepEqual(visited, ['sheet-new', 'sheet-problems', 'sheet-variants', 'sheet-key',
-      'sheet-copy', 'sheet-pupils', 'sheet-print']);
+      'sheet-solutions', 'sheet-whole-answers', 'sheet-sought', 'sheet-copy', 'sheet-pupils',
+      'sheet-print', 'sheet-hints']);
+    await pressChord(page, 'Shift+Tab');
     await page.keyboard.press('Enter');
     assert.equal(await page.evaluate(() => window.printed), 1);
     await page.close();
@@ -320,7 +372,7 @@ describe(`the worksheet page in ${engine}`, () => {
       assert.equal(await page.evaluate(hiddenInFullScreen), false);
     }
     await page.click('a[href="sheet.html"]');
-    await page.waitForFunction(() => /^\?code=\w{6}&n=5&variants=1&key=1$/.test(location.search),
+    await page.waitForFunction(() => /^\?code=\w{8}&n=5&variants=1&key=1$/.test(location.search),
       { polling: 50 });
     assert.equal(await page.title(), title);
     await page.close();
@@ -357,7 +409,9 @@ for (const language of ['bg', 'en-US']) {
         const browser = await launchOrSkip(engine, { language, viewport });
         try {
           for (const [code, expected] of Object.entries(golden)) {
-            const page = await openPage(browser, `${server.url}sheet.html?code=${code}&n=2`);
+            // The link as teachers shared it before codes carried choices.
+            const page = await openPage(browser,
+              `${server.url}sheet.html?code=${code}&n=2&variants=1&key=1`);
             const sheet = await shown(page);
             assert.equal(sheet.sheets[0].sentences[0], expected.sentence, code);
             const answers = sheet.keyShown.variants[0].answers;

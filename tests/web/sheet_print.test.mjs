@@ -160,8 +160,8 @@ const rows = [
     what: '3 variants of 5 problems with the key',
     code: '3CFPS6', problems: 5, variants: 3, key: true,
     // Literally, so that a preview that is wrong is not taken as the truth.
-    pupilLines: [[1, 'Задача 1. 4 миньора за 12 часа изкопават 6 кубика руда, ако 8 миньора ' +
-      'за X часа ще изкопаят 12 кубика руда. X = ?']],
+    pupilLines: [[1, 'Задача 1. Ако 4 миньори за 12 часа изкопават 6 куб. м руда, то 8 миньори ' +
+      'за X часа ще изкопаят 12 куб. м руда. X = ?']],
     keyLines: [[1, 'Задача 1. A = 4; B = 12; C = 6; D = 8; F = 12; ' +
       'X = (4 * 12 * 12) / (6 * 8) = 12'], [1, 'X = (11 * 8 * 40) / (88 * 32) = 1,25']],
   },
@@ -235,6 +235,43 @@ describe(`the worksheet printed to PDF in ${engine}`, () => {
       pupilPages.forEach((text, index) =>
         assert.ok(!text.includes('3CFPS6'), `the code on page ${index + 1}: ` +
           `"${text.slice(Math.max(0, text.indexOf('3CFPS6') - 80)).slice(0, 160)}"`));
+    });
+
+  // Each key problem whole on one page: its name, then its solution down to the answer.
+  it('the key with the solutions, no problem split across pages', { timeout: 600000 },
+    async () => {
+      const page = await openPage(browser,
+        `${server.url}sheet.html?code=3CFPS6&n=20&variants=2&key=1&solutions=1`);
+      // Each problem's name, chain and answer.
+      const problems = await page.evaluate(() =>
+        [...document.querySelectorAll('.sheet-key-problem')].map((problem) =>
+          ['.sheet-key-problem-name', '.solution-chain', '.solution-answer']
+            .map((part) => problem.querySelector(part).textContent)));
+      assert.equal(problems.length, 40);
+      const file = join(outputDir, 'sheet-3CFPS6-2x20-solutions.pdf');
+      await printToPdf(page, { path: file });
+      await page.close();
+
+      const texts = pdfPageTexts(file).map(wordsOf);
+      let at = texts.findIndex((text) => text.startsWith(keyTitle));
+      assert.ok(at > 0, 'no key printed');
+      let from = 0;
+      for (const [k, [name, chain, answer]] of problems.entries()) {
+        const where = () => `key problem ${k + 1} (${name}), page ${at + 1}`;
+        let start;
+        while ((start = texts[at].indexOf(wordsOf(name), from)) < 0) {
+          [at, from] = [at + 1, 0];
+          assert.ok(at < texts.length, `${where()}: not printed`);
+        }
+        const next = k + 1 < problems.length
+          ? texts[at].indexOf(wordsOf(problems[k + 1][0]), start + 1) : -1;
+        const own = texts[at].slice(start, next < 0 ? undefined : next);
+        assert.match(answer, /^Отговор: /);
+        for (const part of ['Решение', 'Кратко условие', chain, answer]) {
+          assert.ok(own.includes(wordsOf(part)), `${where()}: no "${part}" after "${own}"`);
+        }
+        from = start + 1;
+      }
     });
 
   for (const row of rows) {

@@ -57,21 +57,6 @@ TEST(SheetWordingTest, IsTheWindowsWithTheCorrectionsAlone) {
     }
 }
 
-// "Ако" takes no "ще": the condition comes first, whichever quantity is sought.
-TEST(SheetWordingTest, EverySentenceReadsIfThen) {
-    for (int scenario = 1; scenario <= engine::kScenarioCount; ++scenario) {
-        for (int unknown = 1; unknown <= engine::kQuantityCount; ++unknown) {
-            const std::string sentence =
-                sheetSentence(engine::makeProblem(scenario, unknown, {7, 5, 12, 28, 10, 96}));
-            EXPECT_TRUE(sentence.starts_with("Ако ")) << sentence;
-            const std::size_t then = sentence.find(", то ");
-            ASSERT_NE(then, std::string::npos) << sentence;
-            EXPECT_EQ(sentence.find(", то ", then + 1), std::string::npos) << sentence;
-            EXPECT_EQ(sentence.substr(0, then).find(" ще "), std::string::npos) << sentence;
-        }
-    }
-}
-
 // A ratio turned the wrong way round reads as well as the right one, so the chain is multiplied
 // out exactly and held against the solver's fraction, for every position X takes.
 TEST(WorkedSolutionTest, ChainMultipliesOutToTheExactAnswer) {
