@@ -1,6 +1,6 @@
 // Times the worksheet page making and laying out its sheets in headless Chromium: 1, 10 and 40
-// variants of 20 problems with the key, each time under a new code, so the sheets are made
-// afresh. A round sets the code as a teacher's typing does (an input event on the field); the
+// variants of 20 problems with the key, and 40 with every worked solution in the key, each time
+// under a new code, so the sheets are made afresh. A round sets the code as a teacher's typing does (an input event on the field); the
 // figures are from that event to the sheets laid out (a layout forced at once), and to the next
 // frame painted. Also prints the page's folder with gzip (level 9), file by file.
 // Usage: node bench/web_sheet_speed.mjs [rounds]   (after scripts/build-web.sh --tests)
@@ -30,8 +30,9 @@ const server = await serveFolder(pageDir);
 const browser = await launchChromium({ language: 'bg' });
 const page = await browser.newPage();
 await page.setViewport({ width: 1000, height: 800 });
-for (const variants of [1, 10, 40]) {
-  await openPage(page, `${server.url}sheet.html?code=3CFPS6&n=20&variants=${variants}&key=1`);
+for (const [variants, solutions] of [[1, false], [10, false], [40, false], [40, true]]) {
+  await openPage(page, `${server.url}sheet.html?code=3CFPS6&n=20&variants=${variants}&key=1` +
+    (solutions ? '&solutions=1' : ''));
   const laidOut = [];
   const painted = [];
   // The first round warms the code paths up and is left out.
@@ -60,7 +61,8 @@ for (const variants of [1, 10, 40]) {
       painted.push(times[1]);
     }
   }
-  console.log(`${variants} × 20 problems with the key, ${rounds} rounds:`);
+  console.log(`${variants} × 20 problems with the key${solutions ? ' and its solutions' : ''}, ` +
+    `${rounds} rounds:`);
   console.log(`  made and laid out: ${quartiles(laidOut)}`);
   console.log(`  to the next frame: ${quartiles(painted)}`);
 }
