@@ -262,7 +262,7 @@ TEST(ProblemSetTest, AtTheBoundOfDrawsTheChoicesStillHold) {
             // 7 5 3, 14 10 48, X at A (1,75), scenario 3.
             draws.queuePercents({4, 2, 17, 4, 8, 3, 6, 2});
         }
-        const engine::Problem drawn = drawSheetProblem(draws, choicesOf(value), used);
+        const engine::Problem drawn = drawSheetProblem(draws, choicesOf(value), used).problem;
         EXPECT_EQ(draws.remaining(), 0u);
         EXPECT_EQ(drawn.scenario, 3);
         EXPECT_EQ(drawn.numbers, (std::array<std::int32_t, 6>{7, 5, 3, 14, 10, 48}));

@@ -1,6 +1,8 @@
 #include "worksheets/problem_draw.h"
 
+#include <optional>
 #include <stdexcept>
+#include <utility>
 
 #include "worksheets/sheet_wording.h"
 
@@ -13,16 +15,21 @@ bool wanted(int position, Sought sought) {
            static_cast<int>(kindAt(position)) == static_cast<int>(sought) - 1;
 }
 
-bool fits(const engine::Problem& problem, ProblemChoices choices) {
-    return fitsChoices(problem, engine::solve(problem), choices);
+// The problem with its solution, where it fits the choices: each is solved once.
+std::optional<SheetProblem> solvedIfFits(engine::Problem problem, ProblemChoices choices) {
+    const engine::Solution solution = engine::solve(problem);
+    if (!fitsChoices(problem, solution, choices)) {
+        return std::nullopt;
+    }
+    return SheetProblem{std::move(problem), solution};
 }
 
 // The problem with its unknown at the first position that fits the choices.
-engine::Problem fitted(const engine::Problem& drawn, ProblemChoices choices) {
+SheetProblem fitted(const engine::Problem& drawn, ProblemChoices choices) {
     for (int position = 1; position <= engine::kQuantityCount; ++position) {
-        engine::Problem moved = engine::makeProblem(drawn.scenario, position, drawn.numbers);
-        if (fits(moved, choices)) {
-            return moved;
+        if (auto moved = solvedIfFits(engine::makeProblem(drawn.scenario, position, drawn.numbers),
+                                      choices)) {
+            return std::move(*moved);
         }
     }
     throw std::logic_error("no position of a drawn problem fits the choices");
@@ -36,16 +43,21 @@ bool fitsChoices(const engine::Problem& problem, const engine::Solution& solutio
            (!choices.wholeAnswers || solution.numeratorProduct % solution.denominatorProduct == 0);
 }
 
-engine::Problem drawSheetProblem(engine::UniformSource& draws, ProblemChoices choices,
-                                 const UsedScenarios& used) {
+SheetProblem drawSheetProblem(engine::UniformSource& draws, ProblemChoices choices,
+                              const UsedScenarios& used) {
     engine::Problem problem = engine::drawProblem(draws);
     for (int drawn = 1; drawn < kMostDraws; ++drawn) {
-        if (!used.test(static_cast<std::size_t>(problem.scenario)) && fits(problem, choices)) {
-            return problem;
+        if (!used.test(static_cast<std::size_t>(problem.scenario))) {
+            if (auto made = solvedIfFits(problem, choices)) {
+                return std::move(*made);
+            }
         }
         problem = engine::drawProblem(draws);
     }
-    return fits(problem, choices) ? problem : fitted(problem, choices);
+    if (auto made = solvedIfFits(problem, choices)) {
+        return std::move(*made);
+    }
+    return fitted(problem, choices);
 }
 
 }  // namespace worksheets

@@ -36,10 +36,8 @@ std::vector<SheetProblem> ProblemSet::variant(int variant, int count) const {
             used.reset();
         }
         SheetRandomSource draws(code_, variant, number);
-        engine::Problem problem = drawSheetProblem(draws, code_.choices(), used);
-        used.set(static_cast<std::size_t>(problem.scenario));
-        engine::Solution solution = engine::solve(problem);
-        problems.push_back({std::move(problem), solution});
+        problems.push_back(drawSheetProblem(draws, code_.choices(), used));
+        used.set(static_cast<std::size_t>(problems.back().problem.scenario));
     }
     return problems;
 }

@@ -103,7 +103,7 @@ void PracticePage::openVariant(bool chosen, bool focusHeading) {
         for (std::size_t i = 0; i < round_->problems().size(); ++i) {
             hintListeners_.push_back(std::make_unique<EventListener>(
                 element(worksheets::practiceId("hint", static_cast<int>(i) + 1)), "toggle",
-                [this](const val& event) { hintToggled(event); }));
+                [this, i](const val& event) { hintToggled(i, event); }));
         }
     }
     element(ids::kPracticeStart).set("hidden", true);
@@ -146,16 +146,9 @@ void PracticePage::check(const val& event) {
     element(ids::kPracticeScore).set("textContent", round_->score());
 }
 
-void PracticePage::hintToggled(const val& event) {
-    const val hint = event["target"];
-    if (!round_ || !hint["open"].as<bool>()) {
-        return;
-    }
-    const std::string id = hint["id"].as<std::string>();
-    for (std::size_t i = 0; i < round_->problems().size(); ++i) {
-        if (id == worksheets::practiceId("hint", static_cast<int>(i) + 1)) {
-            round_->openHint(i);
-        }
+void PracticePage::hintToggled(std::size_t index, const val& event) {
+    if (round_ && event["target"]["open"].as<bool>()) {
+        round_->openHint(index);
     }
 }
 

@@ -7,6 +7,7 @@
 #include "engine/solution.h"
 #include "engine/uniform_source.h"
 #include "worksheets/problem_choices.h"
+#include "worksheets/problem_set.h"
 
 // How one problem of a sheet is drawn: as the window's "Задача" draws it, again and again from
 // the same source until it fits the teacher's choices and brings a scenario not yet used in its
@@ -27,13 +28,13 @@ bool fitsChoices(const engine::Problem& problem, const engine::Solution& solutio
 // 5 × 10^-23.
 inline constexpr int kMostDraws = 4000;
 
-// The problem drawn, with the draws left as they stand after it. Where kMostDraws draws bring no
-// fitting problem of a new scenario, the last draw is taken whatever its scenario and, where it
-// does not fit the choices, its unknown is moved to a position where it does: one always exists,
-// since the second situation's numbers are the first's times powers of two. (Codes of six
+// The problem drawn and solved, with the draws left as they stand after it. Where kMostDraws draws
+// bring no fitting problem of a new scenario, the last draw is taken whatever its scenario and,
+// where it does not fit the choices, its unknown is moved to a position where it does: one always
+// exists, since the second situation's numbers are the first's times powers of two. (Codes of six
 // characters, without choices, were bounded at 1,000 draws before; they differ only where 1,000
 // draws in a row repeated a scenario, a chance of about 10^-27.)
-engine::Problem drawSheetProblem(engine::UniformSource& draws, ProblemChoices choices,
-                                 const UsedScenarios& used);
+SheetProblem drawSheetProblem(engine::UniformSource& draws, ProblemChoices choices,
+                              const UsedScenarios& used);
 
 }  // namespace worksheets

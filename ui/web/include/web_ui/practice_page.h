@@ -35,8 +35,8 @@ private:
     void openVariant(bool chosen, bool focusHeading);
     void check(const emscripten::val& event);
     void showResult(std::size_t index);
-    // A problem's hint opened or closed.
-    void hintToggled(const emscripten::val& event);
+    // The hint of problem index + 1 opened or closed.
+    void hintToggled(std::size_t index, const emscripten::val& event);
     // Keeps the field being typed in visible when the screen left to the page shrinks, as it
     // does when a phone's keyboard opens (page_rules/focus_in_view.h).
     void keepFocusInView(const emscripten::val& event);
