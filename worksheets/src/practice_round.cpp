@@ -7,7 +7,10 @@
 namespace worksheets {
 
 PracticeRound::PracticeRound(std::vector<SheetProblem> problems)
-    : problems_(std::move(problems)), results_(problems_.size()), hinted_(problems_.size()) {}
+    : problems_(std::move(problems)),
+      results_(problems_.size()),
+      hinted_(problems_.size()),
+      answers_(problems_.size()) {}
 
 void PracticeRound::openHint(std::size_t index) {
     if (!results_.at(index).settled) {
@@ -21,7 +24,8 @@ void PracticeRound::check(const std::vector<std::string>& answers) {
         if (result.settled) {
             continue;
         }
-        const std::string_view answer = i < answers.size() ? answers[i] : std::string_view();
+        answers_[i] = i < answers.size() ? answers[i] : std::string();
+        const std::string_view answer = answers_[i];
         const std::string_view right = hinted_[i] ? words::kRightWithHint : words::kRight;
         const std::string_view wrong = hinted_[i] ? words::kWrongWithHint : words::kWrong;
         switch (checkAnswer(problems_[i], answer)) {

@@ -40,8 +40,13 @@ inline constexpr std::string_view kPupilsLinkLabel = "Връзка за учен
 inline constexpr std::string_view kLinkCopied = "Връзката е копирана.";
 inline constexpr std::string_view kPupilsLinkCopied = "Връзката за учениците е копирана.";
 inline constexpr std::string_view kCopyByHand = "Връзката е избрана: копирайте я с Ctrl+C.";
+// Where the page was opened from a file: its address opens on this computer alone.
 inline constexpr std::string_view kNoPupilsLinkFromFile =
-    "Страница от файл не дава връзка за учениците: вижте бележката под бутоните.";
+    "Страницата е отворена от файл и връзка за учениците не може да се даде: вижте "
+    "„Страницата на училищен сървър“ в ръководството за учителя.";
+inline constexpr std::string_view kFileLinkCopied =
+    "Връзката е копирана, но води до файл и ще се отвори само на този компютър: вижте "
+    "„Страницата на училищен сървър“ в ръководството за учителя.";
 // "Нов лист с код 3CFPS6."
 std::string newSheetSaid(std::string_view code);
 // What to give the pupils where the page was opened from a file, whose address is no use on
@@ -49,6 +54,48 @@ std::string newSheetSaid(std::string_view code);
 std::string pupilsOffFileNote(std::string_view code, int problems);
 inline constexpr std::string_view kNameLine = "Име: ………………… Клас: …… № ……";
 inline constexpr std::string_view kKeyTitle = "Отговори";
+
+// The class's results on the worksheet page, their table and files.
+inline constexpr std::string_view kResultsTitle = "Резултати";
+inline constexpr std::string_view kResultsPasteLabel =
+    "Поставете тук резултатите, изпратени от учениците:";
+inline constexpr std::string_view kResultsKeptNowhere =
+    "Страницата не изпраща и не пази резултатите: когато я затворите, те се забравят.";
+inline constexpr std::string_view kResultsTooLong =
+    "Текстът е над 1 MB и не е прочетен: поставете само съобщенията с резултатите.";
+inline constexpr std::string_view kNoResultsFound = "В поставения текст няма редове с резултати.";
+// "Прочетени резултати: 26, извън таблицата: 2."
+std::string resultsSaid(int rows, int apart);
+inline constexpr std::string_view kDownloadTable = "Изтегли таблицата";
+inline constexpr std::string_view kDownloadMoodle = "Изтегли за Moodle";
+// "3CFPS6-резултати.csv"
+std::string tableFileName(std::string_view code);
+inline constexpr std::string_view kPupilNumberHeading = "№";
+inline constexpr std::string_view kNameHeading = "Име";
+inline constexpr std::string_view kVariantHeading = "Вариант";
+// "Задача 3"
+std::string problemHeading(int number);
+// "Отговор 3": the answer given, a column of the table's file.
+std::string answerHeading(int number);
+inline constexpr std::string_view kRightHeading = "Верни";
+inline constexpr std::string_view kRightPerProblem = "Верни отговори";
+inline constexpr std::string_view kMarkRight = "вярно";
+inline constexpr std::string_view kMarkWrong = "грешно";
+inline constexpr std::string_view kMarkNoAnswer = "без отговор";
+inline constexpr std::string_view kMarkWithHint = ", с подсказка";
+inline constexpr std::string_view kLinesApart = "Редове извън таблицата";
+inline constexpr std::string_view kLineUnread =
+    "Редът не може да се прочете: непълен е или е променен.";
+// "От друг лист: код 3CFPS6."
+std::string otherSheet(std::string_view code);
+// "Два различни реда за № 12."
+std::string twoLinesForNumber(int number);
+
+// The questions for Moodle: each problem number a category under this one.
+inline constexpr std::string_view kMoodleCategory = "Сложно тройно правило";
+// "Вариант 7, задача 3"
+std::string moodleQuestionName(int variant, int number);
+inline constexpr std::string_view kUnknownAsked = "X = ?";
 
 // The pupils' practice page.
 inline constexpr std::string_view kPracticeTitle = "Упражнение – сложно тройно правило";
@@ -74,6 +121,17 @@ inline constexpr std::string_view kNoAnswer = "Няма отговор";
 inline constexpr std::string_view kNotANumber = "Това не е число.";
 // "Верни отговори: 3 от 5"
 std::string score(int right, int count);
+// After the check: the line to hand in.
+inline constexpr std::string_view kResultTitle = "Резултат за учителя";
+inline constexpr std::string_view kResultNameLabel = "Име (по желание)";
+inline constexpr std::string_view kCopyResult = "Копирай резултата";
+inline constexpr std::string_view kResultNote =
+    "Копирай реда и го изпрати на учителя, например в чата на класа. Страницата не пази "
+    "отговорите: ако я презаредиш, те се губят.";
+inline constexpr std::string_view kResultNeedsNumber =
+    "Напиши номера си в класа, за да се покаже резултатът.";
+inline constexpr std::string_view kResultCopied = "Резултатът е копиран: изпрати го на учителя.";
+inline constexpr std::string_view kResultByHand = "Резултатът е избран: копирай го с Ctrl+C.";
 
 // A worked solution ("Решение"), in the key and in practice.
 inline constexpr std::string_view kSolutionTitle = "Решение";

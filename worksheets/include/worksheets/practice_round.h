@@ -46,11 +46,16 @@ public:
 
     // "Верни отговори: K от N" once checked, "" before.
     std::string score() const;
+    bool checked() const { return checked_; }
+    // The answer of problem index + 1 as last checked: for a settled problem, the one that
+    // settled it.
+    const std::string& answer(std::size_t index) const { return answers_.at(index); }
 
 private:
     std::vector<SheetProblem> problems_;
     std::vector<ProblemResult> results_;
     std::vector<bool> hinted_;
+    std::vector<std::string> answers_;
     int right_ = 0;
     bool checked_ = false;
 };

@@ -1,0 +1,98 @@
+#include "worksheets/class_results.h"
+
+#include <algorithm>
+#include <map>
+
+#include "worksheets/answer_check.h"
+#include "worksheets/page_words.h"
+#include "worksheets/problem_set.h"
+
+namespace worksheets {
+
+namespace {
+
+ProblemMark marked(const SheetProblem& problem, const GivenAnswer& given) {
+    ProblemMark mark;
+    mark.hintOpened = given.hintOpened;
+    if (given.notANumber) {
+        mark.mark = Mark::kWrong;
+        mark.answer = "?";
+    } else if (!given.number.empty()) {
+        mark.mark = checkAnswer(problem, given.number) == AnswerVerdict::kRight ? Mark::kRight
+                                                                                : Mark::kWrong;
+        mark.answer = given.number;
+    }
+    return mark;
+}
+
+PupilRow row(const ProblemSet& set, const PupilResult& result, int problems) {
+    PupilRow row{result.number, result.name, result.variant, {}, 0};
+    const std::vector<SheetProblem> drawn =
+        set.variant(result.variant, static_cast<int>(result.answers.size()));
+    for (std::size_t i = 0; i < static_cast<std::size_t>(problems); ++i) {
+        row.marks.push_back(i < drawn.size() ? marked(drawn[i], result.answers[i]) : ProblemMark{});
+        row.right += row.marks.back().mark == Mark::kRight ? 1 : 0;
+    }
+    return row;
+}
+
+}  // namespace
+
+std::string markText(const ProblemMark& mark) {
+    std::string text(mark.mark == Mark::kRight   ? words::kMarkRight
+                     : mark.mark == Mark::kWrong ? words::kMarkWrong
+                                                 : words::kMarkNoAnswer);
+    if (mark.hintOpened) {
+        text += words::kMarkWithHint;
+    }
+    return text;
+}
+
+ClassResults classResults(std::string_view pasted, const SheetCode& code, int problems,
+                          int variants) {
+    ClassResults results;
+    results.problems = problems;
+    // Each number's lines, the first found of each kind.
+    std::map<int, std::vector<std::pair<std::string, PupilResult>>> byNumber;
+    for (FoundLine& line : findResultLines(pasted)) {
+        if (!line.result) {
+            results.apart.push_back({std::move(line.text), std::string(words::kLineUnread)});
+        } else if (line.result->code != code) {
+            results.apart.push_back(
+                {std::move(line.text), words::otherSheet(line.result->code.text())});
+        } else if (line.result->variant > variants) {
+            results.apart.push_back({std::move(line.text), std::string(words::kNoSuchVariant)});
+        } else {
+            auto& lines = byNumber[line.result->number];
+            const bool repeated = std::any_of(lines.begin(), lines.end(), [&](const auto& seen) {
+                return seen.second == *line.result;
+            });
+            if (!repeated) {
+                lines.emplace_back(std::move(line.text), std::move(*line.result));
+            }
+        }
+    }
+    for (const auto& [number, lines] : byNumber) {
+        if (lines.size() == 1) {
+            results.problems =
+                std::max(results.problems, static_cast<int>(lines.front().second.answers.size()));
+        }
+    }
+    const ProblemSet set(code);
+    results.rightPerProblem.assign(static_cast<std::size_t>(results.problems), 0);
+    for (const auto& [number, lines] : byNumber) {
+        if (lines.size() > 1) {
+            for (const auto& [text, result] : lines) {
+                results.apart.push_back({text, words::twoLinesForNumber(number)});
+            }
+            continue;
+        }
+        results.rows.push_back(row(set, lines.front().second, results.problems));
+        for (std::size_t i = 0; i < results.rightPerProblem.size(); ++i) {
+            results.rightPerProblem[i] += results.rows.back().marks[i].mark == Mark::kRight;
+        }
+    }
+    return results;
+}
+
+}  // namespace worksheets

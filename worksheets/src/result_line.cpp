@@ -1,0 +1,284 @@
+#include "worksheets/result_line.h"
+
+#include <array>
+
+#include "worksheets/answer_check.h"
+#include "worksheets/practice_link.h"
+#include "worksheets/sheet_limits.h"
+#include "worksheets/typed_text.h"
+
+namespace worksheets {
+
+namespace {
+
+constexpr std::string_view kMarker = "Резултат";
+constexpr char kSeparator = '|';
+constexpr char kAnswerSeparator = ';';
+constexpr std::string_view kVariantWord = "вариант";
+constexpr std::string_view kNumberSign = "№";
+constexpr std::string_view kNoNumber = "?";
+constexpr std::string_view kHintMark = "п";
+// What a keyboard without "№" or "п" gives for them, or a look-alike.
+constexpr std::array<std::string_view, 3> kNumberSigns = {"№", "No", "N"};
+constexpr std::array<std::string_view, 3> kHintMarks = {"п", "П", "n"};
+constexpr std::array<std::string_view, 2> kVariantWords = {"вариант", "Вариант"};
+constexpr std::array<std::string_view, 4> kUnknownNames = {"X", "x", "Х", "х"};
+constexpr std::string_view kMinusSign = "\u2212";
+// The longest a broken line is quoted when it is said to be so.
+constexpr std::size_t kLongestQuote = 200;
+
+// text with every blank, line breaks included, taken out.
+std::string withoutBlanks(std::string_view typed) {
+    std::string kept;
+    TypedText text(typed);
+    while (!text.empty()) {
+        const BlankKind blank = text.blankAtStart();
+        if (blank != BlankKind::kNone) {
+            text.skipBlank(blank);
+            continue;
+        }
+        const std::string_view before = text.rest();
+        text.takeCharacter();
+        kept += before.substr(0, before.size() - text.rest().size());
+    }
+    return kept;
+}
+
+bool endsWithAny(std::string_view text, std::span<const std::string_view> endings,
+                 std::string_view& rest) {
+    for (const std::string_view ending : endings) {
+        if (text.ends_with(ending)) {
+            rest = text.substr(0, text.size() - ending.size());
+            return true;
+        }
+    }
+    return false;
+}
+
+// The whole number after one of the words, blanks taken out already.
+std::optional<int> numberAfter(std::string_view text, std::span<const std::string_view> words,
+                               int most) {
+    TypedText rest(text);
+    if (!rest.takeAnyOf(words)) {
+        return std::nullopt;
+    }
+    return readWholeNumber(rest.rest(), 1, most);
+}
+
+std::optional<std::vector<GivenAnswer>> readAnswers(std::string_view field) {
+    const std::string text = withoutBlanks(field);
+    std::vector<GivenAnswer> answers;
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t end = std::min(text.find(kAnswerSeparator, start), text.size());
+        std::string_view answer = std::string_view(text).substr(start, end - start);
+        GivenAnswer given;
+        given.hintOpened = endsWithAny(answer, kHintMarks, answer);
+        if (answer == kNoNumber) {
+            given.notANumber = true;
+        } else if (!answer.empty()) {
+            if (!readAnswerNumber(answer)) {
+                return std::nullopt;
+            }
+            given.number = givenAnswer(answer, false).number;
+        }
+        answers.push_back(std::move(given));
+        if (answers.size() > static_cast<std::size_t>(kProblemsPerPupil.most)) {
+            return std::nullopt;
+        }
+        if (end == text.size()) {
+            return answers;
+        }
+        start = end + 1;
+    }
+}
+
+// The result in the fields after the form's "|": code, variant, number, name and answers.
+std::optional<PupilResult> readFields(std::span<const std::string_view, 5> fields) {
+    const auto code = SheetCode::read(fields[0]);
+    const auto variant = numberAfter(withoutBlanks(fields[1]), kVariantWords, 65535);
+    const auto number = numberAfter(withoutBlanks(fields[2]), kNumberSigns, kHighestPupilNumber);
+    auto answers = readAnswers(fields[4]);
+    if (!code || !variant || !number || !answers) {
+        return std::nullopt;
+    }
+    return PupilResult{*code, *variant, *number, nameForLine(fields[3]), std::move(*answers)};
+}
+
+// The text quoted for a line: its blanks as single spaces, cut where a broken one goes on.
+std::string quoted(std::string_view line) {
+    std::string text;
+    TypedText rest(line);
+    rest.trim();
+    bool blank = false;
+    while (!rest.empty() && text.size() < kLongestQuote) {
+        if (rest.blankAtStart() != BlankKind::kNone) {
+            rest.skipBlank(rest.blankAtStart());
+            blank = true;
+            continue;
+        }
+        if (blank) {
+            text += ' ';
+            blank = false;
+        }
+        const std::string_view before = rest.rest();
+        rest.takeCharacter();
+        text += before.substr(0, before.size() - rest.rest().size());
+    }
+    return text;
+}
+
+// Passes over blanks and line breaks.
+void skipAllBlanks(TypedText& text) {
+    while (text.blankAtStart() != BlankKind::kNone) {
+        text.skipBlank(text.blankAtStart());
+    }
+}
+
+// The line starting at the marker, read as far as the next marker (excluded); none where it
+// does not start as a result line.
+std::optional<FoundLine> readLine(std::string_view candidate) {
+    TypedText text(candidate.substr(kMarker.size()));
+    skipAllBlanks(text);
+    const std::string_view form = text.takeDigits();
+    skipAllBlanks(text);
+    if (form.empty() || !text.take(kSeparator)) {
+        return std::nullopt;
+    }
+    const std::string_view rest = text.rest();
+    std::array<std::string_view, 5> fields;
+    std::size_t found = 0;
+    std::size_t start = 0;
+    for (; found < fields.size(); ++found) {
+        const std::size_t end = rest.find(kSeparator, start);
+        if (end == std::string_view::npos) {
+            break;
+        }
+        fields[found] = rest.substr(start, end - start);
+        start = end + 1;
+    }
+    FoundLine line;
+    if (found < fields.size() || form != std::to_string(kResultForm)) {
+        // Cut short, or of a later form: quoted to the end of its first line.
+        line.text = quoted(candidate.substr(0, candidate.find_first_of("\r\n")));
+        return line;
+    }
+    line.text = quoted(
+        candidate.substr(0, static_cast<std::size_t>(rest.data() - candidate.data()) + start));
+    line.result = readFields(fields);
+    return line;
+}
+
+}  // namespace
+
+GivenAnswer givenAnswer(std::string_view typed, bool hintOpened) {
+    GivenAnswer given;
+    given.hintOpened = hintOpened;
+    if (!readAnswerNumber(typed)) {
+        given.notANumber = !TypedText(typed).trim().empty();
+        return given;
+    }
+    std::string number = withoutBlanks(typed);
+    for (const std::string_view unknown : kUnknownNames) {
+        if (number.starts_with(unknown) && number.substr(unknown.size()).starts_with('=')) {
+            number.erase(0, unknown.size() + 1);
+            break;
+        }
+    }
+    if (number.starts_with(kMinusSign)) {
+        number.replace(0, kMinusSign.size(), "-");
+    }
+    for (char& c : number) {
+        if (c == '.') {
+            c = ',';
+        }
+    }
+    given.number = std::move(number);
+    return given;
+}
+
+std::string nameForLine(std::string_view typed) {
+    std::string name;
+    std::size_t characters = 0;
+    TypedText text(typed);
+    text.trim();
+    bool blank = false;
+    while (!text.empty() && characters < kLongestName) {
+        if (text.blankAtStart() != BlankKind::kNone) {
+            text.skipBlank(text.blankAtStart());
+            blank = true;
+            continue;
+        }
+        const std::string_view before = text.rest();
+        const Utf8Character character = text.takeCharacter();
+        if (character.length == 0 || character.codePoint < 0x20 ||
+            (character.codePoint >= 0x7F && character.codePoint < 0xA0)) {
+            continue;
+        }
+        if (blank) {
+            name += ' ';
+            ++characters;
+            blank = false;
+        }
+        if (character.codePoint == static_cast<std::uint32_t>(kSeparator)) {
+            name += '/';
+        } else {
+            name += before.substr(0, character.length);
+        }
+        ++characters;
+    }
+    while (name.ends_with(' ')) {
+        name.pop_back();
+    }
+    return name;
+}
+
+std::string resultLine(const PupilResult& result) {
+    std::string line(kMarker);
+    line += ' ';
+    line += std::to_string(kResultForm);
+    line += " | ";
+    line += result.code.text();
+    line += " | ";
+    line += kVariantWord;
+    line += ' ';
+    line += std::to_string(result.variant);
+    line += " | ";
+    line += kNumberSign;
+    line += ' ';
+    line += std::to_string(result.number);
+    line += " | ";
+    line += result.name;
+    line += result.name.empty() ? "| " : " | ";
+    bool first = true;
+    for (const GivenAnswer& answer : result.answers) {
+        if (!first) {
+            line += "; ";
+        }
+        first = false;
+        line += answer.notANumber ? std::string(kNoNumber) : answer.number;
+        if (answer.hintOpened) {
+            line += ' ';
+            line += kHintMark;
+        }
+    }
+    line += " |";
+    return line;
+}
+
+std::vector<FoundLine> findResultLines(std::string_view pasted) {
+    std::vector<FoundLine> lines;
+    std::size_t at = pasted.find(kMarker);
+    while (at != std::string_view::npos) {
+        const std::size_t next = pasted.find(kMarker, at + kMarker.size());
+        const std::string_view candidate =
+            pasted.substr(at, next == std::string_view::npos ? std::string_view::npos : next - at);
+        if (auto line = readLine(candidate)) {
+            lines.push_back(std::move(*line));
+        }
+        at = next;
+    }
+    return lines;
+}
+
+}  // namespace worksheets
