@@ -13,6 +13,7 @@
 #include "worksheets/html_text.h"
 #include "worksheets/page_ids.h"
 #include "worksheets/page_words.h"
+#include "worksheets/result_line.h"
 #include "worksheets/sheet_limits.h"
 
 namespace {
@@ -59,7 +60,14 @@ int main() {
     print("id_sheet_pupils_link", ids::kSheetPupilsLink);
     print("id_sheet_pupils_note", ids::kSheetPupilsNote);
     print("id_sheet_status", ids::kSheetStatus);
+    print("id_sheet_moodle", ids::kSheetMoodle);
     print("id_sheets", ids::kSheets);
+    print("id_results", ids::kResults);
+    print("id_results_paste", ids::kResultsPaste);
+    print("id_results_download", ids::kResultsDownload);
+    print("id_results_print", ids::kResultsPrint);
+    print("id_results_status", ids::kResultsStatus);
+    print("id_results_shown", ids::kResultsShown);
     print("id_practice_refusal", ids::kPracticeRefusal);
     print("id_practice_start", ids::kPracticeStart);
     print("id_practice_sheet_fields", ids::kPracticeSheetFields);
@@ -70,6 +78,13 @@ int main() {
     print("id_practice_variant_name", ids::kPracticeVariantName);
     print("id_practice_score", ids::kPracticeScore);
     print("id_practice_problems_list", ids::kPracticeProblemsList);
+    print("id_practice_result", ids::kPracticeResult);
+    print("id_practice_result_name", ids::kPracticeResultName);
+    print("id_practice_result_number", ids::kPracticeResultNumber);
+    print("id_practice_result_missing", ids::kPracticeResultMissing);
+    print("id_practice_result_line", ids::kPracticeResultLine);
+    print("id_practice_copy_result", ids::kPracticeCopyResult);
+    print("id_practice_result_status", ids::kPracticeResultStatus);
 
     print("word_code_label", words::kCodeLabel);
     print("word_needs_javascript", words::kNeedsJavaScript);
@@ -96,6 +111,18 @@ int main() {
     print("word_pupil_number", words::kPupilNumberLabel);
     print("word_to_problems", words::kToProblems);
     print("word_check", words::kCheck);
+    print("word_download_moodle", words::kDownloadMoodle);
+    print("word_results_title", words::kResultsTitle);
+    print("word_results_paste_label", words::kResultsPasteLabel);
+    print("word_results_kept_nowhere", words::kResultsKeptNowhere);
+    print("word_download_table", words::kDownloadTable);
+    print("word_print_table", words::kPrintTable);
+    print("word_result_title", words::kResultTitle);
+    print("word_result_name_label", words::kResultNameLabel);
+    print("word_copy_result", words::kCopyResult);
+    print("word_result_note", words::kResultNote);
+    print("word_result_needs_number", words::kResultNeedsNumber);
+    print("limit_longest_name", std::to_string(worksheets::kLongestName));
     print("word_more_links", words::kMoreLinks);
     print("word_sheet_for_the_class", words::kSheetForTheClass);
     return 0;

@@ -262,7 +262,7 @@ std::string resultLine(const PupilResult& result) {
             line += kHintMark;
         }
     }
-    line += " |";
+    line += line.back() == ' ' ? "|" : " |";
     return line;
 }
 

@@ -7,8 +7,10 @@
 #include "worksheets/page_ids.h"
 #include "worksheets/page_words.h"
 #include "worksheets/practice_markup.h"
+#include "worksheets/practice_result.h"
 #include "worksheets/practice_start.h"
 #include "worksheets/problem_set.h"
+#include "worksheets/typed_text.h"
 
 namespace web_ui {
 
@@ -20,6 +22,9 @@ PracticePage::PracticePage(val document)
     const val window = this->document()["defaultView"];
     listen(element(ids::kPracticeStart), "submit", &PracticePage::start);
     listen(element(ids::kPracticeAnswers), "submit", &PracticePage::check);
+    listen(element(ids::kPracticeResultNumber), "input", &PracticePage::showResult);
+    listen(element(ids::kPracticeResultName), "input", &PracticePage::showResult);
+    listen(element(ids::kPracticeCopyResult), "click", &PracticePage::copyResult);
     listen(window, "popstate", &PracticePage::showAddress);
     listen(window, "resize", &PracticePage::keepFocusInView);
     // Where a phone's keyboard covers the page rather than shrinking it, only the visual
@@ -56,6 +61,7 @@ void PracticePage::showStart(worksheets::PracticeFault fault) {
     hintListeners_.clear();
     element(ids::kPracticeProblemsList).set("innerHTML", std::string());
     element(ids::kPracticeAnswers).set("hidden", true);
+    element(ids::kPracticeResult).set("hidden", true);
     element(ids::kPracticeStart).set("hidden", false);
     element(ids::kPracticeSheetFields).set("hidden", !start.sheetAsked);
     element(ids::kPracticeRefusal).set("textContent", start.refusal);
@@ -108,6 +114,9 @@ void PracticePage::openVariant(bool chosen, bool focusHeading) {
     }
     element(ids::kPracticeStart).set("hidden", true);
     element(ids::kPracticeAnswers).set("hidden", false);
+    element(ids::kPracticeResultNumber).set("value", worksheets::numberAtFirst(link_));
+    element(ids::kPracticeResultStatus).set("textContent", std::string());
+    showResult();
     const val query(worksheets::practiceQuery(link_));
     if (chosen) {
         web_ui_push_query(query.as_handle());
@@ -144,6 +153,36 @@ void PracticePage::check(const val& event) {
         showResult(i);
     }
     element(ids::kPracticeScore).set("textContent", round_->score());
+    showResult();
+}
+
+void PracticePage::showResult() {
+    const bool checked = round_ && round_->checked();
+    element(ids::kPracticeResult).set("hidden", !checked);
+    if (!checked) {
+        return;
+    }
+    const val number = element(ids::kPracticeResultNumber);
+    const std::string typed = number["value"].as<std::string>();
+    const std::optional<std::string> line = worksheets::practiceResultLine(
+        link_, *round_, typed, element(ids::kPracticeResultName)["value"].as<std::string>());
+    element(ids::kPracticeResultMissing).set("hidden", line.has_value());
+    markInvalid(number, !line && !worksheets::TypedText(typed).trim().empty());
+    element(ids::kPracticeResultLine).set("hidden", !line);
+    element(ids::kPracticeResultLine).set("value", line.value_or(std::string()));
+    element(ids::kPracticeCopyResult).set("disabled", !line);
+}
+
+void PracticePage::copyResult() {
+    const val field = element(ids::kPracticeResultLine);
+    if (field["hidden"].as<bool>()) {
+        return;
+    }
+    copy(field["value"].as<std::string>(), field, [this](bool copied) {
+        element(ids::kPracticeResultStatus)
+            .set("textContent", std::string(copied ? worksheets::words::kResultCopied
+                                                   : worksheets::words::kResultByHand));
+    });
 }
 
 void PracticePage::hintToggled(std::size_t index, const val& event) {

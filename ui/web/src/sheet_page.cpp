@@ -5,13 +5,17 @@
 #include <cstdint>
 
 #include "web_ui/page_address.h"
+#include "worksheets/class_results.h"
+#include "worksheets/moodle_export.h"
 #include "worksheets/page_ids.h"
 #include "worksheets/page_words.h"
 #include "worksheets/practice_link.h"
 #include "worksheets/problem_set.h"
 #include "worksheets/query_text.h"
+#include "worksheets/results_table.h"
 #include "worksheets/sheet_link.h"
 #include "worksheets/sheet_markup.h"
+#include "worksheets/typed_text.h"
 
 namespace web_ui {
 
@@ -54,6 +58,11 @@ SheetPage::SheetPage(val document)
     listen(element(ids::kSheetCopy), "click", &SheetPage::copyLink);
     listen(element(ids::kSheetPupils), "click", &SheetPage::copyPupilsLink);
     listen(element(ids::kSheetPrint), "click", &SheetPage::print);
+    listen(element(ids::kSheetMoodle), "click", &SheetPage::downloadMoodle);
+    listen(element(ids::kResultsPaste), "paste", &SheetPage::resultsPasted);
+    listen(element(ids::kResultsPaste), "input", &SheetPage::resultsTyped);
+    listen(element(ids::kResultsDownload), "click", &SheetPage::downloadTable);
+    listen(element(ids::kResultsPrint), "click", &SheetPage::printTable);
     listen(window, "beforeprint", &SheetPage::printStarts);
     listen(window, "afterprint", &SheetPage::printEnded);
     element(ids::kSheetCodeProblem).set("textContent", std::string(words::kNoSuchSheetCode));
@@ -152,7 +161,96 @@ void SheetPage::readCode(bool left) {
     }
 }
 
-void SheetPage::print() { document()["defaultView"].call<void>("print"); }
+void SheetPage::print() {
+    document()["body"]["dataset"].delete_("print");
+    document()["defaultView"].call<void>("print");
+}
+
+namespace {
+
+// Text whose length in UTF-16 units is over the most read: refused before it is copied into
+// the program, so that a stray paste of megabytes costs nothing.
+bool tooLong(const val& text) {
+    return text["length"].as<double>() > static_cast<double>(worksheets::kLongestPaste);
+}
+
+// Offers text as a file; whether the browser took it.
+bool save(const std::string& name, std::string_view type, const std::string& text) {
+    return web_ui_save_file(val(name).as_handle(), val(std::string(type)).as_handle(),
+                            val(text).as_handle()) != 0;
+}
+
+}  // namespace
+
+void SheetPage::resultsPasted(const val& event) {
+    const val clipboard = event["clipboardData"];
+    if (clipboard.isUndefined() || clipboard.isNull() ||
+        !tooLong(clipboard.call<val>("getData", std::string("text")))) {
+        return;
+    }
+    event.call<void>("preventDefault");
+    element(ids::kResultsStatus).set("textContent", std::string(words::kResultsTooLong));
+}
+
+void SheetPage::resultsTyped() {
+    val field = element(ids::kResultsPaste);
+    if (tooLong(field["value"])) {
+        // Dropped in or typed past the most: the text as it was stays.
+        field.set("value", resultsText_);
+        element(ids::kResultsStatus).set("textContent", std::string(words::kResultsTooLong));
+        return;
+    }
+    resultsText_ = field["value"].as<std::string>();
+    showResults();
+}
+
+void SheetPage::showResults() {
+    std::string said;
+    std::string table;
+    resultsShown_ = false;
+    if (settings_.code && !worksheets::TypedText(resultsText_).trim().empty()) {
+        const worksheets::ClassResults results = worksheets::classResults(
+            resultsText_, *settings_.code, settings_.problems, settings_.variants);
+        table = worksheets::resultsMarkup(results);
+        resultsShown_ = !results.rows.empty();
+        said = results.rows.empty() && results.apart.empty()
+                   ? std::string(words::kNoResultsFound)
+                   : words::resultsSaid(static_cast<int>(results.rows.size()),
+                                        static_cast<int>(results.apart.size()));
+    }
+    element(ids::kResultsShown).set("innerHTML", table);
+    element(ids::kResultsStatus).set("textContent", said);
+    element(ids::kResultsDownload).set("disabled", !resultsShown_);
+    element(ids::kResultsPrint).set("disabled", !resultsShown_);
+}
+
+void SheetPage::downloadTable() {
+    if (!settings_.code || !resultsShown_) {
+        return;
+    }
+    const worksheets::ClassResults results = worksheets::classResults(
+        resultsText_, *settings_.code, settings_.problems, settings_.variants);
+    save(words::tableFileName(settings_.codeText), "text/csv;charset=utf-8",
+         worksheets::resultsCsv(results));
+}
+
+void SheetPage::printTable() {
+    // Only the table goes to paper (sheet.css), until the next print of the sheets.
+    document()["body"]["dataset"].set("print", std::string("results"));
+    document()["defaultView"].call<void>("print");
+}
+
+void SheetPage::downloadMoodle() {
+    if (!settings_.code) {
+        announce(words::kNoSuchSheetCode);
+        return;
+    }
+    std::string name = settings_.codeText;
+    name += ".xml";
+    save(name, "application/xml",
+         worksheets::moodleXml(worksheets::ProblemSet(*settings_.code), settings_.problems,
+                               settings_.variants));
+}
 
 void SheetPage::printStarts() {
     web_ui_replace_query(document()["location"]["pathname"].as_handle());
@@ -189,7 +287,9 @@ void SheetPage::copyLink() {
     copy(shown, field, [this](bool copied) {
         // The link shows only where the browser would not copy it, ready for Ctrl+C.
         element(ids::kSheetLinkBox).set("hidden", copied);
-        announce(copied ? words::kLinkCopied : words::kCopyByHand);
+        announce(!copied      ? words::kCopyByHand
+                 : fromFile() ? words::kFileLinkCopied
+                              : words::kLinkCopied);
     });
 }
 
@@ -209,10 +309,14 @@ void SheetPage::copyPupilsLink() {
          [this](bool copied) { announce(copied ? words::kPupilsLinkCopied : words::kCopyByHand); });
 }
 
-void SheetPage::showPupilsLink() {
-    // A link to a file (file:, or content: on Android) opens nothing on a pupil's own device.
+bool SheetPage::fromFile() const {
+    // A link to a file (file:, or content: on Android) opens on this device alone.
     const std::string protocol = document()["location"]["protocol"].as<std::string>();
-    const bool fromFile = protocol != "http:" && protocol != "https:";
+    return protocol != "http:" && protocol != "https:";
+}
+
+void SheetPage::showPupilsLink() {
+    const bool fromFile = this->fromFile();
     const bool shown = pupilsLinkAsked_ && settings_.code.has_value();
     element(ids::kSheetPupilsBox).set("hidden", !shown || fromFile);
     element(ids::kSheetPupilsNote).set("hidden", !shown || !fromFile);
@@ -259,6 +363,7 @@ void SheetPage::show() {
     web_ui_replace_query(val(query).as_handle());
     element(ids::kSheetLink).set("value", link());
     showPupilsLink();
+    showResults();
     const bool problem = !settings_.code && codeProblemShown_;
     element(ids::kSheetCodeProblem).set("hidden", !problem);
     markInvalid(element(ids::kSheetCode), problem);

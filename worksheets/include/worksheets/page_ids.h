@@ -24,6 +24,7 @@ inline constexpr std::string_view kSheetNew = "sheet-new";  // buttons
 inline constexpr std::string_view kSheetCopy = "sheet-copy";
 inline constexpr std::string_view kSheetPupils = "sheet-pupils";
 inline constexpr std::string_view kSheetPrint = "sheet-print";
+inline constexpr std::string_view kSheetMoodle = "sheet-moodle";
 // The link, shown where it cannot be copied, and the box around it.
 inline constexpr std::string_view kSheetLinkBox = "sheet-link-box";
 inline constexpr std::string_view kSheetLink = "sheet-link";
@@ -34,12 +35,22 @@ inline constexpr std::string_view kSheetPupilsLink = "sheet-pupils-link";
 inline constexpr std::string_view kSheetPupilsNote = "sheet-pupils-note";
 inline constexpr std::string_view kSheetStatus = "sheet-status";  // a polite live region
 inline constexpr std::string_view kSheets = "sheets";             // where the sheets go
+// The class's results: a details element, the pasted text, its buttons, what was read (a polite
+// live region) and the table.
+inline constexpr std::string_view kResults = "results";
+inline constexpr std::string_view kResultsPaste = "results-paste";
+inline constexpr std::string_view kResultsDownload = "results-download";
+inline constexpr std::string_view kResultsPrint = "results-print";
+inline constexpr std::string_view kResultsStatus = "results-status";
+inline constexpr std::string_view kResultsShown = "results-shown";
 
-inline constexpr std::array<std::string_view, 20> kSheetPage = {
-    kSheetCode,      kSheetCodeProblem, kSheetProblems,     kSheetVariants, kSheetKey,
-    kSheetSolutions, kSheetHints,       kSheetWholeAnswers, kSheetSought,   kSheetNew,
-    kSheetCopy,      kSheetPupils,      kSheetPrint,        kSheetLinkBox,  kSheetLink,
-    kSheetPupilsBox, kSheetPupilsLink,  kSheetPupilsNote,   kSheetStatus,   kSheets,
+inline constexpr std::array<std::string_view, 27> kSheetPage = {
+    kSheetCode,      kSheetCodeProblem, kSheetProblems,     kSheetVariants,   kSheetKey,
+    kSheetSolutions, kSheetHints,       kSheetWholeAnswers, kSheetSought,     kSheetNew,
+    kSheetCopy,      kSheetPupils,      kSheetPrint,        kSheetMoodle,     kSheetLinkBox,
+    kSheetLink,      kSheetPupilsBox,   kSheetPupilsLink,   kSheetPupilsNote, kSheetStatus,
+    kSheets,         kResults,          kResultsPaste,      kResultsDownload, kResultsPrint,
+    kResultsStatus,  kResultsShown,
 };
 
 // The practice page.
@@ -57,10 +68,23 @@ inline constexpr std::string_view kPracticeAnswers = "practice-answers";
 inline constexpr std::string_view kPracticeVariantName = "practice-variant-name";
 inline constexpr std::string_view kPracticeScore = "practice-score";
 inline constexpr std::string_view kPracticeProblemsList = "practice-problems-list";
+// The result to hand in, once checked: the section, the name's and the number's fields, what
+// is missing, the line (a read-only text area), its button and what copying it did (a polite
+// live region).
+inline constexpr std::string_view kPracticeResult = "practice-result";
+inline constexpr std::string_view kPracticeResultName = "practice-result-name";
+inline constexpr std::string_view kPracticeResultNumber = "practice-result-number";
+inline constexpr std::string_view kPracticeResultMissing = "practice-result-missing";
+inline constexpr std::string_view kPracticeResultLine = "practice-result-line";
+inline constexpr std::string_view kPracticeCopyResult = "practice-copy-result";
+inline constexpr std::string_view kPracticeResultStatus = "practice-result-status";
 
-inline constexpr std::array<std::string_view, 10> kPracticePage = {
-    kPracticeRefusal, kPracticeStart,   kPracticeSheetFields, kPracticeCode,  kPracticeProblems,
-    kPracticeNumber,  kPracticeAnswers, kPracticeVariantName, kPracticeScore, kPracticeProblemsList,
+inline constexpr std::array<std::string_view, 17> kPracticePage = {
+    kPracticeRefusal,      kPracticeStart,         kPracticeSheetFields, kPracticeCode,
+    kPracticeProblems,     kPracticeNumber,        kPracticeAnswers,     kPracticeVariantName,
+    kPracticeScore,        kPracticeProblemsList,  kPracticeResult,      kPracticeResultName,
+    kPracticeResultNumber, kPracticeResultMissing, kPracticeResultLine,  kPracticeCopyResult,
+    kPracticeResultStatus,
 };
 
 }  // namespace worksheets::ids

@@ -67,6 +67,7 @@ inline constexpr std::string_view kNoResultsFound = "В поставения т�
 // "Прочетени резултати: 26, извън таблицата: 2."
 std::string resultsSaid(int rows, int apart);
 inline constexpr std::string_view kDownloadTable = "Изтегли таблицата";
+inline constexpr std::string_view kPrintTable = "Печат на таблицата";
 inline constexpr std::string_view kDownloadMoodle = "Изтегли за Moodle";
 // "3CFPS6-резултати.csv"
 std::string tableFileName(std::string_view code);

@@ -35,6 +35,9 @@ private:
     void openVariant(bool chosen, bool focusHeading);
     void check(const emscripten::val& event);
     void showResult(std::size_t index);
+    // The result to hand in, for the round as last checked and the number and name typed.
+    void showResult();
+    void copyResult();
     // The hint of problem index + 1 opened or closed.
     void hintToggled(std::size_t index, const emscripten::val& event);
     // Keeps the field being typed in visible when the screen left to the page shrinks, as it

@@ -41,11 +41,21 @@ private:
     void copyPupilsLink();
     // The pupils' link, or the note of what to give them, as the settings say, once asked for.
     void showPupilsLink();
+    // Whether the page was opened from a file, whose address opens on this device alone.
+    bool fromFile() const;
     void print();
     void printStarts();
     static void printTaken(void* page);
     void printEnded();
     std::string link() const;
+    // The class's results: pasted text kept where it is not too long, the table for the sheet
+    // shown, its file and its printout; and the sheet as questions for Moodle.
+    void resultsPasted(const emscripten::val& event);
+    void resultsTyped();
+    void showResults();
+    void downloadTable();
+    void printTable();
+    void downloadMoodle();
     void announce(std::string_view text);
     // The controls, the address and the sheets as the settings say.
     void showSettings();
@@ -60,6 +70,9 @@ private:
     // What the sheets were last made of, so that a change that alters nothing makes nothing.
     std::optional<std::string> shown_;
     bool pupilsLinkAsked_ = false;
+    // The results' text as last taken, and whether it gave a row.
+    std::string resultsText_;
+    bool resultsShown_ = false;
 };
 
 }  // namespace web_ui
