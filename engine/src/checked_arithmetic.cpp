@@ -1,15 +1,13 @@
 #include "engine/checked_arithmetic.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <cstdlib>
 #include <limits>
 #include <string>
 #include <system_error>
 
+#include "engine/decimal_reading.h"
 #include "engine/runtime_error.h"
 
 namespace engine {
@@ -48,9 +46,7 @@ std::string quoted(std::string_view text) {
 }
 
 // Reads text that is nothing but an optional "-" and up to 15 digits, the numbers list's usual
-// items, whose value a double holds exactly. Quicker than reading them as any decimal number,
-// which is slow where the C library reads through software quadruple precision (musl, in
-// WebAssembly).
+// items, whose value a double holds exactly, at once.
 bool readPlainInteger(std::string_view text, double& value) {
     constexpr std::size_t kMostDigits = 15;
     const bool negative = !text.empty() && text.front() == '-';
@@ -75,43 +71,18 @@ struct ParsedNumber {
     std::errc error{};
 };
 
-// The number at the start of text, read as std::from_chars reads a double: an optional "-",
-// digits with an optional fraction and exponent, or "inf" and "nan"; no blanks, "+" or hex.
+// The number at the start of text: an optional "-", digits with an optional fraction and exponent
+// (decimal_reading.h); no blanks, "+", hex, "inf" or "nan".
 ParsedNumber readNumber(std::string_view text) {
     ParsedNumber number;
     if (readPlainInteger(text, number.value)) {
         number.end = text.data() + text.size();
         return number;
     }
-#if defined(__cpp_lib_to_chars) && __cpp_lib_to_chars >= 201611L
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number.value);
-    number.end = end;
-    number.error = error;
-#else
-    // Where the standard library has none for floating point (Emscripten's), strtod reads the
-    // same numbers once what from_chars turns away is kept from it. strtod needs the text
-    // terminated.
-    const std::string terminated(text);
-    const auto accepted = [](char c) {
-        return c == '-' || c == '.' || (c >= '0' && c <= '9') || c == 'i' || c == 'I' || c == 'n' ||
-               c == 'N';
-    };
-    if (terminated.empty() || !accepted(terminated.front()) ||
-        terminated.find_first_of("xX") != std::string::npos) {
-        number.end = text.data();
-        number.error = std::errc::invalid_argument;
-        return number;
-    }
-    char* end = nullptr;
-    errno = 0;
-    number.value = std::strtod(terminated.c_str(), &end);
-    number.end = text.data() + (end - terminated.c_str());
-    if (end == terminated.c_str()) {
-        number.error = std::errc::invalid_argument;
-    } else if (errno == ERANGE) {
-        number.error = std::errc::result_out_of_range;
-    }
-#endif
+    const DecimalReading reading = readDecimal(text);
+    number.value = reading.value;
+    number.end = text.data() + reading.length;
+    number.error = reading.error;
     return number;
 }
 

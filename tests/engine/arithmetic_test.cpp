@@ -1,12 +1,17 @@
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <optional>
 #include <ostream>
 #include <string>
+#include <system_error>
+#include <vector>
 
 #include "engine/checked_arithmetic.h"
+#include "engine/decimal_reading.h"
 #include "engine/draw_percent.h"
 #include "engine/number_text.h"
 #include "engine/runtime_error.h"
@@ -156,6 +161,73 @@ INSTANTIATE_TEST_SUITE_P(
                       AnswerRow{2.0 / 3, ".", "0.666666666666667"}, AnswerRow{100.0, ".", "100"},
                       AnswerRow{999999999999999.0, ".", "999999999999999"},
                       AnswerRow{1.5e20, ",", "1,5E+20"}, AnswerRow{-1.25e-123, ".", "-1.25E-123"}));
+
+// Decimal text read to the nearest double, ties to even, against the standard library's reading
+// where it has one: the edges of the range, subnormals, exact ties and digits past any double's
+// precision, then texts of every shape drawn by a fixed generator.
+TEST(ReadDecimalTest, RoundsAsTheStandardLibraryDoes) {
+    std::vector<std::string> texts = {"0.1",
+                                      "2.5",
+                                      "-7.25e1",
+                                      "1e23",
+                                      "8.98846567431158e307",
+                                      "1.7976931348623157e308",
+                                      "1.7976931348623158e308",
+                                      "2.2250738585072011e-308",
+                                      "2.2250738585072014e-308",
+                                      "4.9406564584124654e-324",
+                                      "2.4703282292062328e-324",
+                                      "9007199254740993",
+                                      "9007199254740995",
+                                      "9007199254740993.0000000000000000000000000000000000000001",
+                                      "1.00000000000000011102230246251565404236316680908203125",
+                                      "1.00000000000000011102230246251565404236316680908203124",
+                                      "0.000001e-300",
+                                      ".5",
+                                      "5.",
+                                      "00012.500e+2",
+                                      "123456789012345678901234567890e-20"};
+    std::uint64_t state = 20261211;
+    const auto next = [&state](std::uint64_t below) {
+        state = state * 6364136223846793005u + 1442695040888963407u;
+        return (state >> 33) % below;
+    };
+    for (int i = 0; i < 20000; ++i) {
+        std::string text = next(2) == 0 ? "-" : "";
+        const std::uint64_t digits = 1 + next(next(4) == 0 ? 40 : 18);
+        for (std::uint64_t i = 0; i < digits; ++i) {
+            text += static_cast<char>('0' + next(10));
+        }
+        text.insert(text.size() - next(digits + 1), next(2) == 0 ? "." : "");
+        text += "e" + std::to_string(static_cast<int>(next(640)) - 340);
+        texts.push_back(text);
+    }
+    for (const std::string& text : texts) {
+        const DecimalReading read = readDecimal(text);
+        EXPECT_EQ(read.length, text.size()) << text;
+        if (text.find_first_of("123456789") > text.find_first_of("eE")) {
+            EXPECT_EQ(read.error, std::errc{}) << text;
+            EXPECT_EQ(read.value, 0) << text;
+            continue;
+        }
+#if defined(__cpp_lib_to_chars) && __cpp_lib_to_chars >= 201611L
+        double expected = 0;
+        const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), expected);
+        if (error == std::errc{} && expected != 0 && std::isfinite(expected)) {
+            EXPECT_EQ(read.error, std::errc{}) << text;
+            EXPECT_EQ(read.value, expected) << text;
+        } else {
+            EXPECT_EQ(read.error, std::errc::result_out_of_range) << text;
+        }
+#endif
+    }
+    EXPECT_EQ(readDecimal("4.9406564584124654e-324").value,
+              std::numeric_limits<double>::denorm_min());
+    EXPECT_EQ(readDecimal("2.4703282292062327e-324").error, std::errc::result_out_of_range);
+    EXPECT_EQ(readDecimal("1.7976931348623159e308").error, std::errc::result_out_of_range);
+    EXPECT_EQ(readDecimal("12e").length, 2u);
+    EXPECT_EQ(readDecimal("-.e5").error, std::errc::invalid_argument);
+}
 
 }  // namespace
 }  // namespace engine
