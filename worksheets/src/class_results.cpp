@@ -1,7 +1,7 @@
 #include "worksheets/class_results.h"
 
 #include <algorithm>
-#include <map>
+#include <array>
 
 #include "worksheets/answer_check.h"
 #include "worksheets/page_words.h"
@@ -52,8 +52,8 @@ ClassResults classResults(std::string_view pasted, const SheetCode& code, int pr
                           int variants) {
     ClassResults results;
     results.problems = problems;
-    // Each number's lines, the first found of each kind.
-    std::map<int, std::vector<std::pair<std::string, PupilResult>>> byNumber;
+    // Each number's lines, each as found first and as written anew: a line repeated counts once.
+    std::array<std::vector<std::pair<std::string, PupilResult>>, kHighestPupilNumber + 1> byNumber;
     for (FoundLine& line : findResultLines(pasted)) {
         if (!line.result) {
             results.apart.push_back({std::move(line.text), std::string(words::kLineUnread)});
@@ -63,16 +63,18 @@ ClassResults classResults(std::string_view pasted, const SheetCode& code, int pr
         } else if (line.result->variant > variants) {
             results.apart.push_back({std::move(line.text), std::string(words::kNoSuchVariant)});
         } else {
-            auto& lines = byNumber[line.result->number];
-            const bool repeated = std::any_of(lines.begin(), lines.end(), [&](const auto& seen) {
-                return seen.second == *line.result;
-            });
+            auto& lines = byNumber[static_cast<std::size_t>(line.result->number)];
+            const std::string written = resultLine(*line.result);
+            bool repeated = false;
+            for (const auto& seen : lines) {
+                repeated = repeated || resultLine(seen.second) == written;
+            }
             if (!repeated) {
                 lines.emplace_back(std::move(line.text), std::move(*line.result));
             }
         }
     }
-    for (const auto& [number, lines] : byNumber) {
+    for (const auto& lines : byNumber) {
         if (lines.size() == 1) {
             results.problems =
                 std::max(results.problems, static_cast<int>(lines.front().second.answers.size()));
@@ -80,16 +82,18 @@ ClassResults classResults(std::string_view pasted, const SheetCode& code, int pr
     }
     const ProblemSet set(code);
     results.rightPerProblem.assign(static_cast<std::size_t>(results.problems), 0);
-    for (const auto& [number, lines] : byNumber) {
+    for (std::size_t number = 1; number < byNumber.size(); ++number) {
+        const auto& lines = byNumber[number];
         if (lines.size() > 1) {
-            for (const auto& [text, result] : lines) {
-                results.apart.push_back({text, words::twoLinesForNumber(number)});
+            for (const auto& line : lines) {
+                results.apart.push_back(
+                    {line.first, words::twoLinesForNumber(static_cast<int>(number))});
             }
-            continue;
-        }
-        results.rows.push_back(row(set, lines.front().second, results.problems));
-        for (std::size_t i = 0; i < results.rightPerProblem.size(); ++i) {
-            results.rightPerProblem[i] += results.rows.back().marks[i].mark == Mark::kRight;
+        } else if (lines.size() == 1) {
+            results.rows.push_back(row(set, lines.front().second, results.problems));
+            for (std::size_t i = 0; i < results.rightPerProblem.size(); ++i) {
+                results.rightPerProblem[i] += results.rows.back().marks[i].mark == Mark::kRight;
+            }
         }
     }
     return results;
