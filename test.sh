@@ -81,7 +81,7 @@ proporcia_build linux
 if $quick; then
     stage "Linux: tests (quick)"
     counted ctest --preset quick --parallel "$(nproc)"
-    stage "Documents: links"
+    stage "Documents: links and quotes"
     scripts/check-docs.sh --links-only
     exit 0
 fi
@@ -120,5 +120,5 @@ scripts/fuzz.sh 60
 stage_count=$(grep -oE '^Done [0-9]+ runs in [0-9]+ second' build-fuzz/fuzz.log || true)
 
 # The documents: every relative link, and every command they mark to be run, run as written.
-stage "Documents: links and commands"
+stage "Documents: links, quotes and commands"
 scripts/check-docs.sh

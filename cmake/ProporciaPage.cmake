@@ -16,6 +16,6 @@ set(PROPORCIA_PAGE_FOLDER "${default_page_folder}" CACHE PATH
 # The worksheet: the page in the folder that its menu entry and shortcut open, and their name.
 set(PROPORCIA_SHEET_PAGE sheet.html)
 set(PROPORCIA_SHEET_NAME "Работен лист – сложно тройно правило")
-set(PROPORCIA_SHEET_SUMMARY "Задачи по сложно тройно правило за решаване на лист, в браузъра")
+set(PROPORCIA_SHEET_SUMMARY "Работни листове по сложно тройно правило в браузъра")
 # Where the Debian package installs the folder, under its prefix /usr.
 set(PROPORCIA_PAGE_DESTINATION "${CMAKE_INSTALL_DATADIR}/proporcia/page")

@@ -1,5 +1,6 @@
-// Checks the project's Markdown documents: their relative links and images, and the commands
-// they mark for checking. Run it through scripts/check-docs.sh; Node's standard library only.
+// Checks the project's Markdown documents: their relative links and images, the commands they
+// mark for checking, and the program's texts that the Bulgarian ones quote. Run it through
+// scripts/check-docs.sh; Node's standard library only.
 //
 //   node scripts/lib/check-docs.mjs [--links-only] [--root DIR] [--server-timeout SECONDS]
 //                                   [file.md...]
@@ -10,7 +11,9 @@
 // skipped), each run with bash from the repository's root. A block "sh check-server" holds
 // commands that serve until stopped: each must print an http://127.0.0.1:PORT/ address that
 // answers 200 in time, and is then stopped. No command may change or add files outside the
-// build*/ folders. Every fault is reported as file:line.
+// build*/ folders. In docs/bg/teachers.md and docs/proporcia.bg.1 every quote „…“ must be a text
+// of the program (quotingDocuments and textSources below), also with --links-only; a whole run
+// checks both, a run with files those of them named. Every fault is reported as file:line.
 
 import { spawn, spawnSync } from 'node:child_process';
 import { createHash } from 'node:crypto';
@@ -323,6 +326,128 @@ export function linkFaults(root, file, text, visible = visibleFiles(root), ancho
     return faults;
 }
 
+// ---- Checking the program's quoted texts ---------------------------------------------------
+
+// The Bulgarian documents that quote the program's buttons, fields and messages, and the files
+// those texts are read from: the pages' words table, the window's captions and error box, and
+// the menu entries' names. In those documents „…“ quotes a text of the program, which must be
+// one of these, letter for letter; «…» quotes another program's (Windows, Excel, Moodle) and is
+// not checked; what the program writes into a problem or a pupil types goes in `code`.
+export const quotingDocuments = ['docs/bg/teachers.md', 'docs/proporcia.bg.1'];
+export const textSources = [
+    'worksheets/include/worksheets/page_words.h',
+    'worksheets/src/page_words.cpp',
+    'ui/description/src/main_form_design.cpp',
+    'ui/description/src/runtime_error_texts.cpp',
+    'CMakeLists.txt',
+    'cmake/ProporciaPage.cmake',
+];
+
+const escapes = { n: '\n', r: '\r', t: '\t', 0: '\0' };
+
+// The texts of a source: for C++, its string literals, adjacent ones joined as the compiler
+// joins them, and its character literals, comments left out (no raw strings); for CMake, the
+// values of its set(PROPORCIA_... "...") lines.
+export function sourceTexts(file, source) {
+    if (/(^|\/)CMakeLists\.txt$|\.cmake$/.test(file)) {
+        return [...source.matchAll(/set\(\s*PROPORCIA_\w+\s+"((?:[^"\\]|\\.)*)"/g)]
+            .map((match) => match[1].replace(/\\(.)/g, '$1'));
+    }
+    const texts = [];
+    let joining = false; // the last token was a string literal, so a next one joins it
+    for (let i = 0; i < source.length;) {
+        const c = source[i];
+        if (source.startsWith('//', i)) {
+            i = source.indexOf('\n', i) < 0 ? source.length : source.indexOf('\n', i);
+        } else if (source.startsWith('/*', i)) {
+            i = source.indexOf('*/', i + 2) < 0 ? source.length : source.indexOf('*/', i + 2) + 2;
+        } else if (c === '"' || (c === '\'' && !/[0-9A-Fa-f]/.test(source[i - 1] ?? ''))) {
+            let text = '';
+            for (i++; i < source.length && source[i] !== c; i++) {
+                text += source[i] === '\\' ? (escapes[source[++i]] ?? source[i]) : source[i];
+            }
+            i++;
+            if (c === '"' && joining) texts[texts.length - 1] += text;
+            else texts.push(text);
+            joining = c === '"';
+        } else {
+            if (!/\s/.test(c)) joining = false;
+            i++;
+        }
+    }
+    return texts;
+}
+
+// Whether a quote is a text of the program: one of its texts, or several of them and whole
+// numbers in a row, as the program joins them ("Вариант " and 7 give „Вариант 7“).
+export function isProgramText(quote, texts) {
+    const pieces = texts.filter((text) => text !== '');
+    // from[i]: the quote's rest from i is pieces and numbers, with a text among them (2) or not (1).
+    const from = new Array(quote.length + 1).fill(0);
+    from[quote.length] = 1;
+    for (let i = quote.length - 1; i >= 0; i--) {
+        for (const piece of pieces) {
+            if (quote.startsWith(piece, i) && from[i + piece.length] > 0) from[i] = 2;
+        }
+        for (let j = i; from[i] < 2 && j < quote.length && /\d/.test(quote[j]); j++) {
+            from[i] = Math.max(from[i], from[j + 1]);
+        }
+    }
+    return from[0] === 2;
+}
+
+// The quotes „…“ of a document, each with the line it opens on, blanks and line breaks inside
+// read as one space; code blocks, code spans and HTML comments left out. A manual page writes
+// them \(Bq and \(lq. Faults: a quote left open, and straight quotes in Markdown prose.
+export function quotes(text, manual = false) {
+    let lines;
+    if (manual) {
+        lines = text.split(/\r?\n/).map((line) => (line.startsWith('.\\"') ? '' : line)
+            .replace(/\\\(Bq/g, '„').replace(/\\\(lq/g, '“'));
+    } else {
+        const withoutComments = text.replace(/<!--[^]*?-->/g,
+            (comment) => comment.replace(/[^\n]/g, ' '));
+        const { lines: all, isCode } = linesAndCode(withoutComments);
+        lines = all.map((line, index) => (isCode(index)
+            ? '' : line.replace(/(`+)(.*?)\1/g, (span) => ' '.repeat(span.length))));
+    }
+    const found = [];
+    const faults = [];
+    let open = null;
+    lines.forEach((line, index) => {
+        if (!manual && line.includes('"')) {
+            faults.push({ line: index + 1, message: 'a straight quote: quote the program „…“, ' +
+                'other programs «…», and put what is typed or written in `code`' });
+        }
+        for (const c of line) {
+            if (c === '„') {
+                if (open !== null) faults.push({ line: open.line, message: 'a quote left open' });
+                open = { text: '', line: index + 1 };
+            } else if (c === '“' && open !== null) {
+                found.push({ text: open.text.replace(/\s+/g, ' ').trim(), line: open.line });
+                open = null;
+            } else if (open !== null) {
+                open.text += c;
+            }
+        }
+        if (open !== null) open.text += ' ';
+    });
+    if (open !== null) faults.push({ line: open.line, message: 'a quote left open' });
+    return { found, faults };
+}
+
+// The faults of one document's quotes, against the program's texts.
+export function quoteFaults(file, text, texts) {
+    const { found, faults } = quotes(text, !/\.md$/i.test(file));
+    for (const { text: quote, line } of found) {
+        if (!isProgramText(quote, texts)) {
+            faults.push({ line, message: `„${quote}“ is no text of the program's; quote ` +
+                'other programs «…», and put what is typed or written in `code`' });
+        }
+    }
+    return faults.map((fault) => ({ file, ...fault }));
+}
+
 // ---- Running commands ------------------------------------------------------------------------
 
 // What `git status` shows outside the build*/ folders, each path with a digest of its contents,
@@ -545,6 +670,31 @@ export async function main(argv) {
     let linkCount = 0;
     for (const text of texts.values()) linkCount += links(text).length;
     console.log(`Links: ${linkCount} in ${texts.size} documents, ${faults.length} broken.`);
+
+    // The quotes of the Bulgarian documents checked: all of them in a whole run, else those named.
+    const quoting = quotingDocuments.filter((document) => (options.files.length > 0
+        ? texts.has(document) : existsSync(path.join(root, document))));
+    if (quoting.length > 0) {
+        const before = faults.length;
+        const programTexts = [];
+        for (const source of textSources) {
+            try {
+                programTexts.push(...sourceTexts(source,
+                    readFileSync(path.join(root, source), 'utf8')));
+            } catch {
+                report({ file: source, line: 0, message: 'cannot be read, and the documents ' +
+                    'quote the program\'s texts from it' });
+            }
+        }
+        let quoteCount = 0;
+        for (const document of quoting) {
+            const text = texts.get(document) ?? readFileSync(path.join(root, document), 'utf8');
+            quoteCount += quotes(text, !/\.md$/i.test(document)).found.length;
+            quoteFaults(document, text, programTexts).forEach(report);
+        }
+        console.log(`Quotes of the program: ${quoteCount} in ${quoting.length} documents, ` +
+            `${faults.length - before} faults.`);
+    }
 
     if (!options.linksOnly) {
         let commandCount = 0;

@@ -10,7 +10,9 @@ import path from 'node:path';
 import { describe, it } from 'node:test';
 import { fileURLToPath } from 'node:url';
 
-import { anchors, commands, headings, links, slugify } from '../../scripts/lib/check-docs.mjs';
+import {
+    anchors, commands, headings, isProgramText, links, quotes, slugify,
+} from '../../scripts/lib/check-docs.mjs';
 
 const checker = fileURLToPath(new URL('../../scripts/lib/check-docs.mjs', import.meta.url));
 
@@ -109,6 +111,32 @@ describe('the commands of marked blocks', () => {
     });
 });
 
+describe('the quotes of a document, and whether they are the program\'s texts', () => {
+    const texts = ['Печат', 'Вариант ', 'Верни отговори: ', ' от ', 'вярно', ', с подсказка'];
+    const quoteRows = [
+        ['Печат', true], ['Вариант 7', true], ['Верни отговори: 3 от 5', true],
+        ['вярно, с подсказка', true], ['Печатай', false], ['Вариант', false], ['12', false],
+    ];
+    for (const [quote, expected] of quoteRows) {
+        it(`„${quote}“`, () => assert.equal(isProgramText(quote, texts), expected));
+    }
+    const rows = [
+        ['over a line break', '- „С подсказки в\n  упражнението“ и „Печат“', false,
+            [['С подсказки в упражнението', 1], ['Печат', 2]], []],
+        ['code, comments and others\' quotes left out',
+            '<!-- „a“\n-->\n`„b“`\n```\n„c“\n```\n«Run anyway» „e“', false, [['e', 7]], []],
+        ['a manual page\'s quotes', '.\\" „x“\n\\(BqПечат\\(lq', true, [['Печат', 2]], []],
+        ['a quote left open, and a straight one', '„open\n\nsay "this"', false, [], [3, 1]],
+    ];
+    for (const [name, text, manual, expected, faultLines] of rows) {
+        it(name, () => {
+            const { found, faults } = quotes(text, manual);
+            assert.deepEqual(found.map((q) => [q.text, q.line]), expected);
+            assert.deepEqual(faults.map((fault) => fault.line), faultLines);
+        });
+    }
+});
+
 // ---- The whole checker on repositories of its own ------------------------------------------
 
 const hasGit = spawnSync('git', ['--version']).status === 0;
@@ -149,6 +177,17 @@ const fence = (info, ...lines) => `\`\`\`${info}\n${lines.join('\n')}\n\`\`\`\n`
 const nodeServer = `${JSON.stringify(process.execPath)} -e "require('http').createServer(` +
     `(q, r) => r.end('ok')).listen(0, '127.0.0.1', function () { ` +
     `console.log('At http://127.0.0.1:' + this.address().port + '/') })"`;
+
+// The files the program's texts are read from: literals joined and commented, a character
+// literal, and CMake's values.
+const programSources = {
+    'worksheets/include/worksheets/page_words.h': 'auto kPrint = "Пе" /* "x" */ "чат"; // "y"\n',
+    'worksheets/src/page_words.cpp': 'std::string v(int n) { return f("Вариант ", n) + \'.\'; }\n',
+    'ui/description/src/main_form_design.cpp': '.caption = "Задача",\n',
+    'ui/description/src/runtime_error_texts.cpp': 'return "Деление на нула.";\n',
+    'CMakeLists.txt': '# it\'s "z"\nset(PROPORCIA_PRODUCT_NAME "Математика - пропорция")\n',
+    'cmake/ProporciaPage.cmake': 'set(PROPORCIA_SHEET_NAME "Работен лист")\n',
+};
 
 describe('the checker on a repository',
     { skip: !hasGit && 'git is not installed', concurrency: true }, () => {
@@ -250,6 +289,21 @@ describe('the checker on a repository',
             files: { 'README.md': fence('sh check', 'echo more >> data.txt'), 'data.txt': 'a\n' },
             status: 1,
             output: /changed files outside build\*\/: data\.txt/,
+        },
+        {
+            name: 'the program\'s texts quoted, and another program\'s',
+            files: {
+                ...programSources,
+                'docs/bg/teachers.md': '„Печат“, „Вариант 7.“, „Математика - пропорция“ и «OK»\n',
+            },
+            status: 0,
+            output: /Quotes of the program: 3 in 1 documents, 0 faults\./,
+        },
+        {
+            name: 'a quote that is no text of the program\'s, or a commented one',
+            files: { ...programSources, 'docs/bg/teachers.md': '# Г\n\n„Печатай“ „y“ „z“\n' },
+            status: 1,
+            output: /^docs\/bg\/teachers\.md:3: „Печатай“ is no text[^]*„y“[^]*„z“[^]*3 faults/m,
         },
         {
             name: 'a server that answers',
