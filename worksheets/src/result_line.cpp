@@ -178,20 +178,22 @@ GivenAnswer givenAnswer(std::string_view typed, bool hintOpened) {
         given.notANumber = !TypedText(typed).trim().empty();
         return given;
     }
-    std::string number = withoutBlanks(typed);
+    const std::string bare = withoutBlanks(typed);
+    std::string_view rest = bare;
     for (const std::string_view unknown : kUnknownNames) {
-        if (number.starts_with(unknown) && number.substr(unknown.size()).starts_with('=')) {
-            number.erase(0, unknown.size() + 1);
+        if (rest.starts_with(unknown) && rest.substr(unknown.size()).starts_with('=')) {
+            rest.remove_prefix(unknown.size() + 1);
             break;
         }
     }
-    if (number.starts_with(kMinusSign)) {
-        number.replace(0, kMinusSign.size(), "-");
+    // Appended piece by piece, as GCC 12 warns falsely of overlapping copies in replace().
+    std::string number;
+    if (rest.starts_with(kMinusSign)) {
+        number += '-';
+        rest.remove_prefix(kMinusSign.size());
     }
-    for (char& c : number) {
-        if (c == '.') {
-            c = ',';
-        }
+    for (const char c : rest) {
+        number += c == '.' ? ',' : c;
     }
     given.number = std::move(number);
     return given;

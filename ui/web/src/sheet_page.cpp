@@ -161,10 +161,7 @@ void SheetPage::readCode(bool left) {
     }
 }
 
-void SheetPage::print() {
-    document()["body"]["dataset"].delete_("print");
-    document()["defaultView"].call<void>("print");
-}
+void SheetPage::print() { document()["defaultView"].call<void>("print"); }
 
 namespace {
 
@@ -235,8 +232,9 @@ void SheetPage::downloadTable() {
 }
 
 void SheetPage::printTable() {
-    // Only the table goes to paper (sheet.css), until the next print of the sheets.
+    // Only the table goes to paper (sheet.css).
     document()["body"]["dataset"].set("print", std::string("results"));
+    printingTable_ = true;
     document()["defaultView"].call<void>("print");
 }
 
@@ -253,6 +251,11 @@ void SheetPage::downloadMoodle() {
 }
 
 void SheetPage::printStarts() {
+    // The table alone only when its own button asked; Ctrl+P and "Печат" print the sheets.
+    if (!printingTable_) {
+        document()["body"]["dataset"].delete_("print");
+    }
+    printingTable_ = false;
     web_ui_replace_query(document()["location"]["pathname"].as_handle());
     // The browser takes what it prints as the event ends; the address has its code back at the
     // next turn, not only at "afterprint", which some browsers never send.

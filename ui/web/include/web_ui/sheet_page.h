@@ -73,6 +73,8 @@ private:
     // The results' text as last taken, and whether it gave a row.
     std::string resultsText_;
     bool resultsShown_ = false;
+    // The table's print asked for, until the browser starts it.
+    bool printingTable_ = false;
 };
 
 }  // namespace web_ui
