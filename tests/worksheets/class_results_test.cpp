@@ -159,7 +159,7 @@ TEST(ClassResults, PupilsTextIsNeitherMarkupNorAFormula) {
               std::string::npos)
         << csv;
     EXPECT_NE(csv.find("\r\n3;\"'@x; \"\"a\"\"\";3;"), std::string::npos) << csv;
-    EXPECT_TRUE(csv.ends_with("\r\n;Верни отговори;;0\r\n")) << csv;
+    EXPECT_TRUE(csv.ends_with("\r\n;Верни отговори;;0;;\r\n")) << csv;
 }
 
 TEST(MoodleExport, AnswersAreExactDecimals) {

@@ -162,6 +162,8 @@ std::string resultsCsv(const ClassResults& results) {
     for (const int right : results.rightPerProblem) {
         fields.push_back(std::to_string(right));
     }
+    // As many fields as every other line, as RFC 4180 asks.
+    fields.resize(3 + 2 * static_cast<std::size_t>(results.problems) + 1);
     appendCsvLine(csv, fields);
     return csv;
 }

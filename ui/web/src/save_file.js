@@ -1,10 +1,11 @@
 // Saving text as a file of the browser's downloads, made in the page: nothing leaves it.
 mergeInto(LibraryManager.library, {
   web_ui_save_file__deps: ['$Emval'],
-  // Offers the text as a file of that name and media type: 1, or 0 where the browser refuses.
-  web_ui_save_file: function(nameHandle, typeHandle, textHandle) {
+  // Offers the bytes (a Uint8Array, copied at once) as a file of that name and media type: 1, or
+  // 0 where the browser refuses.
+  web_ui_save_file: function(nameHandle, typeHandle, bytesHandle) {
     try {
-      var file = new Blob([Emval.toValue(textHandle)], { type: Emval.toValue(typeHandle) });
+      var file = new Blob([Emval.toValue(bytesHandle)], { type: Emval.toValue(typeHandle) });
       var link = document.createElement('a');
       link.href = URL.createObjectURL(file);
       link.download = Emval.toValue(nameHandle);

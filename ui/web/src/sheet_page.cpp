@@ -171,10 +171,13 @@ bool tooLong(const val& text) {
     return text["length"].as<double>() > static_cast<double>(worksheets::kLongestPaste);
 }
 
-// Offers text as a file; whether the browser took it.
+// Offers text as a file, byte for byte: a string handed to JavaScript would lose a byte order
+// mark at its start. Whether the browser took it.
 bool save(const std::string& name, std::string_view type, const std::string& text) {
+    const val bytes(emscripten::typed_memory_view(
+        text.size(), reinterpret_cast<const unsigned char*>(text.data())));
     return web_ui_save_file(val(name).as_handle(), val(std::string(type)).as_handle(),
-                            val(text).as_handle()) != 0;
+                            bytes.as_handle()) != 0;
 }
 
 }  // namespace

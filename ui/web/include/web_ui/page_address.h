@@ -11,6 +11,6 @@ int web_ui_replace_query(emscripten::EM_VAL query);
 int web_ui_push_query(emscripten::EM_VAL query);
 // Puts text on the clipboard, then calls callback(context, 1), or (context, 0) where refused.
 void web_ui_copy_text(emscripten::EM_VAL text, void (*callback)(void*, int), void* context);
-// Offers text as a file of that name and media type: 1, or 0 where refused.
-int web_ui_save_file(emscripten::EM_VAL name, emscripten::EM_VAL type, emscripten::EM_VAL text);
+// Offers bytes (a Uint8Array) as a file of that name and media type: 1, or 0 where refused.
+int web_ui_save_file(emscripten::EM_VAL name, emscripten::EM_VAL type, emscripten::EM_VAL bytes);
 }
