@@ -1,7 +1,8 @@
 // The pupils' practice page (practice.html) as pupils and their teacher meet it: the teacher's
 // "Връзка за учениците", the pupil's number asked and refused, answers right, wrong, empty and no
-// number, settled problems and their solutions, the live region, the keyboard, a phone with its
-// on-screen keyboard, nothing kept or sent; the problems those of the printed sheet.
+// number, settled problems and their solutions, the result line handed in and read back on the
+// teacher's page, the live region, the keyboard, a phone with its on-screen keyboard, nothing kept
+// or sent; the problems those of the printed sheet.
 //
 // Environment: PROPORCIA_BROWSER, the engine (lib/engines.mjs); PROPORCIA_PAGE_DIR, the page's
 // folder.
@@ -11,6 +12,7 @@ import { join } from 'node:path';
 import { after, before, describe, it } from 'node:test';
 import { pathToFileURL } from 'node:url';
 import { axeViolations } from './lib/accessibility.mjs';
+import { pasteResults, resultsShown } from './lib/class_results.mjs';
 import { engineOfEnvironment, launchOrSkip } from './lib/engines.mjs';
 import { openPage } from './lib/open_page.mjs';
 import { sheetLimits } from './lib/sheet_limits.mjs';
@@ -297,6 +299,80 @@ describe(`the pupils' practice page in ${engine}`, () => {
     await without.close();
   });
 
+  // The line handed in through a chat that puts a time and a name before it, wraps it and brings
+  // another sheet's line: the teacher's page marks it again, and shows the name as text. Each
+  // answer: as typed, its hint opened, in the line, in the teacher's table.
+  for (const [query, first, later, variant, name, answers] of [
+    [sheetQuery, '7', null, 7, '<img src=x onerror=alert(1)>', (key) => [
+      [key[0], false, key[0], 'вярно'],
+      [`${key[1]}1`, true, `${key[1]}1 п`, `грешно, с подсказка ${key[1]}1`],
+      ['', false, '', 'без отговор'], ['пет', false, '?', 'грешно ?'],
+      [key[4], true, `${key[4]} п`, 'вярно, с подсказка']]],
+    // One variant tells nothing of the pupil: the number is asked after the check. 1,5 is the
+    // key's first answer.
+    ['?code=QY5GFR&n=2&variants=1', null, '12', 1, '=1+1', () => [
+      ['1,5', true, '1,5 п', 'вярно, с подсказка'], ['-5', false, '-5', 'грешно -5']]],
+  ]) {
+    it(`hands in a result line that the teacher's page reads back, from ${query}`, async () => {
+      const given = answers(printed.answers.map((line) => line.split(' = ').at(-1)));
+      const page = await openPage(browser, `${server.url}practice.html${query}`);
+      if (first) {
+        await page.focus('#practice-number');
+        await page.keyboard.type(`${first}\n`);
+        await page.waitForFunction(() => !document.getElementById('practice-answers').hidden,
+          { polling: 50 });
+      }
+      for (const [index, [typed, hint]] of given.entries()) {
+        if (hint) {
+          await page.click(`#practice-hint-${index + 1} > summary`);
+        }
+        if (typed) {
+          await typeAnswer(page, index + 1, typed);
+        }
+      }
+      await page.click('#practice-answers button[type="submit"]');
+      await page.waitForFunction(() => !document.getElementById('practice-result').hidden,
+        { polling: 50 });
+      // The line, or what is said where it is not shown.
+      const result = () => page.evaluate(() => {
+        const [line, missing] = ['line', 'missing']
+          .map((part) => document.getElementById(`practice-result-${part}`));
+        return line.hidden ? !missing.hidden && missing.textContent : line.value;
+      });
+      if (later) {
+        assert.equal(await result(), 'Напиши номера си в класа, за да се покаже резултатът.');
+        await page.focus('#practice-result-number');
+        await page.keyboard.type(later);
+      }
+      await page.focus('#practice-result-name');
+      await page.keyboard.type(name);
+      const [code, otherCode] = query.includes('QY5GFR')
+        ? ['QY5GFR', '3CFPS6'] : ['3CFPS6', 'QY5GFR'];
+      const line = `Резултат 1 | ${code} | вариант ${variant} | № ${first ?? later} | ${name} | ` +
+        `${given.map((answer) => answer[2]).join('; ')} |`;
+      assert.equal(await result(), line);
+      await page.close();
+
+      const sheet = await openPage(browser, `${server.url}sheet.html${query}`);
+      await sheet.evaluate(() => { window.alert = (text) => { window.alerted = text; }; });
+      const other = line.replace(code, otherCode);
+      await pasteResults(sheet, `[18:02] Мама на Иван: ${line.replace(' | № ', '\n| № ')}\n` +
+        `Госпожо, ето.\n${other}`);
+      const right = given.map((answer) => (answer[3].startsWith('вярно') ? 1 : 0));
+      assert.deepEqual(await resultsShown(sheet), {
+        status: 'Прочетени резултати: 1, извън таблицата: 1.',
+        rows: [[first ?? later, name, String(variant), ...given.map((answer) => answer[3]),
+          String(right.reduce((sum, one) => sum + one))]],
+        right: ['Верни отговори', ...right.map(String), ''],
+        apart: [[`От друг лист: код ${otherCode}.`, other]],
+      });
+      assert.deepEqual(await sheet.evaluate(() => [document.querySelectorAll('img').length,
+        window.alerted ?? null]), [0, null], 'no element made from a name');
+      assert.deepEqual(await sheet.errors(), []);
+      await sheet.close();
+    });
+  }
+
   it('takes any paste without harm, and keeps nothing and sends nothing', async () => {
     const page = await openPage(browser, `${server.url}practice.html${sheetQuery}&variant=3`);
     // What the server was asked for after loading, but what the browser fetches when it likes:
@@ -457,10 +533,10 @@ describe('the practice page opened from its folder, as from a USB stick', () => 
         }));
         assert.equal(note.box, false);
         assert.match(note.note, /уеб сървър/);
-        assert.match(note.note, /„Serving it at a school“/);
+        assert.match(note.note, /„Страницата на училищен сървър“ в ръководството за учителя/);
         assert.match(note.note, /код QY5GFR, 3 задачи\.$/);
-        assert.equal(note.status,
-          'Страница от файл не дава връзка за учениците: вижте бележката под бутоните.');
+        assert.equal(note.status, 'Страницата е отворена от файл и връзка за учениците не може ' +
+          'да се даде: вижте „Страницата на училищен сървър“ в ръководството за учителя.');
         await sheet.close();
       } finally {
         await browser.close();

@@ -1,8 +1,9 @@
 // The worksheet page (sheet.html) as a teacher meets it: the address is the sheet and round-trips,
 // the settings change the address and the sheets, a code from an earlier day typed in any case or
 // with Cyrillic look-alikes, bad addresses and codes, the same texts whatever the browser's
-// language, the link from the window's page, copying the link and printing; in Chromium, offline
-// after one visit.
+// language, the link from the window's page, copying the link and printing, a paste of megabytes
+// refused; in Chromium, the class's table saved as CSV and the sheet for Moodle, read back, and
+// offline after one visit.
 //
 // Environment: PROPORCIA_BROWSER, the engine (lib/engines.mjs); PROPORCIA_PAGE_DIR, the page's
 // folder.
@@ -11,7 +12,9 @@ import { existsSync } from 'node:fs';
 import { join } from 'node:path';
 import { after, before, describe, it } from 'node:test';
 import { pathToFileURL } from 'node:url';
+import { parse } from 'csv-parse/sync';
 import { axeViolations } from './lib/accessibility.mjs';
+import { catchSavedFiles, pasteResults, resultsShown, savedFiles } from './lib/class_results.mjs';
 import { engineOfEnvironment, launchOrSkip } from './lib/engines.mjs';
 import { pressChord } from './lib/keys.mjs';
 import { openPage } from './lib/open_page.mjs';
@@ -307,6 +310,96 @@ describe(`the worksheet page in ${engine}`, () => {
       await page.close();
     });
 
+  // Refused in the paste's own event, before the page reads a character of it; Firefox gives a
+  // script's paste event no data, so there only as the input that a drop or typing gives.
+  it('refuses 10 MB pasted at once, and keeps the text and the table from before', async () => {
+    const page = await openPage(browser, `${server.url}sheet.html?code=QY5GFR&n=1`);
+    const line = 'Резултат 1 | QY5GFR | вариант 1 | № 3 | Ана | 1,5 |';
+    await pasteResults(page, line);
+    for (const way of engine === 'firefox' ? ['input'] : ['paste', 'input']) {
+      const outcome = await page.evaluate((way, line) => {
+        const field = document.getElementById('results-paste');
+        const big = `${line}\n`.repeat(Math.ceil(10e6 / line.length));
+        const event = way === 'paste'
+          ? new ClipboardEvent('paste', { clipboardData: new DataTransfer(), cancelable: true })
+          : new Event('input');
+        event.clipboardData?.setData('text/plain', big);
+        field.value = way === 'input' ? big : field.value;
+        field.dispatchEvent(event);
+        return [event.defaultPrevented, field.value,
+          document.getElementById('results-status').textContent];
+      }, way, line);
+      assert.deepEqual(outcome, [way === 'paste', line, 'Текстът е над 1 MB и не е прочетен: ' +
+        'поставете само съобщенията с резултатите.'], way);
+      assert.equal((await resultsShown(page)).rows.length, 1, way);
+    }
+    assert.deepEqual(await page.errors(), []);
+    await page.close();
+  });
+
+  // What a pupil typed is data: quoted where it holds ";" or '"', and never a formula in Excel.
+  it('saves the table as a CSV file that a CSV reader reads back whole',
+    { skip: engine !== 'chromium' && 'the files are checked in Chromium' }, async () => {
+      const page = await openPage(browser, `${server.url}sheet.html?code=QY5GFR&n=2&variants=2`);
+      await catchSavedFiles(page);
+      await pasteResults(page, [[2, '=1+1', 1, '1,5; -5 п'], [1, 'Ана; "Ани"', 2, '; ?'],
+        [3, '@x', 1, '+7; 7']].map(([n, name, v, answers]) =>
+        `Резултат 1 | QY5GFR | вариант ${v} | № ${n} | ${name} | ${answers} |`).join('\n'));
+      await page.click('#results-download');
+      const [file] = await savedFiles(page);
+      assert.equal(file.name, 'QY5GFR-резултати.csv');
+      assert.match(file.text, /^\uFEFF№;(?:[^\n]*\r\n)+$/, 'a byte-order mark, and CRLF');
+      assert.deepEqual(parse(file.text, { delimiter: ';', bom: true }), [
+        ['№', 'Име', 'Вариант', 'Задача 1', 'Задача 2', 'Верни', 'Отговор 1', 'Отговор 2'],
+        ['1', 'Ана; "Ани"', '2', 'без отговор', 'грешно', '0', '', '?'],
+        ['2', "'=1+1", '1', 'вярно', 'грешно, с подсказка', '1', '1,5', "'-5"],
+        ['3', "'@x", '1', 'грешно', 'вярно', '1', "'+7", '7'],
+        ['', 'Верни отговори', '', '1', '1', '', '', ''],
+      ]);
+      await page.close();
+    });
+
+  // Each problem number a category holding that problem of every variant, answered as the key.
+  it('saves the sheet for Moodle as XML, each answer the key\'s',
+    { skip: engine !== 'chromium' && 'the files are checked in Chromium' }, async () => {
+      const page = await openPage(browser,
+        `${server.url}sheet.html?code=3CFPS6&n=3&variants=4&key=1`);
+      await catchSavedFiles(page);
+      await page.click('#sheet-moodle');
+      const [file] = await savedFiles(page);
+      assert.deepEqual([file.name, file.text.split('\n', 2)],
+        ['3CFPS6.xml', ['<?xml version="1.0" encoding="UTF-8"?>', '<quiz>']]);
+      const read = await page.evaluate((text) => {
+        const xml = new DOMParser().parseFromString(text, 'application/xml');
+        const texts = (root, selector, map = (e) => e.textContent) =>
+          [...root.querySelectorAll(selector)].map(map);
+        // In a question's part, its HTML read as a page.
+        const html = (q, part, selector, map) => texts(new DOMParser().parseFromString(
+          q.querySelector(`${part} > text`).textContent, 'text/html'), selector, map);
+        const value = (line) => line.textContent.split(' = ').at(-1);
+        return {
+          error: xml.querySelector('parsererror')?.textContent ?? null,
+          questions: [...xml.documentElement.children].map((q) => (q.matches('[type=category]')
+            ? texts(q, 'category > text')
+            : [q.getAttribute('type'), ...texts(q, 'name > text, answer > tolerance'),
+              ...texts(q, 'answer',
+                (a) => `${a.getAttribute('fraction')} ${a.querySelector('text').textContent}`),
+              html(q, 'questiontext', 'p'),
+              ...html(q, 'generalfeedback', '.solution-chain', value)])),
+          sentences: texts(document, '.sheet-variant', (v) => texts(v, '.sheet-sentence')),
+          key: texts(document, '.sheet-key-variant', (v) => texts(v, '.sheet-answer', value)),
+        };
+      }, file.text);
+      assert.equal(read.error, null);
+      assert.deepEqual(read.questions, [1, 2, 3].flatMap((n) => [
+        [`$course$/top/Сложно тройно правило/3CFPS6/Задача ${n}`],
+        ...read.key.map((answers, v) => ['numerical', `Вариант ${v + 1}, задача ${n}`, '0',
+          `100 ${answers[n - 1].replace(',', '.')}`, [read.sentences[v][n - 1], 'X = ?'],
+          answers[n - 1]]),
+      ]));
+      await page.close();
+    });
+
   it('is used with the keyboard alone: the controls in order, "Печат" prints', async () => {
     const page = await openPage(browser, `${server.url}sheet.html?code=3CFPS6&n=1`);
     await page.evaluate(() => {
@@ -315,13 +408,14 @@ describe(`the worksheet page in ${engine}`, () => {
     });
     await page.focus('#sheet-code');
     const visited = [];
-    for (let i = 0; i < 11; ++i) {
+    for (let i = 0; i < 12; ++i) {
       await page.keyboard.press('Tab');
       visited.push(await page.evaluate(() => document.activeElement.id));
     }
     assert.deepEqual(visited, ['sheet-new', 'sheet-problems', 'sheet-variants', 'sheet-key',
       'sheet-solutions', 'sheet-whole-answers', 'sheet-sought', 'sheet-copy', 'sheet-pupils',
-      'sheet-print', 'sheet-hints']);
+      'sheet-print', 'sheet-moodle', 'sheet-hints']);
+    await pressChord(page, 'Shift+Tab');
     await pressChord(page, 'Shift+Tab');
     await page.keyboard.press('Enter');
     assert.equal(await page.evaluate(() => window.printed), 1);
@@ -382,6 +476,8 @@ describe(`the worksheet page in ${engine}`, () => {
     { skip: engine === 'webkit' && 'MiniBrowser\'s window is 447 pixels wide at least' }, async () => {
       const page = await openPage(browser, `${server.url}sheet.html?code=QY5GFR&n=3&variants=2`);
       await page.setViewport({ width: 360, height: 740 });
+      // Open: Firefox keeps a closed one's content laid out at the width before.
+      await page.evaluate(() => { document.getElementById('results').open = true; });
       const widths = await page.evaluate(() => ({
         page: document.documentElement.scrollWidth,
         widest: Math.max(...[...document.querySelectorAll('body *')]
@@ -438,6 +534,23 @@ describe('the sheet page opened from its folder, as from a USB stick', () => {
       const sheet = await shown(page);
       assert.equal(sheet.code, 'QY5GFR');
       assert.equal(sheet.sheets[0].sentences[0], golden.QY5GFR.sentence);
+      // A file's link opens on this computer alone, and copying it says so.
+      for (const [copies, said] of [
+        [true, 'Връзката е копирана, но води до файл и ще се отвори само на този компютър: ' +
+          'вижте „Страницата на училищен сървър“ в ръководството за учителя.'],
+        [false, 'Връзката е избрана: копирайте я с Ctrl+C.'],
+      ]) {
+        await page.evaluate((copies) => {
+          document.getElementById('sheet-status').textContent = '';
+          Object.defineProperty(navigator, 'clipboard', { configurable: true, value: {
+            writeText: () => (copies ? Promise.resolve() : Promise.reject(new Error('refused'))),
+          } });
+        }, copies);
+        await page.click('#sheet-copy');
+        await page.waitForFunction(() => document.getElementById('sheet-status').textContent,
+          { polling: 50 });
+        assert.equal(await page.$eval('#sheet-status', (status) => status.textContent), said);
+      }
       assert.deepEqual(await page.errors(), []);
     } finally {
       await browser.close();
