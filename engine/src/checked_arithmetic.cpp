@@ -116,11 +116,10 @@ double parseDecimal(std::string_view text) {
     while (!digits.empty() && isBlank(digits.back())) {
         digits.remove_suffix(1);
     }
-    // from_chars takes a "-" but not a "+"; a sign followed by another sign stays invalid.
+    // The reading takes a "-" but not a "+"; a sign followed by another sign stays invalid.
     if (digits.size() > 1 && digits.front() == '+' && digits[1] != '-') {
         digits.remove_prefix(1);
     }
-    // "inf" and "nan" parse too; the finiteness check below turns them away.
     const auto [value, end, error] = readNumber(digits);
     // Out of range only counts when the whole text is the number: "1e999x" is not a number.
     const bool whole = end == digits.data() + digits.size();

@@ -13,11 +13,12 @@ namespace {
 // A double's value is always decided by its first 768 significant digits and whether any digit
 // after them is not zero: halfway between two doubles, a decimal has at most 767.
 constexpr std::size_t kKeptDigits = 800;
-// Exponents are read up to this size; beyond it every value is out of range anyway.
-constexpr long kLargestExponentRead = 100'000;
+// Exponents are read up to this size: beyond it every value is out of range anyway, however many
+// zeros the digits start or end with.
+constexpr std::int64_t kLargestExponentRead = 1'000'000'000'000'000;
 // Decimal exponents of the first digit beyond which the value is out of range.
-constexpr long kHighestLeadingExponent = 309;
-constexpr long kLowestLeadingExponent = -325;
+constexpr std::int64_t kHighestLeadingExponent = 309;
+constexpr std::int64_t kLowestLeadingExponent = -325;
 constexpr int kSignificandBits = 53;
 constexpr int kLowestExponent = -1074;  // of a subnormal's last bit
 
@@ -42,7 +43,7 @@ public:
         }
     }
 
-    void multiplyByPowerOfTen(long exponent) {
+    void multiplyByPowerOfTen(std::int64_t exponent) {
         for (; exponent >= 9; exponent -= 9) {
             multiplyAdd(1'000'000'000, 0);
         }
@@ -179,8 +180,8 @@ DecimalReading readDecimal(std::string_view text) {
     std::size_t at = 0;
     const bool negative = at < text.size() && text[at] == '-';
     at += negative ? 1 : 0;
-    std::string digits;  // significant: no leading zeros
-    long exponent = 0;   // of the last digit kept
+    std::string digits;         // significant: no leading zeros
+    std::int64_t exponent = 0;  // of the last digit kept
     bool dropped = false;
     bool anyDigit = false;
     bool afterPoint = false;
@@ -213,7 +214,7 @@ DecimalReading readDecimal(std::string_view text) {
         const bool negativeExponent = next < text.size() && text[next] == '-';
         next += next < text.size() && (text[next] == '-' || text[next] == '+') ? 1 : 0;
         if (next < text.size() && isDigit(text[next])) {
-            long written = 0;
+            std::int64_t written = 0;
             for (; next < text.size() && isDigit(text[next]); ++next) {
                 written = std::min(written * 10 + (text[next] - '0'), kLargestExponentRead);
             }
@@ -231,7 +232,7 @@ DecimalReading readDecimal(std::string_view text) {
         reading.value = negative ? -0.0 : 0.0;
         return reading;
     }
-    const long leading = exponent + static_cast<long>(digits.size()) - 1;
+    const std::int64_t leading = exponent + static_cast<std::int64_t>(digits.size()) - 1;
     double magnitude = 0;
     if (leading <= kHighestLeadingExponent && leading >= kLowestLeadingExponent) {
         Natural numerator;

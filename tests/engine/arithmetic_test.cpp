@@ -231,6 +231,10 @@ TEST(ReadDecimalTest, RoundsAsTheStandardLibraryDoes) {
     EXPECT_EQ(readDecimal("2.4703282292062327e-324").error, std::errc::result_out_of_range);
     EXPECT_EQ(readDecimal("1.7976931348623159e308").error, std::errc::result_out_of_range);
     EXPECT_EQ(readDecimal("12e").length, 2u);
+    std::string tiny(200002, '0');  // 0.000…1 times 10^200001
+    tiny[1] = '.';
+    tiny += "1e200001";
+    EXPECT_EQ(readDecimal(tiny).value, 1);
     EXPECT_EQ(readDecimal("-.e5").error, std::errc::invalid_argument);
 }
 
