@@ -45,6 +45,15 @@ TEST(ResultLine, IsWrittenAsThePupilsPageGivesIt) {
     EXPECT_EQ(resultLine(result), replaced(kLine, "Петров |", "Петров/ |"));
 }
 
+TEST(ResultLine, IsReadBackWhateverTheName) {
+    for (const char* name : {"", "Резултат 1 | Ана", "Иван Резултатов", "<b>&amp;</b>; \"x\""}) {
+        const PupilResult result{kCode, 2, 99, nameForLine(name), {givenAnswer("1,5", true)}};
+        const std::vector<FoundLine> found = findResultLines(resultLine(result));
+        ASSERT_EQ(found.size(), 1u) << name;
+        EXPECT_EQ(found.front().result, result) << name;
+    }
+}
+
 TEST(ResultLine, KeepsTheNumberAsRead) {
     const std::vector<std::pair<std::string, std::string>> rows = {
         {"X = 2.5", "2,5"}, {" 1 234 567,5 ", "1234567,5"},

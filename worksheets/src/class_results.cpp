@@ -11,12 +11,23 @@ namespace worksheets {
 
 namespace {
 
+// How many of a number's different lines a new one is compared with.
+constexpr std::size_t kLinesCompared = 8;
+
+// A line of a pupil's number as found, and as written anew to tell a repeat.
+struct KeptLine {
+    std::string written;
+    std::string text;
+    PupilResult result;
+};
+
 ProblemMark marked(const SheetProblem& problem, const GivenAnswer& given) {
     ProblemMark mark;
     mark.hintOpened = given.hintOpened;
     if (given.notANumber) {
         mark.mark = Mark::kWrong;
-        mark.answer = "?";
+        // Appended: assigned, it makes GCC 12 warn falsely of overlapping copies.
+        mark.answer.push_back('?');
     } else if (!given.number.empty()) {
         mark.mark = checkAnswer(problem, given.number) == AnswerVerdict::kRight ? Mark::kRight
                                                                                 : Mark::kWrong;
@@ -38,10 +49,14 @@ PupilRow row(const ProblemSet& set, const PupilResult& result, int problems) {
 
 }  // namespace
 
+std::string_view markWord(Mark mark) {
+    return mark == Mark::kRight   ? words::kMarkRight
+           : mark == Mark::kWrong ? words::kMarkWrong
+                                  : words::kMarkNoAnswer;
+}
+
 std::string markText(const ProblemMark& mark) {
-    std::string text(mark.mark == Mark::kRight   ? words::kMarkRight
-                     : mark.mark == Mark::kWrong ? words::kMarkWrong
-                                                 : words::kMarkNoAnswer);
+    std::string text(markWord(mark.mark));
     if (mark.hintOpened) {
         text += words::kMarkWithHint;
     }
@@ -52,8 +67,8 @@ ClassResults classResults(std::string_view pasted, const SheetCode& code, int pr
                           int variants) {
     ClassResults results;
     results.problems = problems;
-    // Each number's lines, each as found first and as written anew: a line repeated counts once.
-    std::array<std::vector<std::pair<std::string, PupilResult>>, kHighestPupilNumber + 1> byNumber;
+    // Each number's lines, a line repeated counting once.
+    std::array<std::vector<KeptLine>, kHighestPupilNumber + 1> byNumber;
     for (FoundLine& line : findResultLines(pasted)) {
         if (!line.result) {
             results.apart.push_back({std::move(line.text), std::string(words::kLineUnread)});
@@ -64,20 +79,23 @@ ClassResults classResults(std::string_view pasted, const SheetCode& code, int pr
             results.apart.push_back({std::move(line.text), std::string(words::kNoSuchVariant)});
         } else {
             auto& lines = byNumber[static_cast<std::size_t>(line.result->number)];
-            const std::string written = resultLine(*line.result);
+            // Each kept with its line written anew; past a few, one number's lines are all kept
+            // apart anyway, and comparing each with all would take the square of their count.
+            std::string written = resultLine(*line.result);
             bool repeated = false;
-            for (const auto& seen : lines) {
-                repeated = repeated || resultLine(seen.second) == written;
+            for (std::size_t i = 0; i < std::min(lines.size(), kLinesCompared); ++i) {
+                repeated = repeated || lines[i].written == written;
             }
             if (!repeated) {
-                lines.emplace_back(std::move(line.text), std::move(*line.result));
+                lines.push_back(
+                    {std::move(written), std::move(line.text), std::move(*line.result)});
             }
         }
     }
     for (const auto& lines : byNumber) {
         if (lines.size() == 1) {
             results.problems =
-                std::max(results.problems, static_cast<int>(lines.front().second.answers.size()));
+                std::max(results.problems, static_cast<int>(lines.front().result.answers.size()));
         }
     }
     const ProblemSet set(code);
@@ -85,12 +103,12 @@ ClassResults classResults(std::string_view pasted, const SheetCode& code, int pr
     for (std::size_t number = 1; number < byNumber.size(); ++number) {
         const auto& lines = byNumber[number];
         if (lines.size() > 1) {
-            for (const auto& line : lines) {
+            for (const KeptLine& line : lines) {
                 results.apart.push_back(
-                    {line.first, words::twoLinesForNumber(static_cast<int>(number))});
+                    {line.text, words::twoLinesForNumber(static_cast<int>(number))});
             }
         } else if (lines.size() == 1) {
-            results.rows.push_back(row(set, lines.front().second, results.problems));
+            results.rows.push_back(row(set, lines.front().result, results.problems));
             for (std::size_t i = 0; i < results.rightPerProblem.size(); ++i) {
                 results.rightPerProblem[i] += results.rows.back().marks[i].mark == Mark::kRight;
             }

@@ -26,6 +26,8 @@ constexpr std::array<std::string_view, 4> kUnknownNames = {"X", "x", "Х", "х"}
 constexpr std::string_view kMinusSign = "\u2212";
 // The longest a broken line is quoted when it is said to be so.
 constexpr std::size_t kLongestQuote = 200;
+// Longer than any line: 20 answers of the longest, a name and the rest, in bytes.
+constexpr std::size_t kLongestLine = 4096;
 
 // text with every blank, line breaks included, taken out.
 std::string withoutBlanks(std::string_view typed) {
@@ -135,9 +137,9 @@ void skipAllBlanks(TypedText& text) {
     }
 }
 
-// The line starting at the marker, read as far as the next marker (excluded); none where it
-// does not start as a result line.
-std::optional<FoundLine> readLine(std::string_view candidate) {
+// The line starting at the marker; none where it does not start as a result line. length is set
+// to the line's where it is read.
+std::optional<FoundLine> readLine(std::string_view candidate, std::size_t& length) {
     TypedText text(candidate.substr(kMarker.size()));
     skipAllBlanks(text);
     const std::string_view form = text.takeDigits();
@@ -158,14 +160,13 @@ std::optional<FoundLine> readLine(std::string_view candidate) {
         start = end + 1;
     }
     FoundLine line;
-    if (found < fields.size() || form != std::to_string(kResultForm)) {
-        // Cut short, or of a later form: quoted to the end of its first line.
-        line.text = quoted(candidate.substr(0, candidate.find_first_of("\r\n")));
-        return line;
+    if (found == fields.size() && form == std::to_string(kResultForm)) {
+        length = static_cast<std::size_t>(rest.data() - candidate.data()) + start;
+        line.result = readFields(fields);
     }
-    line.text = quoted(
-        candidate.substr(0, static_cast<std::size_t>(rest.data() - candidate.data()) + start));
-    line.result = readFields(fields);
+    // One cut short, of a later form or not read is quoted to the end of its first line.
+    line.text = quoted(line.result ? candidate.substr(0, length)
+                                   : candidate.substr(0, candidate.find_first_of("\r\n")));
     return line;
 }
 
@@ -272,13 +273,14 @@ std::vector<FoundLine> findResultLines(std::string_view pasted) {
     std::vector<FoundLine> lines;
     std::size_t at = pasted.find(kMarker);
     while (at != std::string_view::npos) {
-        const std::size_t next = pasted.find(kMarker, at + kMarker.size());
-        const std::string_view candidate =
-            pasted.substr(at, next == std::string_view::npos ? std::string_view::npos : next - at);
-        if (auto line = readLine(candidate)) {
+        // Only a name may hold the marker, so a line read whole goes on past it; a line not read
+        // gives way to the next marker, which may start a line of its own.
+        std::size_t length = kMarker.size();
+        std::optional<FoundLine> line = readLine(pasted.substr(at, kLongestLine), length);
+        if (line) {
             lines.push_back(std::move(*line));
         }
-        at = next;
+        at = pasted.find(kMarker, at + length);
     }
     return lines;
 }

@@ -50,7 +50,10 @@ void appendRow(std::string& html, const PupilRow& row) {
         html += "<td class=\"";
         html += cellClass(mark.mark);
         html += "\">";
-        appendEscaped(html, markText(mark));
+        appendEscaped(html, markWord(mark.mark));
+        if (mark.hintOpened) {
+            appendElement(html, "span", "results-hint", words::kMarkWithHint);
+        }
         if (mark.mark == Mark::kWrong) {
             html += ' ';
             appendElement(html, "span", "results-answer", mark.answer);
@@ -85,7 +88,8 @@ std::string csvField(std::string_view text) {
         field += '\'';
     }
     field += text;
-    const bool quoted = field.find_first_of(";\"\r\n") != std::string::npos ||
+    // A comma too, for a spreadsheet asked to split at commas as well.
+    const bool quoted = field.find_first_of(";,\"\r\n") != std::string::npos ||
                         (!field.empty() && (field.front() == ' ' || field.back() == ' '));
     if (!quoted) {
         return field;
@@ -129,6 +133,7 @@ std::string resultsMarkup(const ClassResults& results) {
             appendCell(html, "td", std::to_string(right));
         }
         html += "<td></td></tr></tfoot></table>";
+        appendElement(html, "p", "results-legend", words::kHintLegend);
     }
     appendApart(html, results.apart);
     return html;

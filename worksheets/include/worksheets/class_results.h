@@ -12,8 +12,8 @@
 // whatever the teacher pasted, and marked here against the sheet as it is open.
 namespace worksheets {
 
-// The most text read at once: a term's chat of a class is well under it, and more would keep
-// the page busy for nothing.
+// The most text read at once, in characters as the browser counts them (UTF-16 units): a term's
+// chat of a class is well under it, and more would keep the page busy for nothing.
 inline constexpr std::size_t kLongestPaste = 1'000'000;
 
 enum class Mark { kRight, kWrong, kNoAnswer };
@@ -57,7 +57,8 @@ struct ClassResults {
     std::vector<LineApart> apart;
 };
 
-// "вярно", "грешно, с подсказка", "без отговор"…
+// "вярно", "грешно", "без отговор"; with the hint: "грешно, с подсказка".
+std::string_view markWord(Mark mark);
 std::string markText(const ProblemMark& mark);
 
 // The results in pasted, for the sheet of that code with its problems per pupil and variants.

@@ -62,7 +62,8 @@ inline constexpr std::string_view kResultsPasteLabel =
 inline constexpr std::string_view kResultsKeptNowhere =
     "Страницата не изпраща и не пази резултатите: когато я затворите, те се забравят.";
 inline constexpr std::string_view kResultsTooLong =
-    "Текстът е над 1 MB и не е прочетен: поставете само съобщенията с резултатите.";
+    "Текстът е над един милион знака и не е прочетен: поставете само съобщенията с резултатите.";
+inline constexpr std::string_view kFileNotSaved = "Браузърът не позволи файлът да се запише.";
 inline constexpr std::string_view kNoResultsFound = "В поставения текст няма редове с резултати.";
 // "Прочетени резултати: 26, извън таблицата: 2."
 std::string resultsSaid(int rows, int apart);
@@ -84,6 +85,8 @@ inline constexpr std::string_view kMarkRight = "вярно";
 inline constexpr std::string_view kMarkWrong = "грешно";
 inline constexpr std::string_view kMarkNoAnswer = "без отговор";
 inline constexpr std::string_view kMarkWithHint = ", с подсказка";
+// Under the printed table, where a hint is marked "*".
+inline constexpr std::string_view kHintLegend = "* – с подсказка";
 inline constexpr std::string_view kLinesApart = "Редове извън таблицата";
 inline constexpr std::string_view kLineUnread =
     "Редът не може да се прочете: непълен е или е променен.";

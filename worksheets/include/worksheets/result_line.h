@@ -23,7 +23,8 @@
 // any text before and after and between lines (a name or a time stamp), line breaks where a
 // line was wrapped, blanks added or lost anywhere but inside the marker "Резултат", and the
 // code with Cyrillic look-alikes and separators (SheetCode::read). A name's blanks, line breaks
-// included, are read as one space. This form is read in every later version.
+// included, are read as one space; a name may hold the marker itself. This form is read in
+// every later version.
 namespace worksheets {
 
 inline constexpr int kResultForm = 1;
