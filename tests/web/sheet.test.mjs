@@ -329,8 +329,8 @@ describe(`the worksheet page in ${engine}`, () => {
         return [event.defaultPrevented, field.value,
           document.getElementById('results-status').textContent];
       }, way, line);
-      assert.deepEqual(outcome, [way === 'paste', line, 'Текстът е над 1 MB и не е прочетен: ' +
-        'поставете само съобщенията с резултатите.'], way);
+      assert.deepEqual(outcome, [way === 'paste', line, 'Текстът е над един милион знака и не е ' +
+        'прочетен: поставете само съобщенията с резултатите.'], way);
       assert.equal((await resultsShown(page)).rows.length, 1, way);
     }
     assert.deepEqual(await page.errors(), []);

@@ -11,6 +11,7 @@ import { existsSync, rmSync } from 'node:fs';
 import { join } from 'node:path';
 import { after, before, describe, it } from 'node:test';
 import { engineOfEnvironment, launchOrSkip, skipExitCode } from './lib/engines.mjs';
+import { pasteResults } from './lib/class_results.mjs';
 import { openPage } from './lib/open_page.mjs';
 import { sheetLimits } from './lib/sheet_limits.mjs';
 import { serveFolder } from './lib/static_server.mjs';
@@ -273,6 +274,31 @@ describe(`the worksheet printed to PDF in ${engine}`, () => {
         from = start + 1;
       }
     });
+
+  // The class's table alone, from its own button: 26 pupils of 20 problems, every column on one
+  // landscape A4 page (where the engine takes the page the table asks for).
+  it('the class\'s results alone, every problem across the page', { timeout: 120000 }, async () => {
+    const page = await openPage(browser, `${server.url}sheet.html?code=3CFPS6&n=20&variants=26`);
+    const answers = Array.from({ length: 20 }, (_, k) => `${k + 1}${k % 3 ? '' : ' п'}`).join(';');
+    await pasteResults(page, Array.from({ length: 26 }, (_, n) =>
+      `Резултат 1 | 3CFPS6 | вариант ${n + 1} | № ${n + 1} | Ученик ${n + 1} | ${answers} |`)
+      .join('\n'));
+    await page.evaluate(() => {
+      window.print = () => {};
+      document.getElementById('results-print').click();
+    });
+    const file = join(outputDir, 'results-3CFPS6-26x20.pdf');
+    await printToPdf(page, { path: file });
+    await page.close();
+    assert.deepEqual(pdfPages(file).map(({ width }) => Math.round(width)),
+      [Math.round(a4Points.height)], 'one landscape A4 page');
+    const text = wordsOf(pdfPageTexts(file)[0]);
+    assert.equal(text.match(/Задача/g)?.length, 20, text);
+    for (const word of ['Верни', 'Верни отговори', 'Ученик 26', '* – с подсказка']) {
+      assert.ok(text.includes(wordsOf(word)), `no "${word}" in "${text}"`);
+    }
+    assert.ok(!text.includes(sheetTitle), 'the sheets printed too');
+  });
 
   for (const row of rows) {
     it(row.what, { timeout: 600000 }, async () => {

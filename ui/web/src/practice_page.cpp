@@ -22,8 +22,8 @@ PracticePage::PracticePage(val document)
     const val window = this->document()["defaultView"];
     listen(element(ids::kPracticeStart), "submit", &PracticePage::start);
     listen(element(ids::kPracticeAnswers), "submit", &PracticePage::check);
-    listen(element(ids::kPracticeResultNumber), "input", &PracticePage::showResult);
-    listen(element(ids::kPracticeResultName), "input", &PracticePage::showResult);
+    listen(element(ids::kPracticeResultNumber), "input", &PracticePage::showResultLine);
+    listen(element(ids::kPracticeResultName), "input", &PracticePage::showResultLine);
     listen(element(ids::kPracticeCopyResult), "click", &PracticePage::copyResult);
     listen(window, "popstate", &PracticePage::showAddress);
     listen(window, "resize", &PracticePage::keepFocusInView);
@@ -116,7 +116,7 @@ void PracticePage::openVariant(bool chosen, bool focusHeading) {
     element(ids::kPracticeAnswers).set("hidden", false);
     element(ids::kPracticeResultNumber).set("value", worksheets::numberAtFirst(link_));
     element(ids::kPracticeResultStatus).set("textContent", std::string());
-    showResult();
+    showResultLine();
     const val query(worksheets::practiceQuery(link_));
     if (chosen) {
         web_ui_push_query(query.as_handle());
@@ -153,10 +153,10 @@ void PracticePage::check(const val& event) {
         showResult(i);
     }
     element(ids::kPracticeScore).set("textContent", round_->score());
-    showResult();
+    showResultLine();
 }
 
-void PracticePage::showResult() {
+void PracticePage::showResultLine() {
     const bool checked = round_ && round_->checked();
     element(ids::kPracticeResult).set("hidden", !checked);
     if (!checked) {

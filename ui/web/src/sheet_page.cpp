@@ -230,8 +230,10 @@ void SheetPage::downloadTable() {
     }
     const worksheets::ClassResults results = worksheets::classResults(
         resultsText_, *settings_.code, settings_.problems, settings_.variants);
-    save(words::tableFileName(settings_.codeText), "text/csv;charset=utf-8",
-         worksheets::resultsCsv(results));
+    if (!save(words::tableFileName(settings_.codeText), "text/csv;charset=utf-8",
+              worksheets::resultsCsv(results))) {
+        element(ids::kResultsStatus).set("textContent", std::string(words::kFileNotSaved));
+    }
 }
 
 void SheetPage::printTable() {
@@ -248,9 +250,11 @@ void SheetPage::downloadMoodle() {
     }
     std::string name = settings_.codeText;
     name += ".xml";
-    save(name, "application/xml",
-         worksheets::moodleXml(worksheets::ProblemSet(*settings_.code), settings_.problems,
-                               settings_.variants));
+    if (!save(name, "application/xml",
+              worksheets::moodleXml(worksheets::ProblemSet(*settings_.code), settings_.problems,
+                                    settings_.variants))) {
+        announce(words::kFileNotSaved);
+    }
 }
 
 void SheetPage::printStarts() {

@@ -36,7 +36,7 @@ private:
     void check(const emscripten::val& event);
     void showResult(std::size_t index);
     // The result to hand in, for the round as last checked and the number and name typed.
-    void showResult();
+    void showResultLine();
     void copyResult();
     // The hint of problem index + 1 opened or closed.
     void hintToggled(std::size_t index, const emscripten::val& event);
