@@ -29,20 +29,36 @@ constexpr std::size_t kLongestQuote = 200;
 // Longer than any line: 20 answers of the longest, a name and the rest, in bytes.
 constexpr std::size_t kLongestLine = 4096;
 
-// text with every blank, line breaks included, taken out.
-std::string withoutBlanks(std::string_view typed) {
-    std::string kept;
+// Calls take(bytes, character, blankBefore) for each character of typed that is no blank, line
+// breaks being blanks, with whether blanks came before it, until take returns false. A byte that
+// is no UTF-8 comes alone, its character of length 0.
+template <typename Take>
+void forEachNonBlank(std::string_view typed, Take take) {
     TypedText text(typed);
+    bool blank = false;
     while (!text.empty()) {
-        const BlankKind blank = text.blankAtStart();
-        if (blank != BlankKind::kNone) {
-            text.skipBlank(blank);
+        const BlankKind kind = text.blankAtStart();
+        if (kind != BlankKind::kNone) {
+            text.skipBlank(kind);
+            blank = true;
             continue;
         }
         const std::string_view before = text.rest();
-        text.takeCharacter();
-        kept += before.substr(0, before.size() - text.rest().size());
+        const Utf8Character character = text.takeCharacter();
+        if (!take(before.substr(0, before.size() - text.rest().size()), character, blank)) {
+            return;
+        }
+        blank = false;
     }
+}
+
+// text with every blank, line breaks included, taken out.
+std::string withoutBlanks(std::string_view typed) {
+    std::string kept;
+    forEachNonBlank(typed, [&kept](std::string_view bytes, Utf8Character, bool) {
+        kept += bytes;
+        return true;
+    });
     return kept;
 }
 
@@ -110,23 +126,13 @@ std::optional<PupilResult> readFields(std::span<const std::string_view, 5> field
 // The text quoted for a line: its blanks as single spaces, cut where a broken one goes on.
 std::string quoted(std::string_view line) {
     std::string text;
-    TypedText rest(line);
-    rest.trim();
-    bool blank = false;
-    while (!rest.empty() && text.size() < kLongestQuote) {
-        if (rest.blankAtStart() != BlankKind::kNone) {
-            rest.skipBlank(rest.blankAtStart());
-            blank = true;
-            continue;
-        }
-        if (blank) {
+    forEachNonBlank(line, [&text](std::string_view bytes, Utf8Character, bool blankBefore) {
+        if (blankBefore && !text.empty()) {
             text += ' ';
-            blank = false;
         }
-        const std::string_view before = rest.rest();
-        rest.takeCharacter();
-        text += before.substr(0, before.size() - rest.rest().size());
-    }
+        text += bytes;
+        return text.size() < kLongestQuote;
+    });
     return text;
 }
 
@@ -203,36 +209,22 @@ GivenAnswer givenAnswer(std::string_view typed, bool hintOpened) {
 std::string nameForLine(std::string_view typed) {
     std::string name;
     std::size_t characters = 0;
-    TypedText text(typed);
-    text.trim();
+    // Blanks on either side of a character dropped still part the words around it.
     bool blank = false;
-    while (!text.empty() && characters < kLongestName) {
-        if (text.blankAtStart() != BlankKind::kNone) {
-            text.skipBlank(text.blankAtStart());
-            blank = true;
-            continue;
-        }
-        const std::string_view before = text.rest();
-        const Utf8Character character = text.takeCharacter();
+    forEachNonBlank(typed, [&](std::string_view bytes, Utf8Character character, bool blankBefore) {
+        blank = blank || blankBefore;
         if (character.length == 0 || character.codePoint < 0x20 ||
             (character.codePoint >= 0x7F && character.codePoint < 0xA0)) {
-            continue;
+            return true;
         }
-        if (blank) {
+        if (blank && !name.empty()) {
             name += ' ';
             ++characters;
-            blank = false;
         }
-        if (character.codePoint == static_cast<std::uint32_t>(kSeparator)) {
-            name += '/';
-        } else {
-            name += before.substr(0, character.length);
-        }
-        ++characters;
-    }
-    while (name.ends_with(' ')) {
-        name.pop_back();
-    }
+        blank = false;
+        name += character.codePoint == static_cast<std::uint32_t>(kSeparator) ? "/" : bytes;
+        return ++characters < kLongestName;
+    });
     return name;
 }
 
