@@ -207,31 +207,28 @@ void SheetPage::resultsTyped() {
 void SheetPage::showResults() {
     std::string said;
     std::string table;
-    resultsShown_ = false;
+    results_ = {};
     if (settings_.code && !worksheets::TypedText(resultsText_).trim().empty()) {
-        const worksheets::ClassResults results = worksheets::classResults(
-            resultsText_, *settings_.code, settings_.problems, settings_.variants);
-        table = worksheets::resultsMarkup(results);
-        resultsShown_ = !results.rows.empty();
-        said = results.rows.empty() && results.apart.empty()
+        results_ = worksheets::classResults(resultsText_, *settings_.code, settings_.problems,
+                                            settings_.variants);
+        table = worksheets::resultsMarkup(results_);
+        said = results_.rows.empty() && results_.apart.empty()
                    ? std::string(words::kNoResultsFound)
-                   : words::resultsSaid(static_cast<int>(results.rows.size()),
-                                        static_cast<int>(results.apart.size()));
+                   : words::resultsSaid(static_cast<int>(results_.rows.size()),
+                                        static_cast<int>(results_.apart.size()));
     }
     element(ids::kResultsShown).set("innerHTML", table);
     element(ids::kResultsStatus).set("textContent", said);
-    element(ids::kResultsDownload).set("disabled", !resultsShown_);
-    element(ids::kResultsPrint).set("disabled", !resultsShown_);
+    element(ids::kResultsDownload).set("disabled", results_.rows.empty());
+    element(ids::kResultsPrint).set("disabled", results_.rows.empty());
 }
 
 void SheetPage::downloadTable() {
-    if (!settings_.code || !resultsShown_) {
+    if (results_.rows.empty()) {
         return;
     }
-    const worksheets::ClassResults results = worksheets::classResults(
-        resultsText_, *settings_.code, settings_.problems, settings_.variants);
     if (!save(words::tableFileName(settings_.codeText), "text/csv;charset=utf-8",
-              worksheets::resultsCsv(results))) {
+              worksheets::resultsCsv(results_))) {
         element(ids::kResultsStatus).set("textContent", std::string(words::kFileNotSaved));
     }
 }
@@ -373,7 +370,6 @@ void SheetPage::show() {
     web_ui_replace_query(val(query).as_handle());
     element(ids::kSheetLink).set("value", link());
     showPupilsLink();
-    showResults();
     const bool problem = !settings_.code && codeProblemShown_;
     element(ids::kSheetCodeProblem).set("hidden", !problem);
     markInvalid(element(ids::kSheetCode), problem);
@@ -385,6 +381,8 @@ void SheetPage::show() {
     if (made == shown_) {
         return;
     }
+    // The results are marked against the sheet: read again only when it is another.
+    showResults();
     element(ids::kSheets)
         .set("innerHTML", settings_.code
                               ? worksheets::sheetMarkup(worksheets::ProblemSet(*settings_.code),

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "web_ui/page.h"
+#include "worksheets/class_results.h"
 #include "worksheets/sheet_settings.h"
 
 namespace web_ui {
@@ -70,9 +71,9 @@ private:
     // What the sheets were last made of, so that a change that alters nothing makes nothing.
     std::optional<std::string> shown_;
     bool pupilsLinkAsked_ = false;
-    // The results' text as last taken, and whether it gave a row.
+    // The results' text as last taken, and what it gave for the sheet shown.
     std::string resultsText_;
-    bool resultsShown_ = false;
+    worksheets::ClassResults results_;
     // The table's print asked for, until the browser starts it.
     bool printingTable_ = false;
 };
